@@ -1,0 +1,72 @@
+#include "catalogue_file.h"
+
+#include "common/codec.h"
+#include "common/input_file.h"
+#include "field_reader.h"
+
+#include <QCoreApplication>
+
+#include <array>
+
+namespace {
+
+constexpr int FieldsPerRecord = 6;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("LoadCatalogue", text);
+}
+
+} // namespace
+
+CatalogueLoad parseCatalogue(QByteArrayView bytes)
+{
+    CatalogueLoad result;
+    const QString text = decodeText(bytes);
+    FieldReader reader(text);
+    std::array<QString, FieldsPerRecord> fields;
+
+    for (;;) {
+        int filled = 0;
+        int recordLine = 0;
+        while (filled < FieldsPerRecord && reader.next(fields[filled])) {
+            if (filled == 0)
+                recordLine = reader.fieldLine();
+            ++filled;
+        }
+        if (filled == 0)
+            break;
+        if (filled < FieldsPerRecord) {
+            result.problems.append(
+                {recordLine, tr("the file ends inside a record (%1 of its %2 fields); "
+                                "the rest of the file was ignored.")
+                                 .arg(filled)
+                                 .arg(FieldsPerRecord)});
+            break;
+        }
+        if (result.catalogue.size() == UnitCatalogue::MaxUnits) {
+            result.problems.append(
+                {recordLine, tr("the file holds more than %1 units; only the first %1 were loaded.")
+                                 .arg(UnitCatalogue::MaxUnits)});
+            break;
+        }
+        result.catalogue.append(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]);
+    }
+
+    if (reader.unclosedQuoteLine() > 0)
+        result.problems.append({reader.unclosedQuoteLine(),
+                                tr("a quoted field has no closing quote; it runs to the end of "
+                                   "the file.")});
+    return result;
+}
+
+CatalogueLoad LoadCatalogue(const QString &path)
+{
+    const InputFile file = readInputFile(path);
+    if (!file.ok()) {
+        CatalogueLoad result;
+        result.error = file.error;
+        return result;
+    }
+    return parseCatalogue(file.bytes);
+}

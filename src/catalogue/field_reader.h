@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Reads the comma- and line-separated fields that the catalogue and the price guide are made of.
+//  - A comma or a line end (CR LF, LF or CR) ends a field; a line with no text carries no field,
+//    while a comma right before a line end or the end of the text leaves one empty field.
+//  - An unquoted field loses the blanks (spaces, tabs) on both sides.
+//  - A field in double quotes keeps everything up to the closing quote, commas and line ends
+//    included; a doubled quote inside stands for one quote character. Text between the closing
+//    quote and the next separator is dropped.
+class FieldReader
+{
+public:
+    explicit FieldReader(QStringView text) : m_text(text) {}
+
+    // Stores the next field in `field`; false when the text holds no more fields.
+    bool next(QString &field);
+
+    // The 1-based line on which the field last returned by next() starts.
+    int fieldLine() const { return m_fieldLine; }
+
+    // The line of a quoted field that ran to the end of the text without its closing quote,
+    // or 0 when every quote was closed so far.
+    int unclosedQuoteLine() const { return m_unclosedQuoteLine; }
+
+private:
+    bool atLineEnd() const;
+    void skipLineEnd();
+    QString readQuoted();
+    QString readUnquoted();
+
+    QStringView m_text;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    int m_fieldLine = 0;
+    int m_unclosedQuoteLine = 0;
+    bool m_afterComma = false;
+};

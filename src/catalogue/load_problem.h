@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Something wrong in an input file that the load worked around; the UI shows these to the user.
+struct LoadProblem
+{
+    int line = 0; // 1-based; 0 when it concerns the whole file
+    QString text;
+
+    friend bool operator==(const LoadProblem &, const LoadProblem &) = default;
+};
+
+// "line 7: text", or just the text for a problem of the whole file.
+QString describe(const LoadProblem &problem);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "load_problem.h"
+#include "unit_catalogue.h"
+
+#include <QByteArrayView>
+#include <QHash>
+
+inline const QString PriceGuideFileName = QStringLiteral("current-runeforge.txt");
+
+struct PriceGuideLoad
+{
+    QHash<QString, QString> prices; // guide name -> price text; a later entry wins
+    QString error;                  // why the file could not be read at all
+    QList<LoadProblem> problems;
+};
+
+// Reads the guide as pairs of fields: a guide name, then its price text.
+PriceGuideLoad parsePriceGuide(QByteArrayView bytes);
+
+// Gives every unit the price of the entry named by its guide key, and an empty price when
+// there is none. A unit without a key matches nothing.
+void applyPrices(UnitCatalogue &catalogue, const QHash<QString, QString> &prices);
+
+// Reads the guide file and sets every unit's price from it (all empty when it can't be read).
+PriceGuideLoad LoadPriceGuide(UnitCatalogue &catalogue, const QString &path = PriceGuideFileName);

@@ -1,0 +1,53 @@
+#include "catalogue_model.h"
+
+CatalogueModel::CatalogueModel(modGlobals &globals, QObject *parent)
+    : QAbstractTableModel(parent), m_globals(globals)
+{
+}
+
+int CatalogueModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_globals.catalogue.size();
+}
+
+int CatalogueModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CatalogueModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return QVariant();
+    const UnitCatalogue &units = m_globals.catalogue;
+    const int row = index.row();
+    switch (index.column()) {
+    case IdColumn:
+        return units.UnitId.at(row);
+    case NameColumn:
+        return units.UnitName.at(row);
+    case StrengthColumn:
+        return units.UnitStr.at(row);
+    case FactionColumn:
+        return units.UnitFaction.at(row);
+    case RarityColumn:
+        return units.UnitRarity.at(row);
+    case PointValueColumn:
+        return units.UnitPointValue.at(row);
+    case CollectionColumn:
+        return m_globals.collection.counts.at(row);
+    case ArmyColumn:
+        return m_globals.army.counts.at(row);
+    default:
+        return QVariant();
+    }
+}
+
+void CatalogueModel::setCatalogue(UnitCatalogue catalogue)
+{
+    beginResetModel();
+    m_globals.catalogue = std::move(catalogue);
+    m_globals.collection.resize(m_globals.catalogue.size());
+    m_globals.army.resize(m_globals.catalogue.size());
+    endResetModel();
+}

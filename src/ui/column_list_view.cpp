@@ -1,0 +1,25 @@
+#include "column_list_view.h"
+
+#include <QItemSelectionModel>
+
+ColumnListView::ColumnListView(QWidget *parent) : QListView(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Equal rows keep the columns' top rows and scroll ranges identical, and make layout
+    // independent of the number of units.
+    setUniformItemSizes(true);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
+}
+
+QModelIndex ColumnListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && current.column() != modelColumn())
+        selectionModel()->setCurrentIndex(current.siblingAtColumn(modelColumn()),
+                                          QItemSelectionModel::NoUpdate);
+    return QListView::moveCursor(cursorAction, modifiers);
+}

@@ -1,0 +1,278 @@
+#include "frm_main.h"
+
+#include "catalogue/catalogue_file.h"
+#include "catalogue/price_guide.h"
+#include "column_list_view.h"
+#include "twips.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+template <typename Widget>
+Widget *place(Widget *widget, const char *name, const QRect &geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// Captions designed two lines high wrap; one-line captions widen to show their whole text.
+QLabel *staticText(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *label = place(new QLabel(text, parent), name, geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const bool twoLines = geometry.height() >= twipsToPixels(375);
+    label->setWordWrap(twoLines);
+    if (!twoLines && label->sizeHint().width() > geometry.width())
+        label->resize(label->sizeHint().width(), geometry.height());
+    return label;
+}
+
+QLabel *valueText(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *label = place(new QLabel(text, parent), name, geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QAction *menuItem(QWidget *menu, const char *name, const QString &caption)
+{
+    auto *action = new QAction(caption, menu);
+    action->setObjectName(QLatin1String(name));
+    menu->addAction(action);
+    return action;
+}
+
+QMenu *subMenu(QMenuBar *bar, const char *name, const QString &caption)
+{
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QString fileProblems(const QString &fileName, const QString &error,
+                     const QList<LoadProblem> &problems)
+{
+    QStringList lines;
+    if (!error.isEmpty())
+        lines.append(frmMain::tr("Could not read \"%1\": %2").arg(fileName, error));
+    for (const LoadProblem &problem : problems)
+        lines.append(QStringLiteral("\"%1\", %2").arg(fileName, describe(problem)));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+frmMain::frmMain(modGlobals &globals, QWidget *parent)
+    : QMainWindow(parent), m_globals(globals), m_model(new CatalogueModel(globals, this))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("RF Collection Tracking Thing"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/rostermere.png")));
+    setFont(designFont(font()));
+    buildControls();
+    buildMenus();
+    linkColumns();
+}
+
+void frmMain::buildControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(sizeFromTwips(9675, 5220));
+    setCentralWidget(client);
+
+    staticText(client, "Label17", tr("Collection Name  -->"), fromTwips(120, 0, 1455, 255));
+    txtCollectionName = place(new QLineEdit(client), "txtCollectionName", fromTwips(1680, 0, 1935, 285));
+    staticText(client, "Label18", tr("Army Name --->"), fromTwips(4440, 0, 1215, 255));
+    txtArmyName = place(new QLineEdit(client), "txtArmyName", fromTwips(5640, 0, 1455, 285));
+
+    staticText(client, "Label1", tr("Unit ID Number"), fromTwips(120, 360, 735, 375));
+    staticText(client, "Label2", tr("Unit Name"), fromTwips(960, 480, 2415, 255));
+    staticText(client, "Label4", tr("Strength"), fromTwips(3480, 480, 1095, 255));
+    staticText(client, "Label3", tr("Faction"), fromTwips(4680, 480, 1935, 255));
+    staticText(client, "Label5", tr("Rarity"), fromTwips(6840, 480, 375, 255));
+    staticText(client, "Label6", tr("Point Value"), fromTwips(7440, 360, 615, 375));
+    staticText(client, "Label7", tr("# in Collection"), fromTwips(8040, 360, 735, 375));
+    staticText(client, "Label8", tr("# in Current Army"), fromTwips(8760, 360, 855, 375));
+
+    auto list = [client](const char *name, int left, int width) {
+        return place(new ColumnListView(client), name, fromTwips(left, 840, width, 1200));
+    };
+    lstUnitId = list("lstUnitId", 120, 855);
+    lstUnits = list("lstUnits", 960, 2655);
+    lstStr = list("lstStr", 3600, 1215);
+    lstFaction = list("lstFaction", 4800, 2055);
+    lstRarity = list("lstRarity", 6840, 615);
+    lstPointValue = list("lstPointValue", 7440, 735);
+    lstCollection = list("lstCollection", 8160, 735);
+    lstArmy = list("lstArmy", 8880, 735);
+    m_lists = {lstUnitId, lstUnits,      lstStr,        lstFaction,
+               lstRarity, lstPointValue, lstCollection, lstArmy};
+
+    auto *frame1 = place(new QGroupBox(tr("Add/Subtract To/From"), client), "Frame1",
+                         fromTwips(120, 2280, 2175, 735));
+    optCollection = place(new QRadioButton(tr("Collection"), frame1), "optCollection",
+                          fromTwips(120, 360, 1095, 255));
+    optArmy = place(new QRadioButton(tr("Army"), frame1), "optArmy", fromTwips(1320, 360, 735, 255));
+    optCollection->setChecked(true);
+
+    auto *frame2 = place(new QGroupBox(tr("Collection Stats"), client), "Frame2",
+                         fromTwips(120, 3240, 2655, 1935));
+    staticText(frame2, "Label10", tr("Total Point Value"), fromTwips(120, 360, 1455, 255));
+    lblCollectionValue = valueText(frame2, "lblCollectionValue", QStringLiteral("0"),
+                                   fromTwips(1800, 360, 735, 255));
+    staticText(frame2, "Label11", tr("Number of Figures"), fromTwips(120, 720, 1455, 255));
+    lblCollectionNumber = valueText(frame2, "lblCollectionNumber", QStringLiteral("0"),
+                                    fromTwips(1800, 720, 735, 255));
+    QLabel *label9 = staticText(frame2, "Label9", tr("Aproximate Value ($)"),
+                                fromTwips(120, 1080, 1575, 375));
+    label9->setToolTip(tr("Tae this with a large grain of salt. The data for any figures (the "
+                          "commons) is very sparse."));
+    lblCollectionPrice = valueText(frame2, "lblCollectionPrice", QStringLiteral("0"),
+                                   fromTwips(1800, 1080, 735, 255));
+
+    auto *frame3 = place(new QGroupBox(tr("Army Stats"), client), "Frame3",
+                         fromTwips(3000, 3240, 2535, 1935));
+    staticText(frame3, "Label14", tr("Point Value"), fromTwips(120, 360, 855, 255));
+    lblArmyValue = valueText(frame3, "lblArmyValue", QStringLiteral("0"), fromTwips(1680, 360, 735, 255));
+    staticText(frame3, "Label16", tr("Number of Figures"), fromTwips(120, 720, 1335, 255));
+    lblArmyNumber = valueText(frame3, "lblArmyNumber", QStringLiteral("0"), fromTwips(1680, 720, 735, 255));
+    staticText(frame3, "Label15", tr("Aproximate Value ($)"), fromTwips(120, 1080, 1575, 255));
+    lblArmyPrice = valueText(frame3, "lblArmyPrice", QStringLiteral("0"), fromTwips(1680, 1080, 735, 255));
+
+    auto *price = place(new QGroupBox(tr("Priceguide Info"), client), "frmPrice",
+                        fromTwips(6120, 3240, 3375, 1815));
+    staticText(price, "Label12", tr("Name in Guide"), fromTwips(120, 360, 615, 375));
+    lblPriceGuideName = valueText(price, "lblPriceGuideName", QString(), fromTwips(1080, 360, 2175, 375));
+    lblPriceGuideName->setWordWrap(true);
+    staticText(price, "Label13", tr("Priceguide Value ($)"), fromTwips(120, 960, 975, 495));
+    lblUnitPrice = valueText(price, "lblUnitPrice", QString(), fromTwips(1680, 960, 1575, 495));
+
+    const QList<QWidget *> tabOrder = {lstUnits,      lstUnitId, lstStr,        lstFaction,
+                                       lstPointValue, lstRarity, lstCollection, lstArmy,
+                                       optCollection, optArmy,   txtCollectionName, txtArmyName};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void frmMain::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    // All ten menu titles have to fit the designed window width.
+    bar->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 4px; }"));
+    menuItem(bar, "mnuLoadCollection", tr("Load Collection"));
+    menuItem(bar, "mnuSaveCollection", tr("Save Collection"));
+    QMenu *print = subMenu(bar, "mnuPrintCollection", tr("Print Collection"));
+    menuItem(print, "mnuPrintCollectionToFile", tr("Print Collection To File"));
+    menuItem(print, "mnuPrintCollectionHtml", tr("Print Collection to HTML"));
+    menuItem(print, "mnuPrintCollectionToPrinter", tr("Print Collection To Printer"));
+    QMenu *blank = subMenu(bar, "mnuBlank", QStringLiteral("-----------------"));
+    menuItem(blank, "mnuAddArmyCollection", tr("Add Army To Collection"));
+    QAction *summary = menuItem(blank, "mnuIncludeSummary", tr("Include Summary in Printout"));
+    summary->setCheckable(true);
+    summary->setChecked(false);
+    menuItem(bar, "mnuLoadArmy", tr("Load Army"));
+    menuItem(bar, "mnuSaveArmy", tr("Save Army"));
+    menuItem(bar, "mnuPrintArmyToTextFile", tr("Print Army To File"));
+    menuItem(bar, "mnuExit", tr("E&xit"));
+}
+
+void frmMain::linkColumns()
+{
+    // One selection model for all eight lists: selecting a row anywhere selects it everywhere.
+    m_selection = new QItemSelectionModel(m_model, this);
+    for (int column = 0; column < CatalogueModel::ColumnCount; ++column) {
+        QListView *view = m_lists[column];
+        view->setModel(m_model);
+        view->setModelColumn(column);
+        view->setSelectionModel(m_selection);
+        QScrollBar *bar = view->verticalScrollBar();
+        connect(bar, &QScrollBar::valueChanged, this, &frmMain::alignTopRows);
+        // A list that is laid out later than the others gets the shared top row once it can.
+        connect(bar, &QScrollBar::rangeChanged, this, [this, bar] {
+            if (!m_aligningTopRows)
+                bar->setValue(m_topRow);
+        });
+    }
+    connect(m_selection, &QItemSelectionModel::selectionChanged, this, &frmMain::lstUnits_Click);
+}
+
+void frmMain::alignTopRows(int topRow)
+{
+    // The lists scroll per row, so a scroll bar's value is its top row.
+    if (m_aligningTopRows)
+        return;
+    m_aligningTopRows = true;
+    m_topRow = topRow;
+    for (QListView *view : m_lists)
+        view->verticalScrollBar()->setValue(topRow);
+    m_aligningTopRows = false;
+}
+
+int frmMain::selectedRow() const
+{
+    const QItemSelection selection = m_selection->selection();
+    return selection.isEmpty() ? -1 : selection.first().top();
+}
+
+void frmMain::selectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_selection->clear();
+        return;
+    }
+    const QModelIndex index = m_model->index(row, CatalogueModel::NameColumn);
+    m_selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                            QItemSelectionModel::Rows);
+    lstUnits->scrollTo(index);
+}
+
+void frmMain::lstUnits_Click()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    lblPriceGuideName->setText(m_globals.catalogue.UnitGuideName.at(row));
+    lblUnitPrice->setText(m_globals.catalogue.UnitPrice.at(row));
+}
+
+QString frmMain::LoadUnits()
+{
+    CatalogueLoad units = LoadCatalogue();
+    QStringList report;
+    const QString catalogueReport = fileProblems(CatalogueFileName, units.error, units.problems);
+    if (!catalogueReport.isEmpty())
+        report.append(catalogueReport);
+
+    const bool keepShownUnits = units.catalogue.size() == 0;
+    if (keepShownUnits) {
+        if (units.error.isEmpty())
+            report.append(tr("\"%1\" holds no units.").arg(CatalogueFileName));
+        if (m_globals.catalogue.size() > 0)
+            report.append(tr("The units already shown are kept."));
+        units.catalogue = m_globals.catalogue;
+    }
+
+    const PriceGuideLoad prices = LoadPriceGuide(units.catalogue);
+    const QString priceReport = fileProblems(PriceGuideFileName, prices.error, prices.problems);
+    if (!priceReport.isEmpty())
+        report.append(priceReport);
+    if (!prices.error.isEmpty())
+        report.append(tr("The units are shown without prices."));
+
+    m_model->setCatalogue(std::move(units.catalogue));
+    return report.join(u'\n');
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "catalogue_model.h"
+#include "mod_globals.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QItemSelectionModel;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QRadioButton;
+
+// The working window: the catalogue as eight linked column lists, the two tallies' names and
+// totals, and the price-guide entry of the selected unit.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(modGlobals &globals, QWidget *parent = nullptr);
+
+    // Reads the catalogue and the price guide from the current directory and shows them.
+    // A catalogue that yields no units leaves the units already shown in place. Returns what
+    // went wrong with either file, for the caller to show once the windows are up.
+    QString LoadUnits();
+
+    // The selected catalogue row, or -1 when none is selected.
+    int selectedRow() const;
+
+    // Selects `row` in every column and scrolls it into view; -1 clears the selection.
+    void selectRow(int row);
+
+    // The eight column lists, left to right.
+    const std::array<QListView *, CatalogueModel::ColumnCount> &lists() const { return m_lists; }
+
+    CatalogueModel *model() const { return m_model; }
+
+private:
+    void buildControls();
+    void buildMenus();
+    void linkColumns();
+    void alignTopRows(int topRow);
+
+    // Shows the guide name and price of the selected unit.
+    void lstUnits_Click();
+
+    modGlobals &m_globals;
+    CatalogueModel *m_model = nullptr;
+    QItemSelectionModel *m_selection = nullptr;
+    std::array<QListView *, CatalogueModel::ColumnCount> m_lists{};
+    int m_topRow = 0;
+    bool m_aligningTopRows = false;
+
+    QLineEdit *txtCollectionName = nullptr;
+    QLineEdit *txtArmyName = nullptr;
+    QListView *lstUnitId = nullptr;
+    QListView *lstUnits = nullptr;
+    QListView *lstStr = nullptr;
+    QListView *lstFaction = nullptr;
+    QListView *lstRarity = nullptr;
+    QListView *lstPointValue = nullptr;
+    QListView *lstCollection = nullptr;
+    QListView *lstArmy = nullptr;
+    QRadioButton *optCollection = nullptr;
+    QRadioButton *optArmy = nullptr;
+    QLabel *lblCollectionValue = nullptr;
+    QLabel *lblCollectionNumber = nullptr;
+    QLabel *lblCollectionPrice = nullptr;
+    QLabel *lblArmyValue = nullptr;
+    QLabel *lblArmyNumber = nullptr;
+    QLabel *lblArmyPrice = nullptr;
+    QLabel *lblPriceGuideName = nullptr;
+    QLabel *lblUnitPrice = nullptr;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Every message the program shows goes through here, so that tests can read and answer them
+// instead of facing a modal box.
+namespace Messages {
+
+struct Message
+{
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QString text;
+};
+
+using Handler = std::function<void(QWidget *parent, const Message &message)>;
+
+// Shows a message box with the program's name as its title, or hands it to the installed handler.
+void show(QWidget *parent, QMessageBox::Icon icon, const QString &text);
+
+inline void warn(QWidget *parent, const QString &text)
+{
+    show(parent, QMessageBox::Warning, text);
+}
+
+// Installs a handler for all messages (an empty one restores the message box); returns the old one.
+Handler setHandler(Handler handler);
+
+} // namespace Messages
