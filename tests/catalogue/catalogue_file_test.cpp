@@ -1,0 +1,141 @@
+#include "catalogue/catalogue_file.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "qt_printers.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString fixture(const char *name)
+{
+    return QStringLiteral(ROSTERMERE_TEST_DATA "/catalogue/") + QLatin1String(name);
+}
+
+QByteArray records(int count)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += "u" + QByteArray::number(i) + ",Unit " + QByteArray::number(i) + ",Weak,C,F,1\r\n";
+    return text;
+}
+
+} // namespace
+
+TEST(GuideName, TagFollowsStrengthAndOnlyUniquesLookAtRarity)
+{
+    struct Case
+    {
+        QString name, strength, rarity, key;
+    };
+    const Case cases[] = {
+        {u"Grub"_s, u"Weak"_s, u"C"_s, u"Grub (W)"_s},
+        {u"Grub"_s, u"Standard"_s, u"C"_s, u"Grub (S)"_s},
+        {u"Grub"_s, u"Tough"_s, u"R"_s, u"Grub (T)"_s},
+        {u"Grub"_s, u"Unique"_s, u"R"_s, u"Grub (U)"_s},
+        {u"Grub"_s, u"Unique"_s, u"LE"_s, u"Grub (LE)"_s},
+        {u"Grub"_s, u"Weak"_s, u"LE"_s, u"Grub (W)"_s},
+        {u"Grub"_s, u"Unique"_s, u"le"_s, u"Grub (U)"_s},
+        {u"  Old Nell  "_s, u"Unique"_s, u"LE"_s, u"Old Nell (LE)"_s},
+        {u"Grub"_s, u"weak"_s, u"C"_s, QString()},
+        {u"Grub"_s, u"UNIQUE"_s, u"LE"_s, QString()},
+        {u"Grub"_s, u"Weak "_s, u"C"_s, QString()},
+        {u"Grub"_s, u"Giant"_s, u"C"_s, QString()},
+        {u"Grub"_s, QString(), u"C"_s, QString()},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(guideNameFor(c.name, c.strength, c.rarity), c.key)
+            << c.name.toStdString() << " / " << c.strength.toStdString();
+}
+
+TEST(Catalogue, RecordsLoadInFileOrderWithFieldsAsWritten)
+{
+    const CatalogueLoad load = LoadCatalogue(fixture("crlf.txt"));
+    ASSERT_TRUE(load.error.isEmpty());
+    EXPECT_TRUE(load.problems.isEmpty());
+    const UnitCatalogue &units = load.catalogue;
+    ASSERT_EQ(units.UnitCount, 5);
+    EXPECT_EQ(units.UnitId, (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
+    EXPECT_EQ(units.UnitName, (QStringList{u"Grub"_s, u"Hob, the Elder"_s, u"  Old Nell  "_s,
+                                           u"S\u00e9raphine"_s, u"Boulder"_s}));
+    EXPECT_EQ(units.UnitStr,
+              (QStringList{u"Weak"_s, u"Standard"_s, u"Unique"_s, u"Unique"_s, u"Giant"_s}));
+    EXPECT_EQ(units.UnitRarity, (QStringList{u"C"_s, u"U"_s, u"LE"_s, u"R"_s, u"C"_s}));
+    EXPECT_EQ(units.UnitFaction.at(3), u"Choir"_s);
+    EXPECT_EQ(units.UnitPointValue, (QStringList{u"5"_s, u"20"_s, u"70"_s, u"65"_s, u"90"_s}));
+    EXPECT_EQ(units.UnitGuideName,
+              (QStringList{u"Grub (W)"_s, u"Hob, the Elder (S)"_s, u"Old Nell (LE)"_s,
+                           u"S\u00e9raphine (U)"_s, QString()}));
+    EXPECT_EQ(units.UnitPrice, QStringList(5));
+}
+
+TEST(Catalogue, FileShapesThatAreFine)
+{
+    struct Case
+    {
+        const char *file;
+        int units;
+    };
+    const Case cases[] = {
+        {"empty.txt", 0},
+        {"trailing_blank_lines.txt", 2},
+        {"no_final_line_end.txt", 1},
+    };
+    for (const Case &c : cases) {
+        const CatalogueLoad load = LoadCatalogue(fixture(c.file));
+        EXPECT_TRUE(load.error.isEmpty()) << c.file;
+        EXPECT_TRUE(load.problems.isEmpty()) << c.file;
+        EXPECT_EQ(load.catalogue.size(), c.units) << c.file;
+        EXPECT_EQ(load.catalogue.UnitGuideName.size(), c.units) << c.file;
+    }
+}
+
+TEST(Catalogue, FileEndingInsideARecordKeepsTheCompleteOnes)
+{
+    const CatalogueLoad load = LoadCatalogue(fixture("truncated.txt"));
+    EXPECT_EQ(load.catalogue.size(), 2);
+    ASSERT_EQ(load.problems.size(), 1);
+    EXPECT_EQ(load.problems.front().line, 4);
+    EXPECT_TRUE(load.problems.front().text.contains(u"3 of its 6 fields"_s))
+        << load.problems.front().text.toStdString();
+    EXPECT_EQ(describe(load.problems.front()).left(8), u"line 4: "_s);
+}
+
+TEST(Catalogue, UnitLimitIsThe16BitRowCount)
+{
+    const CatalogueLoad atLimit = parseCatalogue(records(UnitCatalogue::MaxUnits));
+    EXPECT_EQ(atLimit.catalogue.size(), UnitCatalogue::MaxUnits);
+    EXPECT_TRUE(atLimit.problems.isEmpty());
+
+    const CatalogueLoad over = parseCatalogue(records(UnitCatalogue::MaxUnits + 5));
+    EXPECT_EQ(over.catalogue.size(), UnitCatalogue::MaxUnits);
+    EXPECT_EQ(over.catalogue.UnitId.size(), UnitCatalogue::MaxUnits);
+    EXPECT_EQ(over.catalogue.UnitId.back(), u"u32766"_s);
+    ASSERT_EQ(over.problems.size(), 1);
+    EXPECT_EQ(over.problems.front().line, UnitCatalogue::MaxUnits + 1);
+}
+
+TEST(Catalogue, UnclosedQuoteIsReported)
+{
+    const CatalogueLoad load = parseCatalogue("1,\"Grub,Weak,C,F,1\n2,Hob,Weak,C,F,1\n");
+    EXPECT_EQ(load.catalogue.size(), 0);
+    ASSERT_EQ(load.problems.size(), 2);
+    EXPECT_EQ(load.problems.back().line, 1);
+}
+
+TEST(Catalogue, UnreadableFileGivesAReasonAndNoUnits)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"rfarm.txt"_s));
+    const QString paths[] = {dir.filePath(u"missing.txt"_s), dir.filePath(u"rfarm.txt"_s)};
+    for (const QString &path : paths) {
+        const CatalogueLoad load = LoadCatalogue(path);
+        EXPECT_FALSE(load.error.isEmpty()) << path.toStdString();
+        EXPECT_EQ(load.catalogue.size(), 0);
+    }
+}

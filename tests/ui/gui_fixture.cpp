@@ -1,0 +1,88 @@
+#include "gui_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QTest>
+
+const char *const ListNames[8] = {"lstUnitId", "lstUnits",      "lstStr",        "lstFaction",
+                                  "lstRarity", "lstPointValue", "lstCollection", "lstArmy"};
+
+QByteArray numberedCatalogue(int units)
+{
+    static const char *const strengths[] = {"Weak", "Standard", "Tough", "Unique"};
+    QByteArray text;
+    for (int row = 0; row < units; ++row) {
+        const QByteArray n = QByteArray::number(row);
+        text += "u" + n + ",Unit " + n + "," + strengths[row % 4] + "," +
+                (row % 7 == 0 ? "LE" : "C") + ",F" + QByteArray::number(row % 5) + "," +
+                QByteArray::number(row + 1) + "\r\n";
+    }
+    return text;
+}
+
+void GuiTest::SetUp()
+{
+    ASSERT_TRUE(m_dir.isValid());
+    m_previousDir = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    m_previousHandler = Messages::setHandler(
+        [this](QWidget *, const Messages::Message &message) { messages.append(message); });
+}
+
+void GuiTest::TearDown()
+{
+    picker.reset();
+    main.reset();
+    globals.reset();
+    Messages::setHandler(std::move(m_previousHandler));
+    QDir::setCurrent(m_previousDir);
+}
+
+void GuiTest::writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile file(m_dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+void GuiTest::start()
+{
+    globals = std::make_unique<modGlobals>();
+    main = std::make_unique<frmMain>(*globals);
+    picker = std::make_unique<frmWorldPick>(*main);
+    picker->Form_Load();
+    picker->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(picker.get()));
+}
+
+QListView *GuiTest::list(const char *name) const
+{
+    auto *view = main->findChild<QListView *>(QLatin1String(name));
+    EXPECT_NE(view, nullptr) << name;
+    return view;
+}
+
+int GuiTest::topRow(QListView *view)
+{
+    return view->indexAt(QPoint(2, 2)).row();
+}
+
+int GuiTest::selectedRow(QListView *view)
+{
+    const QModelIndexList rows = view->selectionModel()->selectedRows(view->modelColumn());
+    return rows.size() == 1 ? rows.front().row() : -1;
+}
+
+QString GuiTest::rowText(QListView *view, int row)
+{
+    return view->model()->index(row, view->modelColumn()).data().toString();
+}
+
+void GuiTest::clickRow(QListView *view, int row, Qt::MouseButton button)
+{
+    const QModelIndex index = view->model()->index(row, view->modelColumn());
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), button, Qt::NoModifier, view->visualRect(index).center());
+}
