@@ -1,5 +1,24 @@
 #include "tally.h"
 
+#include "common/numbers.h"
+
+#include <cmath>
+
+TotalKind addToTotals(Totals &totals, double figures, double points, double money)
+{
+    const std::optional<qint16> number = roundToInt16(double(totals.number) + figures);
+    if (!number)
+        return TotalKind::Figures;
+    const std::optional<qint16> value = roundToInt16(double(totals.value) + points);
+    if (!value)
+        return TotalKind::Points;
+    const float price = static_cast<float>(double(totals.price) + money);
+    if (!std::isfinite(price))
+        return TotalKind::Money;
+    totals = Totals{*number, *value, price};
+    return TotalKind::None;
+}
+
 void Tally::resize(int rows)
 {
     if (counts.size() > rows)
@@ -7,4 +26,45 @@ void Tally::resize(int rows)
     counts.reserve(rows);
     while (counts.size() < rows)
         counts.append(QStringLiteral("0"));
+}
+
+FigureChange changeFigure(Tally &tally, int row, QStringView pointValue, QStringView price,
+                          Step step)
+{
+    if (row < 0 || row >= tally.counts.size())
+        return {};
+    float count = static_cast<float>(readNumber(tally.counts.at(row)));
+    if (step == Step::Remove && !(count > 0))
+        return {};
+    count = step == Step::Add ? count + 1.0f : count - 1.0f;
+    if (!std::isfinite(count))
+        return {false, TotalKind::Figures};
+
+    const double sign = step == Step::Add ? 1.0 : -1.0;
+    const TotalKind overflow =
+        addToTotals(tally.totals, sign, sign * readNumber(pointValue), sign * readNumber(price));
+    if (overflow != TotalKind::None)
+        return {false, overflow};
+    tally.counts[row] = singleText(count);
+    return {true, TotalKind::None};
+}
+
+TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogue,
+                        Totals &totals)
+{
+    Totals sum;
+    const qsizetype rows = std::min<qsizetype>(counts.size(), catalogue.size());
+    for (qsizetype row = 0; row < rows; ++row) {
+        const double count = readNumber(counts.at(row));
+        if (count == 0)
+            continue;
+        const TotalKind overflow =
+            addToTotals(sum, count > 0 ? count : 0.0,
+                        readNumber(catalogue.UnitPointValue.at(row)) * count,
+                        readNumber(catalogue.UnitPrice.at(row)) * count);
+        if (overflow != TotalKind::None)
+            return overflow;
+    }
+    totals = sum;
+    return TotalKind::None;
 }

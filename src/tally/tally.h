@@ -1,13 +1,55 @@
 #pragma once
 
+#include "catalogue/unit_catalogue.h"
+
 #include <QStringList>
 
-// One tally, the army or the collection: a count text per catalogue row.
+// A tally's three running totals, in the widths that are shown and that tally files rebuild:
+// figures and points in 16 bits, money in single precision.
+struct Totals
+{
+    qint16 number = 0; // figures
+    qint16 value = 0;  // points
+    float price = 0;   // money
+
+    friend bool operator==(const Totals &, const Totals &) = default;
+};
+
+// Which total a change would take out of its range.
+enum class TotalKind { None, Figures, Points, Money };
+
+// Adds the three amounts to the totals, each sum taken in double precision and stored in the
+// total's own width (16-bit totals rounded to the nearest, ties to even). When any total would
+// leave its range the totals stay as they were and the first such total is returned.
+TotalKind addToTotals(Totals &totals, double figures, double points, double money);
+
+// One tally, the army or the collection: a count text per catalogue row and its totals.
 struct Tally
 {
     QStringList counts;
+    Totals totals;
 
     // Gives the tally exactly `rows` rows, keeping the counts of the rows that remain;
-    // new rows start at "0".
+    // new rows start at "0". The totals are left alone.
     void resize(int rows);
 };
+
+enum class Step { Add, Remove };
+
+struct FigureChange
+{
+    bool changed = false;
+    TotalKind overflow = TotalKind::None; // set when the change was refused
+};
+
+// Adds or removes one figure of the unit at `row`, worth `pointValue` points and `price` money
+// (both read by readNumber). Removing needs a count above 0. The count is rewritten in its
+// short form, the same in every locale. Nothing changes when a total would overflow.
+FigureChange changeFigure(Tally &tally, int row, QStringView pointValue, QStringView price,
+                          Step step);
+
+// Rebuilds the totals from the count texts with the catalogue's point values and prices, all
+// read by readNumber, row by row as a tally file load adds them up. Rows past the catalogue's
+// end count nothing. Returns the total that would overflow, leaving `totals` as they were.
+TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogue,
+                        Totals &totals);

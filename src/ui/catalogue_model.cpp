@@ -43,11 +43,17 @@ QVariant CatalogueModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void CatalogueModel::setCatalogue(UnitCatalogue catalogue)
+void CatalogueModel::replaceData(modGlobals data)
 {
+    Q_ASSERT(data.collection.counts.size() == data.catalogue.size());
+    Q_ASSERT(data.army.counts.size() == data.catalogue.size());
     beginResetModel();
-    m_globals.catalogue = std::move(catalogue);
-    m_globals.collection.resize(m_globals.catalogue.size());
-    m_globals.army.resize(m_globals.catalogue.size());
+    m_globals = std::move(data);
     endResetModel();
+}
+
+void CatalogueModel::countChanged(int row, Column column)
+{
+    const QModelIndex cell = index(row, column);
+    Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
 }

@@ -29,9 +29,12 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    // Replaces the catalogue in a single reset. The tallies keep the counts of the rows that
-    // remain and get "0" for new rows, so every column again has one row per unit.
-    void setCatalogue(UnitCatalogue catalogue);
+    // Replaces the catalogue and both tallies in a single reset. Every tally must have one
+    // count per catalogue row.
+    void replaceData(modGlobals data);
+
+    // Tells the views that one count text changed.
+    void countChanged(int row, Column column);
 
 private:
     modGlobals &m_globals;

@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_file.h"
 #include "catalogue/price_guide.h"
 #include "column_list_view.h"
+#include "messages.h"
 #include "twips.h"
 
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -72,10 +74,36 @@ QString fileProblems(const QString &fileName, const QString &error,
     return lines.join(u'\n');
 }
 
+NumberFormat regionalFormat(const QLocale &locale)
+{
+    NumberFormat format;
+    if (!locale.decimalPoint().isEmpty())
+        format.decimalSeparator = locale.decimalPoint().front();
+    if (!locale.groupSeparator().isEmpty())
+        format.groupSeparator = locale.groupSeparator().front();
+    return format;
+}
+
+QString totalName(TotalKind total)
+{
+    switch (total) {
+    case TotalKind::Figures:
+        return frmMain::tr("number of figures");
+    case TotalKind::Points:
+        return frmMain::tr("total point value");
+    case TotalKind::Money:
+        return frmMain::tr("approximate value");
+    case TotalKind::None:
+        break;
+    }
+    return QString();
+}
+
 } // namespace
 
 frmMain::frmMain(modGlobals &globals, QWidget *parent)
-    : QMainWindow(parent), m_globals(globals), m_model(new CatalogueModel(globals, this))
+    : QMainWindow(parent), m_globals(globals), m_model(new CatalogueModel(globals, this)),
+      m_numberFormat(regionalFormat(QLocale()))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("RF Collection Tracking Thing"));
@@ -208,6 +236,10 @@ void frmMain::linkColumns()
         });
     }
     connect(m_selection, &QItemSelectionModel::selectionChanged, this, &frmMain::lstUnits_Click);
+    connect(lstUnitId, &QListView::doubleClicked, this, &frmMain::lstUnitId_DblClick);
+    connect(lstUnits, &QListView::doubleClicked, this, &frmMain::lstUnits_DblClick);
+    connect(lstArmy, &QListView::doubleClicked, this, &frmMain::lstArmy_DblClick);
+    connect(lstCollection, &QListView::doubleClicked, this, &frmMain::lstCollection_DblClick);
 }
 
 void frmMain::alignTopRows(int topRow)
@@ -249,30 +281,116 @@ void frmMain::lstUnits_Click()
     lblUnitPrice->setText(m_globals.catalogue.UnitPrice.at(row));
 }
 
+void frmMain::lstUnitId_DblClick()
+{
+    changeFigure(Step::Add);
+}
+
+void frmMain::lstUnits_DblClick()
+{
+    changeFigure(Step::Add);
+}
+
+void frmMain::lstArmy_DblClick()
+{
+    changeFigure(Step::Remove);
+}
+
+void frmMain::lstCollection_DblClick()
+{
+    changeFigure(Step::Remove);
+}
+
+void frmMain::changeFigure(Step step)
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const bool army = optArmy->isChecked();
+    Tally &tally = army ? m_globals.army : m_globals.collection;
+    const FigureChange change =
+        ::changeFigure(tally, row, m_globals.catalogue.UnitPointValue.at(row),
+                       m_globals.catalogue.UnitPrice.at(row), step);
+    if (change.overflow != TotalKind::None) {
+        const QString message =
+            step == Step::Add
+                ? tr("Adding this figure would take the %1's %2 out of its range, so nothing "
+                     "was changed.")
+                : tr("Removing this figure would take the %1's %2 out of its range, so nothing "
+                     "was changed.");
+        Messages::warn(this, message.arg(army ? tr("army") : tr("collection"),
+                                         totalName(change.overflow)));
+        return;
+    }
+    if (!change.changed)
+        return;
+    m_model->countChanged(row, army ? CatalogueModel::ArmyColumn : CatalogueModel::CollectionColumn);
+    showTotals();
+}
+
+void frmMain::showTotals()
+{
+    const auto show = [this](const Totals &totals, QLabel *number, QLabel *value, QLabel *price) {
+        number->setText(QString::number(totals.number));
+        value->setText(QString::number(totals.value));
+        price->setText(singleText(totals.price, m_numberFormat.decimalSeparator));
+    };
+    show(m_globals.collection.totals, lblCollectionNumber, lblCollectionValue, lblCollectionPrice);
+    show(m_globals.army.totals, lblArmyNumber, lblArmyValue, lblArmyPrice);
+}
+
 QString frmMain::LoadUnits()
 {
+    modGlobals next;
     CatalogueLoad units = LoadCatalogue();
     QStringList report;
     const QString catalogueReport = fileProblems(CatalogueFileName, units.error, units.problems);
     if (!catalogueReport.isEmpty())
         report.append(catalogueReport);
 
-    const bool keepShownUnits = units.catalogue.size() == 0;
-    if (keepShownUnits) {
+    if (units.catalogue.size() > 0) {
+        next.catalogue = std::move(units.catalogue);
+    } else {
         if (units.error.isEmpty())
             report.append(tr("\"%1\" holds no units.").arg(CatalogueFileName));
         if (m_globals.catalogue.size() > 0)
             report.append(tr("The units already shown are kept."));
-        units.catalogue = m_globals.catalogue;
+        next.catalogue = m_globals.catalogue;
     }
 
-    const PriceGuideLoad prices = LoadPriceGuide(units.catalogue);
+    const PriceGuideLoad prices = LoadPriceGuide(next.catalogue);
     const QString priceReport = fileProblems(PriceGuideFileName, prices.error, prices.problems);
     if (!priceReport.isEmpty())
         report.append(priceReport);
     if (!prices.error.isEmpty())
         report.append(tr("The units are shown without prices."));
 
-    m_model->setCatalogue(std::move(units.catalogue));
+    // What the user counted stays with its row; totals follow the new values.
+    const int rows = next.catalogue.size();
+    int droppedRows = 0;
+    const std::pair<const Tally *, Tally *> tallies[] = {{&m_globals.collection, &next.collection},
+                                                         {&m_globals.army, &next.army}};
+    for (const auto &[current, kept] : tallies) {
+        for (qsizetype row = rows; row < current->counts.size(); ++row)
+            if (readNumber(current->counts.at(row)) != 0)
+                ++droppedRows;
+        kept->counts = current->counts;
+        kept->resize(rows);
+        const TotalKind overflow = recountTotals(kept->counts, next.catalogue, kept->totals);
+        if (overflow != TotalKind::None) {
+            report.append(tr("With the new catalogue the %1's %2 would be out of its range, so "
+                             "the catalogue was not reloaded.")
+                              .arg(kept == &next.army ? tr("army") : tr("collection"),
+                                   totalName(overflow)));
+            return report.join(u'\n');
+        }
+    }
+    if (droppedRows > 0)
+        report.append(tr("The new catalogue has fewer units, so the counts of %1 row(s) past "
+                         "its end were dropped.")
+                          .arg(droppedRows));
+
+    m_model->replaceData(std::move(next));
+    showTotals();
     return report.join(u'\n');
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue_model.h"
+#include "common/numbers.h"
 #include "mod_globals.h"
 
 #include <QMainWindow>
@@ -24,9 +25,11 @@ class frmMain : public QMainWindow
 public:
     explicit frmMain(modGlobals &globals, QWidget *parent = nullptr);
 
-    // Reads the catalogue and the price guide from the current directory and shows them.
-    // A catalogue that yields no units leaves the units already shown in place. Returns what
-    // went wrong with either file, for the caller to show once the windows are up.
+    // Reads the catalogue and the price guide from the current directory and shows them. The
+    // counts of both tallies stay row by row and their totals are rebuilt with the new point
+    // values and prices. A catalogue that yields no units, or totals that would overflow, leave
+    // everything as it was. Returns what went wrong, for the caller to show once the windows
+    // are up.
     QString LoadUnits();
 
     // The selected catalogue row, or -1 when none is selected.
@@ -49,10 +52,22 @@ private:
     // Shows the guide name and price of the selected unit.
     void lstUnits_Click();
 
+    // Double-clicks count a figure of the selected unit into or out of the tally whose option
+    // is chosen; the column only decides between adding and removing.
+    void lstUnitId_DblClick();
+    void lstUnits_DblClick();
+    void lstArmy_DblClick();
+    void lstCollection_DblClick();
+    void changeFigure(Step step);
+
+    // Rewrites the six total labels from the totals.
+    void showTotals();
+
     modGlobals &m_globals;
     CatalogueModel *m_model = nullptr;
     QItemSelectionModel *m_selection = nullptr;
     std::array<QListView *, CatalogueModel::ColumnCount> m_lists{};
+    NumberFormat m_numberFormat;
     int m_topRow = 0;
     bool m_aligningTopRows = false;
 

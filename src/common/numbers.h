@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// The user's regional number format, handed in by the UI so the core never reads the locale.
+struct NumberFormat
+{
+    QChar decimalSeparator = u'.';
+    QChar groupSeparator = u',';
+};
+
+// The number at the start of a text: blanks, tabs and line feeds anywhere are ignored; then an
+// optional sign, digits with at most one point, and an optional exponent (E or D, optional
+// sign, digits). Reading stops at the first other character; a text that starts with no number
+// reads as 0. The point is the separator in every locale. A number too large for a double
+// reads as an infinity of its sign.
+double readNumber(QStringView text);
+
+// The whole text, blanks around it ignored, as a number in the user's format: optional sign,
+// digits (grouped in threes by the group separator, if at all), the decimal separator and
+// digits, an optional exponent. Anything else, the empty text included, gives no value.
+std::optional<double> readStrictNumber(QStringView text, const NumberFormat &format);
+
+// A single-precision value as the shortest text of at most seven significant digits, with
+// `decimalSeparator`; an exponent form ("1.234568E+07") where one is needed. readNumber reads
+// the point form back.
+QString singleText(float value, QChar decimalSeparator = u'.');
+
+// A double as plain digits with at most fifteen significant digits, with a point.
+QString doubleText(double value);
+
+// The nearest 16-bit integer, a tie going to the even one; nothing when it falls outside
+// -32768..32767 or the value is not a number.
+std::optional<qint16> roundToInt16(double value);
