@@ -57,3 +57,10 @@ void CatalogueModel::countChanged(int row, Column column)
     const QModelIndex cell = index(row, column);
     Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
 }
+
+void CatalogueModel::countsChanged(Column column)
+{
+    if (rowCount() == 0)
+        return;
+    Q_EMIT dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
+}

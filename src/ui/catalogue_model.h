@@ -36,6 +36,9 @@ public:
     // Tells the views that one count text changed.
     void countChanged(int row, Column column);
 
+    // Tells the views that a whole count column changed.
+    void countsChanged(Column column);
+
 private:
     modGlobals &m_globals;
 };

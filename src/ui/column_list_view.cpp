@@ -12,7 +12,9 @@ ColumnListView::ColumnListView(QWidget *parent) : QListView(parent)
     setUniformItemSizes(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setTextElideMode(Qt::ElideRight);
+    // Count texts loaded from tally files carry trailing blanks; clipping shows just the
+    // number where an ellipsis would suggest hidden text.
+    setTextElideMode(Qt::ElideNone);
 }
 
 QModelIndex ColumnListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

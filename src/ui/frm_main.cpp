@@ -2,7 +2,10 @@
 
 #include "catalogue/catalogue_file.h"
 #include "catalogue/price_guide.h"
+#include "tally_files/tally_file.h"
+#include "tally_files/tally_loading.h"
 #include "column_list_view.h"
+#include "frm_load_tally.h"
 #include "messages.h"
 #include "twips.h"
 
@@ -201,19 +204,24 @@ void frmMain::buildMenus()
     bar->setObjectName(QStringLiteral("menuBar"));
     // All ten menu titles have to fit the designed window width.
     bar->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 4px; }"));
-    menuItem(bar, "mnuLoadCollection", tr("Load Collection"));
-    menuItem(bar, "mnuSaveCollection", tr("Save Collection"));
+    connect(menuItem(bar, "mnuLoadCollection", tr("Load Collection")), &QAction::triggered, this,
+            &frmMain::mnuLoadCollection_Click);
+    connect(menuItem(bar, "mnuSaveCollection", tr("Save Collection")), &QAction::triggered, this,
+            &frmMain::mnuSaveCollection_Click);
     QMenu *print = subMenu(bar, "mnuPrintCollection", tr("Print Collection"));
     menuItem(print, "mnuPrintCollectionToFile", tr("Print Collection To File"));
     menuItem(print, "mnuPrintCollectionHtml", tr("Print Collection to HTML"));
     menuItem(print, "mnuPrintCollectionToPrinter", tr("Print Collection To Printer"));
     QMenu *blank = subMenu(bar, "mnuBlank", QStringLiteral("-----------------"));
-    menuItem(blank, "mnuAddArmyCollection", tr("Add Army To Collection"));
+    connect(menuItem(blank, "mnuAddArmyCollection", tr("Add Army To Collection")),
+            &QAction::triggered, this, &frmMain::mnuAddArmyCollection_Click);
     QAction *summary = menuItem(blank, "mnuIncludeSummary", tr("Include Summary in Printout"));
     summary->setCheckable(true);
     summary->setChecked(false);
-    menuItem(bar, "mnuLoadArmy", tr("Load Army"));
-    menuItem(bar, "mnuSaveArmy", tr("Save Army"));
+    connect(menuItem(bar, "mnuLoadArmy", tr("Load Army")), &QAction::triggered, this,
+            &frmMain::mnuLoadArmy_Click);
+    connect(menuItem(bar, "mnuSaveArmy", tr("Save Army")), &QAction::triggered, this,
+            &frmMain::mnuSaveArmy_Click);
     menuItem(bar, "mnuPrintArmyToTextFile", tr("Print Army To File"));
     menuItem(bar, "mnuExit", tr("E&xit"));
 }
@@ -337,6 +345,129 @@ void frmMain::showTotals()
     };
     show(m_globals.collection.totals, lblCollectionNumber, lblCollectionValue, lblCollectionPrice);
     show(m_globals.army.totals, lblArmyNumber, lblArmyValue, lblArmyPrice);
+}
+
+Tally &frmMain::tally(Which which)
+{
+    return which == Which::Army ? m_globals.army : m_globals.collection;
+}
+
+QLineEdit *frmMain::nameBox(Which which) const
+{
+    return which == Which::Army ? txtArmyName : txtCollectionName;
+}
+
+QString frmMain::tallyWord(Which which)
+{
+    return which == Which::Army ? tr("army") : tr("collection");
+}
+
+void frmMain::selectLastRow()
+{
+    if (m_model->rowCount() > 0)
+        selectRow(m_model->rowCount() - 1);
+}
+
+void frmMain::mnuSaveCollection_Click()
+{
+    saveTally(Which::Collection);
+}
+
+void frmMain::mnuSaveArmy_Click()
+{
+    saveTally(Which::Army);
+}
+
+void frmMain::saveTally(Which which)
+{
+    const QString fileName = TallyFile::fileName(nameBox(which)->text());
+    const QString error = TallyFile::save(fileName, tally(which).counts);
+    if (!error.isEmpty()) {
+        Messages::warn(this, tr("Could not save the %1 to \"%2\": %3")
+                                 .arg(tallyWord(which), fileName, error));
+        return;
+    }
+    selectLastRow();
+}
+
+void frmMain::mnuLoadCollection_Click()
+{
+    frmLoadCollection picker(this);
+    if (picker.exec() != QDialog::Accepted)
+        return;
+    txtCollectionName->setText(picker.pickedName());
+    LoadCollection();
+}
+
+void frmMain::mnuLoadArmy_Click()
+{
+    frmLoadArmy picker(this);
+    if (picker.exec() != QDialog::Accepted)
+        return;
+    txtArmyName->setText(picker.pickedName());
+    LoadArmy();
+}
+
+void frmMain::LoadArmy()
+{
+    loadTally(Which::Army);
+}
+
+void frmMain::LoadCollection()
+{
+    loadTally(Which::Collection);
+}
+
+void frmMain::loadTally(Which which)
+{
+    const QString fileName = TallyFile::fileName(nameBox(which)->text());
+    const TallyFile::Decoded file = TallyFile::load(fileName, m_globals.catalogue.size());
+    if (!file.error.isEmpty()) {
+        Messages::warn(this, tr("Could not load the %1 from \"%2\": %3")
+                                 .arg(tallyWord(which), fileName, file.error));
+        return;
+    }
+    TallyUpdate loaded =
+        loadedTally(file.records, m_globals.catalogue,
+                    which == Which::Army ? PriceReading::Strict : PriceReading::Forgiving,
+                    m_numberFormat);
+    if (loaded.overflow != TotalKind::None) {
+        Messages::warn(this, tr("Loading \"%1\" would take the %2's %3 out of its range, so "
+                                "nothing was changed.")
+                                 .arg(fileName, tallyWord(which), totalName(loaded.overflow)));
+        return;
+    }
+    showChangedTally(which, std::move(loaded.tally));
+}
+
+void frmMain::mnuAddArmyCollection_Click()
+{
+    // The saved army is added, not the one on screen: the file is what the user chose to keep.
+    const QString fileName = TallyFile::fileName(txtArmyName->text());
+    const TallyFile::Decoded army = TallyFile::load(fileName, m_globals.catalogue.size());
+    if (!army.error.isEmpty()) {
+        Messages::warn(this, tr("Could not add the army \"%1\" to the collection: %2")
+                                 .arg(fileName, army.error));
+        return;
+    }
+    TallyUpdate added =
+        collectionWithArmy(m_globals.collection, army.records, m_globals.catalogue, m_numberFormat);
+    if (added.overflow != TotalKind::None) {
+        Messages::warn(this, tr("Adding \"%1\" would take the collection's %2 out of its range, "
+                                "so nothing was changed.")
+                                 .arg(fileName, totalName(added.overflow)));
+        return;
+    }
+    showChangedTally(Which::Collection, std::move(added.tally));
+}
+
+void frmMain::showChangedTally(Which which, Tally changed)
+{
+    tally(which) = std::move(changed);
+    m_model->countsChanged(which == Which::Army ? CatalogueModel::ArmyColumn
+                                                : CatalogueModel::CollectionColumn);
+    showTotals();
+    selectLastRow();
 }
 
 QString frmMain::LoadUnits()

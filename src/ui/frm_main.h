@@ -32,6 +32,11 @@ public:
     // are up.
     QString LoadUnits();
 
+    // Load the tally file named by the army or collection name box into that tally. A file that
+    // is missing, damaged or would overflow a total changes nothing and is reported.
+    void LoadArmy();
+    void LoadCollection();
+
     // The selected catalogue row, or -1 when none is selected.
     int selectedRow() const;
 
@@ -62,6 +67,23 @@ private:
 
     // Rewrites the six total labels from the totals.
     void showTotals();
+
+    enum class Which { Collection, Army };
+    Tally &tally(Which which);
+    QLineEdit *nameBox(Which which) const;
+    static QString tallyWord(Which which);
+
+    void mnuSaveCollection_Click();
+    void mnuSaveArmy_Click();
+    void mnuLoadCollection_Click();
+    void mnuLoadArmy_Click();
+    void mnuAddArmyCollection_Click();
+    void saveTally(Which which);
+    void loadTally(Which which);
+    // Puts a changed tally on screen in one pass and selects the last row, as every file
+    // command leaves the window.
+    void showChangedTally(Which which, Tally changed);
+    void selectLastRow();
 
     modGlobals &m_globals;
     CatalogueModel *m_model = nullptr;

@@ -1,0 +1,87 @@
+#include "tally_file.h"
+
+#include "common/codec.h"
+#include "common/input_file.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+#include <QtEndian>
+
+namespace TallyFile {
+
+QString fileName(const QString &nameBox)
+{
+    return nameBox + QStringLiteral(".sav");
+}
+
+QByteArray encode(const QStringList &counts)
+{
+    const auto rows = static_cast<qint16>(std::min<qsizetype>(counts.size(), 32767));
+    QByteArray bytes(HeaderBytes + qsizetype(RecordBytes) * rows, ' ');
+    qToLittleEndian<qint16>(rows, bytes.data());
+    for (qsizetype row = 0; row < rows; ++row) {
+        const QByteArray text = encodeText(counts.at(row)).left(RecordBytes);
+        std::copy(text.begin(), text.end(), bytes.begin() + HeaderBytes + row * RecordBytes);
+    }
+    return bytes;
+}
+
+Decoded decode(QByteArrayView bytes, int catalogueRows)
+{
+    Decoded result;
+    if (bytes.isEmpty())
+        return result;
+    if (bytes.size() < HeaderBytes) {
+        result.error = QCoreApplication::translate("TallyFile", "The file is too short to hold "
+                                                                "a row count.");
+        return result;
+    }
+    const qint16 rows = qFromLittleEndian<qint16>(bytes.data());
+    if (rows <= 0)
+        return result;
+    const qsizetype needed = HeaderBytes + qsizetype(RecordBytes) * rows;
+    if (bytes.size() < needed) {
+        result.error = QCoreApplication::translate("TallyFile", "The file is shorter than its "
+                                                                "%1 rows need (%2 bytes instead "
+                                                                "of %3).")
+                           .arg(rows)
+                           .arg(bytes.size())
+                           .arg(needed);
+        return result;
+    }
+    const int kept = std::min<int>(rows, std::max(catalogueRows, 0));
+    result.records.reserve(kept);
+    for (int row = 0; row < kept; ++row)
+        result.records.append(
+            decodeText(bytes.sliced(HeaderBytes + qsizetype(row) * RecordBytes, RecordBytes)));
+    return result;
+}
+
+QString save(const QString &path, const QStringList &counts)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = encode(counts);
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+Decoded load(const QString &path, int catalogueRows)
+{
+    const InputFile file = readInputFile(path);
+    if (!file.ok()) {
+        Decoded result;
+        result.error = file.error;
+        return result;
+    }
+    return decode(file.bytes, catalogueRows);
+}
+
+} // namespace TallyFile

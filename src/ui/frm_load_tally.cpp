@@ -1,0 +1,58 @@
+#include "frm_load_tally.h"
+
+#include "twips.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+
+TallyPicker::TallyPicker(const char *objectName, const QString &caption, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QLatin1String(objectName));
+    setWindowTitle(caption);
+    setModal(true);
+    setFixedSize(sizeFromTwips(3555, 3195));
+    setFont(designFont(font()));
+
+    filLoadChar = new QListWidget(this);
+    filLoadChar->setObjectName(QStringLiteral("filLoadChar"));
+    filLoadChar->setGeometry(fromTwips(360, 240, 2655, 2175));
+    filLoadChar->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Saving always writes a lower-case ".sav"; an empty name box saves the hidden ".sav".
+    filLoadChar->addItems(QDir::current().entryList({QStringLiteral("*.sav")},
+                                                    QDir::Files | QDir::Hidden | QDir::CaseSensitive,
+                                                    QDir::Name));
+    connect(filLoadChar, &QListWidget::itemDoubleClicked, this, &TallyPicker::filLoadChar_DblClick);
+
+    cmdOoops = new QPushButton(tr("Oops, don't load"), this);
+    cmdOoops->setObjectName(QStringLiteral("cmdOoops"));
+    cmdOoops->setGeometry(fromTwips(360, 2640, 2535, 375));
+    cmdOoops->setAutoDefault(false);
+    connect(cmdOoops, &QPushButton::clicked, this, &TallyPicker::cmdOoops_Click);
+
+    setTabOrder(filLoadChar, cmdOoops);
+}
+
+void TallyPicker::filLoadChar_DblClick(QListWidgetItem *item)
+{
+    if (item == nullptr)
+        return;
+    m_pickedName = item->text().chopped(4);
+    accept();
+}
+
+void TallyPicker::cmdOoops_Click()
+{
+    reject();
+}
+
+frmLoadArmy::frmLoadArmy(QWidget *parent)
+    : TallyPicker("frmLoadArmy", QStringLiteral("Pick an Army  to load please"), parent)
+{
+}
+
+frmLoadCollection::frmLoadCollection(QWidget *parent)
+    : TallyPicker("frmLoadCollection", QStringLiteral("Pick a collection to load please"), parent)
+{
+}
