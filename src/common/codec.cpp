@@ -49,3 +49,8 @@ QByteArray encodeText(QStringView text)
     }
     return out;
 }
+
+bool canEncode(QChar character)
+{
+    return encodingTable().contains(character.unicode());
+}

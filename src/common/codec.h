@@ -12,3 +12,6 @@ QString decodeText(QByteArrayView bytes);
 
 // Encodes one byte per character; a character outside Windows-1252 becomes '?'.
 QByteArray encodeText(QStringView text);
+
+// Whether Windows-1252 has a byte for this character.
+bool canEncode(QChar character);

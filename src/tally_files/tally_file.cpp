@@ -2,9 +2,9 @@
 
 #include "common/codec.h"
 #include "common/input_file.h"
+#include "common/output_file.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace TallyFile {
@@ -59,18 +59,7 @@ Decoded decode(QByteArrayView bytes, int catalogueRows)
 
 QString save(const QString &path, const QStringList &counts)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = encode(counts);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    return writeWholeFile(path, encode(counts));
 }
 
 Decoded load(const QString &path, int catalogueRows)

@@ -2,13 +2,16 @@
 
 #include "catalogue/catalogue_file.h"
 #include "catalogue/price_guide.h"
+#include "common/output_file.h"
 #include "tally_files/tally_file.h"
 #include "tally_files/tally_loading.h"
 #include "column_list_view.h"
 #include "frm_load_tally.h"
 #include "messages.h"
+#include "printer_line_printer.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QItemSelectionModel>
@@ -17,6 +20,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinterInfo>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -209,21 +213,27 @@ void frmMain::buildMenus()
     connect(menuItem(bar, "mnuSaveCollection", tr("Save Collection")), &QAction::triggered, this,
             &frmMain::mnuSaveCollection_Click);
     QMenu *print = subMenu(bar, "mnuPrintCollection", tr("Print Collection"));
-    menuItem(print, "mnuPrintCollectionToFile", tr("Print Collection To File"));
-    menuItem(print, "mnuPrintCollectionHtml", tr("Print Collection to HTML"));
-    menuItem(print, "mnuPrintCollectionToPrinter", tr("Print Collection To Printer"));
+    connect(menuItem(print, "mnuPrintCollectionToFile", tr("Print Collection To File")),
+            &QAction::triggered, this, &frmMain::mnuPrintCollectionToFile_Click);
+    connect(menuItem(print, "mnuPrintCollectionHtml", tr("Print Collection to HTML")),
+            &QAction::triggered, this, &frmMain::mnuPrintCollectionHtml_Click);
+    connect(menuItem(print, "mnuPrintCollectionToPrinter", tr("Print Collection To Printer")),
+            &QAction::triggered, this, &frmMain::mnuPrintCollectionToPrinter_Click);
     QMenu *blank = subMenu(bar, "mnuBlank", QStringLiteral("-----------------"));
     connect(menuItem(blank, "mnuAddArmyCollection", tr("Add Army To Collection")),
             &QAction::triggered, this, &frmMain::mnuAddArmyCollection_Click);
-    QAction *summary = menuItem(blank, "mnuIncludeSummary", tr("Include Summary in Printout"));
-    summary->setCheckable(true);
-    summary->setChecked(false);
+    // A check item that flips itself; it is read by the reports and never stored.
+    mnuIncludeSummary = menuItem(blank, "mnuIncludeSummary", tr("Include Summary in Printout"));
+    mnuIncludeSummary->setCheckable(true);
+    mnuIncludeSummary->setChecked(false);
     connect(menuItem(bar, "mnuLoadArmy", tr("Load Army")), &QAction::triggered, this,
             &frmMain::mnuLoadArmy_Click);
     connect(menuItem(bar, "mnuSaveArmy", tr("Save Army")), &QAction::triggered, this,
             &frmMain::mnuSaveArmy_Click);
+    // Listed for the army as for the collection, but there is no army report: it does nothing.
     menuItem(bar, "mnuPrintArmyToTextFile", tr("Print Army To File"));
-    menuItem(bar, "mnuExit", tr("E&xit"));
+    connect(menuItem(bar, "mnuExit", tr("E&xit")), &QAction::triggered, this,
+            &frmMain::mnuExit_Click);
 }
 
 void frmMain::linkColumns()
@@ -468,6 +478,59 @@ void frmMain::showChangedTally(Which which, Tally changed)
                                                 : CatalogueModel::CollectionColumn);
     showTotals();
     selectLastRow();
+}
+
+CollectionReport frmMain::collectionReport() const
+{
+    std::optional<ReportSummary> summary;
+    if (mnuIncludeSummary->isChecked())
+        summary = ReportSummary{lblCollectionNumber->text(), lblCollectionValue->text(),
+                                lblCollectionPrice->text()};
+    return buildCollectionReport(txtCollectionName->text(), m_globals.collection.counts,
+                                 m_globals.catalogue, summary);
+}
+
+void frmMain::writeReportFile(const QString &extension, const QByteArray &bytes)
+{
+    const QString fileName = txtCollectionName->text() + extension;
+    const QString error = writeWholeFile(fileName, bytes);
+    if (!error.isEmpty()) {
+        Messages::warn(this, tr("Could not write the report \"%1\": %2").arg(fileName, error));
+        return;
+    }
+    selectLastRow();
+}
+
+void frmMain::mnuPrintCollectionToFile_Click()
+{
+    writeReportFile(QStringLiteral(".txt"), textReport(collectionReport()));
+}
+
+void frmMain::mnuPrintCollectionHtml_Click()
+{
+    writeReportFile(QStringLiteral(".htm"), htmlReport(collectionReport()));
+}
+
+void frmMain::mnuPrintCollectionToPrinter_Click()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) {
+        Messages::warn(this, tr("There is no default printer, so the collection was not "
+                                "printed."));
+        return;
+    }
+    PrinterLinePrinter lines(printer, tr("%1 Collection").arg(txtCollectionName->text()));
+    if (!printReport(collectionReport(), lines)) {
+        Messages::warn(this, tr("The collection was not printed: %1").arg(lines.error()));
+        return;
+    }
+    selectLastRow();
+}
+
+void frmMain::mnuExit_Click()
+{
+    // Ends at once: nothing is saved and nothing is asked, as users of the menu expect.
+    QCoreApplication::exit(0);
 }
 
 QString frmMain::LoadUnits()

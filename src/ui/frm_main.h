@@ -3,6 +3,7 @@
 #include "catalogue_model.h"
 #include "common/numbers.h"
 #include "mod_globals.h"
+#include "reports/collection_report.h"
 
 #include <QMainWindow>
 
@@ -85,6 +86,14 @@ private:
     void showChangedTally(Which which, Tally changed);
     void selectLastRow();
 
+    void mnuPrintCollectionToFile_Click();
+    void mnuPrintCollectionHtml_Click();
+    void mnuPrintCollectionToPrinter_Click();
+    void mnuExit_Click();
+    // The collection as the reports see it: listed rows, and the summary when it is wanted.
+    CollectionReport collectionReport() const;
+    void writeReportFile(const QString &extension, const QByteArray &bytes);
+
     modGlobals &m_globals;
     CatalogueModel *m_model = nullptr;
     QItemSelectionModel *m_selection = nullptr;
@@ -113,4 +122,5 @@ private:
     QLabel *lblArmyPrice = nullptr;
     QLabel *lblPriceGuideName = nullptr;
     QLabel *lblUnitPrice = nullptr;
+    QAction *mnuIncludeSummary = nullptr;
 };

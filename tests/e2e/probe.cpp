@@ -1,9 +1,12 @@
-// Counts two figures into the army in the real main window and prints what it shows, so that
-// a test can run the same steps under several locales, one process each.
+// Drives the real main window in a process of its own and prints what it shows, so that tests
+// can run it under a given environment (a locale, a printer setup):
+//   probe count   counts two figures into the army and prints the army's labels and counts
+//   probe print   prints the collection on the default printer and prints any message
 #include "ui/frm_main.h"
 #include "ui/messages.h"
 #include "ui/mod_globals.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -65,6 +68,13 @@ int main(int argc, char *argv[])
         qFatal("main window not shown");
     QTest::mouseClick(main.findChild<QRadioButton *>(QStringLiteral("optArmy")), Qt::LeftButton);
     auto *units = main.findChild<QListView *>(QStringLiteral("lstUnits"));
+    if (argc > 1 && qstrcmp(argv[1], "print") == 0) {
+        doubleClickRow(units, 0);
+        main.findChild<QAction *>(QStringLiteral("mnuPrintCollectionToPrinter"))->trigger();
+        out << "selected=" << main.selectedRow() << '\n';
+        return 0;
+    }
+
     doubleClickRow(units, 0);
     out << "first_price=" << main.findChild<QLabel *>(QStringLiteral("lblArmyPrice"))->text() << '\n';
     doubleClickRow(units, 1);

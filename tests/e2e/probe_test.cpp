@@ -1,6 +1,7 @@
 #include "qt_printers.h"
 
 #include <QMap>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStringList>
 
@@ -12,17 +13,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QMap<QString, QString> runProbe(const QString &locale)
+QMap<QString, QString> runProbe(const QString &mode, const QMap<QString, QString> &settings)
 {
     QProcess probe;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString &name : {u"LANG"_s, u"LANGUAGE"_s, u"LC_NUMERIC"_s, u"LC_MONETARY"_s})
         env.remove(name);
-    env.insert(u"LC_ALL"_s, locale);
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    for (auto it = settings.begin(); it != settings.end(); ++it)
+        env.insert(it.key(), it.value());
     probe.setProcessEnvironment(env);
-    probe.start(QStringLiteral(ROSTERMERE_LOCALE_PROBE), {});
-    EXPECT_TRUE(probe.waitForFinished(60000)) << locale.toStdString();
+    probe.start(QStringLiteral(ROSTERMERE_PROBE), {mode});
+    EXPECT_TRUE(probe.waitForFinished(60000)) << mode.toStdString();
     EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
     QMap<QString, QString> values;
     for (const QString &line : QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n')) {
@@ -54,7 +56,7 @@ TEST(Locales, PricesReadTheSameAndLabelsUseTheRegionalSeparator)
     QString firstCounts;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.locale.toStdString());
-        const QMap<QString, QString> shown = runProbe(c.locale);
+        const QMap<QString, QString> shown = runProbe(u"count"_s, {{u"LC_ALL"_s, c.locale}});
         EXPECT_FALSE(shown.contains(u"message"_s)) << shown.value(u"message"_s).toStdString();
         EXPECT_EQ(shown.value(u"first_price"_s), c.firstPrice);
         EXPECT_EQ(shown.value(u"lblArmyNumber"_s), u"2"_s);
@@ -72,4 +74,29 @@ TEST(Locales, PricesReadTheSameAndLabelsUseTheRegionalSeparator)
                           << "; run ./test to install it\n";
         }
     }
+}
+
+TEST(Printer, NoDefaultPrinterIsReportedAndTheProgramGoesOn)
+{
+    const QMap<QString, QString> shown =
+        runProbe(u"print"_s, {{u"CUPS_SERVER"_s, u"/nonexistent/cups.sock"_s}});
+    EXPECT_TRUE(shown.value(u"message"_s).contains(u"no default printer"_s))
+        << shown.value(u"message"_s).toStdString();
+    EXPECT_EQ(shown.value(u"selected"_s), u"0"_s);
+}
+
+TEST(Printer, RefusedJobIsReported)
+{
+    if (!QPrinterInfo::availablePrinterNames().contains(u"RostermereRefusing"_s)) {
+        const std::string why = "the refusing test queue is not set up (tools/setup-test-printer, "
+                                "which ./test runs)";
+        if (qEnvironmentVariable("CI") == u"true"_s)
+            FAIL() << why;
+        GTEST_SKIP() << why;
+    }
+    // The print system takes the default printer from PRINTER when it is set.
+    const QMap<QString, QString> shown = runProbe(u"print"_s, {{u"PRINTER"_s, u"RostermereRefusing"_s}});
+    EXPECT_TRUE(shown.value(u"message"_s).contains(u"not printed"_s))
+        << shown.value(u"message"_s).toStdString();
+    EXPECT_EQ(shown.value(u"selected"_s), u"0"_s);
 }

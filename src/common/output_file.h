@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes `bytes` as the whole new content of `path`, atomically: a failure at any point
+// leaves an existing file of that name as it was. Returns the reason on failure, an empty
+// text on success.
+QString writeWholeFile(const QString &path, const QByteArray &bytes);

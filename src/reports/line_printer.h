@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where a report's lines go: a text file counts columns in characters, paper in the average
+// character width of the printer's font.
+class LinePrinter
+{
+public:
+    virtual ~LinePrinter() = default;
+
+    // Puts text at the current position.
+    virtual void print(const QString &text) = 0;
+
+    // Moves to column `column` (1-based) if the position is left of it, stays if it is at it,
+    // and goes to that column of the next line if the position is already past it.
+    virtual void advanceTo(int column) = 0;
+
+    // Returns to column 1 of the next line; a line without text is an empty line.
+    virtual void endLine() = 0;
+
+    // Finishes the document; nothing needs to reach its destination before this.
+    // Returns false when that failed.
+    virtual bool endDocument() = 0;
+};
+
+// A line printer whose columns are characters: the text and HTML reports' way.
+class TextLinePrinter : public LinePrinter
+{
+public:
+    void print(const QString &text) override;
+    void advanceTo(int column) override;
+    void endLine() override;
+    bool endDocument() override;
+
+    // The lines so far, the current unfinished one excluded.
+    const QStringList &lines() const { return m_lines; }
+
+private:
+    QStringList m_lines;
+    QString m_line;
+};
