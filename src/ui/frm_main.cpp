@@ -213,6 +213,7 @@ void frmMain::buildMenus()
     connect(menuItem(bar, "mnuSaveCollection", tr("Save Collection")), &QAction::triggered, this,
             &frmMain::mnuSaveCollection_Click);
     QMenu *print = subMenu(bar, "mnuPrintCollection", tr("Print Collection"));
+    print->setFont(font());
     connect(menuItem(print, "mnuPrintCollectionToFile", tr("Print Collection To File")),
             &QAction::triggered, this, &frmMain::mnuPrintCollectionToFile_Click);
     connect(menuItem(print, "mnuPrintCollectionHtml", tr("Print Collection to HTML")),
@@ -220,6 +221,7 @@ void frmMain::buildMenus()
     connect(menuItem(print, "mnuPrintCollectionToPrinter", tr("Print Collection To Printer")),
             &QAction::triggered, this, &frmMain::mnuPrintCollectionToPrinter_Click);
     QMenu *blank = subMenu(bar, "mnuBlank", QStringLiteral("-----------------"));
+    blank->setFont(font());
     connect(menuItem(blank, "mnuAddArmyCollection", tr("Add Army To Collection")),
             &QAction::triggered, this, &frmMain::mnuAddArmyCollection_Click);
     // A check item that flips itself; it is read by the reports and never stored.
@@ -324,10 +326,9 @@ void frmMain::changeFigure(Step step)
     const int row = selectedRow();
     if (row < 0)
         return;
-    const bool army = optArmy->isChecked();
-    Tally &tally = army ? m_globals.army : m_globals.collection;
+    const Which which = optArmy->isChecked() ? Which::Army : Which::Collection;
     const FigureChange change =
-        ::changeFigure(tally, row, m_globals.catalogue.UnitPointValue.at(row),
+        ::changeFigure(tally(which), row, m_globals.catalogue.UnitPointValue.at(row),
                        m_globals.catalogue.UnitPrice.at(row), step);
     if (change.overflow != TotalKind::None) {
         const QString message =
@@ -336,13 +337,12 @@ void frmMain::changeFigure(Step step)
                      "was changed.")
                 : tr("Removing this figure would take the %1's %2 out of its range, so nothing "
                      "was changed.");
-        Messages::warn(this, message.arg(army ? tr("army") : tr("collection"),
-                                         totalName(change.overflow)));
+        Messages::warn(this, message.arg(tallyWord(which), totalName(change.overflow)));
         return;
     }
     if (!change.changed)
         return;
-    m_model->countChanged(row, army ? CatalogueModel::ArmyColumn : CatalogueModel::CollectionColumn);
+    m_model->countChanged(row, countColumn(which));
     showTotals();
 }
 
@@ -365,6 +365,11 @@ Tally &frmMain::tally(Which which)
 QLineEdit *frmMain::nameBox(Which which) const
 {
     return which == Which::Army ? txtArmyName : txtCollectionName;
+}
+
+CatalogueModel::Column frmMain::countColumn(Which which)
+{
+    return which == Which::Army ? CatalogueModel::ArmyColumn : CatalogueModel::CollectionColumn;
 }
 
 QString frmMain::tallyWord(Which which)
@@ -403,19 +408,22 @@ void frmMain::saveTally(Which which)
 void frmMain::mnuLoadCollection_Click()
 {
     frmLoadCollection picker(this);
-    if (picker.exec() != QDialog::Accepted)
-        return;
-    txtCollectionName->setText(picker.pickedName());
-    LoadCollection();
+    pickAndLoad(picker, Which::Collection);
 }
 
 void frmMain::mnuLoadArmy_Click()
 {
     frmLoadArmy picker(this);
+    pickAndLoad(picker, Which::Army);
+}
+
+void frmMain::pickAndLoad(TallyPicker &picker, Which which)
+{
+    // The name box is what the picker and the load share: a pick fills it, the load reads it.
     if (picker.exec() != QDialog::Accepted)
         return;
-    txtArmyName->setText(picker.pickedName());
-    LoadArmy();
+    nameBox(which)->setText(picker.pickedName());
+    loadTally(which);
 }
 
 void frmMain::LoadArmy()
@@ -474,8 +482,7 @@ void frmMain::mnuAddArmyCollection_Click()
 void frmMain::showChangedTally(Which which, Tally changed)
 {
     tally(which) = std::move(changed);
-    m_model->countsChanged(which == Which::Army ? CatalogueModel::ArmyColumn
-                                                : CatalogueModel::CollectionColumn);
+    m_model->countsChanged(countColumn(which));
     showTotals();
     selectLastRow();
 }

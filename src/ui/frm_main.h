@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QRadioButton;
+class TallyPicker;
 
 // The working window: the catalogue as eight linked column lists, the two tallies' names and
 // totals, and the price-guide entry of the selected unit.
@@ -73,12 +74,14 @@ private:
     Tally &tally(Which which);
     QLineEdit *nameBox(Which which) const;
     static QString tallyWord(Which which);
+    static CatalogueModel::Column countColumn(Which which);
 
     void mnuSaveCollection_Click();
     void mnuSaveArmy_Click();
     void mnuLoadCollection_Click();
     void mnuLoadArmy_Click();
     void mnuAddArmyCollection_Click();
+    void pickAndLoad(TallyPicker &picker, Which which);
     void saveTally(Which which);
     void loadTally(Which which);
     // Puts a changed tally on screen in one pass and selects the last row, as every file
