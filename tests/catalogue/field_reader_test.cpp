@@ -24,40 +24,24 @@ QStringList readAll(const QString &text)
 
 TEST(FieldReader, SplitsFieldsAsTheCatalogueWritesThem)
 {
-    struct Case
-    {
-        const char *what;
-        QString text;
-        QStringList fields;
-    };
-    const Case cases[] = {
-        {"commas", QStringLiteral("a,b,c"), {u"a"_s, u"b"_s, u"c"_s}},
-        {"LF ends a field", QStringLiteral("a,b\nc"), {u"a"_s, u"b"_s, u"c"_s}},
-        {"CR LF ends a field", QStringLiteral("a,b\r\nc\r\n"), {u"a"_s, u"b"_s, u"c"_s}},
-        {"lone CR ends a field", QStringLiteral("a\rb"), {u"a"_s, u"b"_s}},
-        {"no line end at the end", QStringLiteral("a\r\nb"), {u"a"_s, u"b"_s}},
-        {"empty lines carry no field", QStringLiteral("\n\r\na\n\n\r\nb\n\n"), {u"a"_s, u"b"_s}},
-        {"blank line carries no field", QStringLiteral("a\n   \t\nb"), {u"a"_s, u"b"_s}},
-        {"blanks around unquoted fields go", QStringLiteral("  a b  ,\tc\t\n"),
-         {u"a b"_s, u"c"_s}},
-        {"quotes keep commas", QStringLiteral("\"Mara, the Saint\",x"),
-         {u"Mara, the Saint"_s, u"x"_s}},
-        {"quotes keep blanks", QStringLiteral("  \"  Old Brack  \" ,x"),
-         {u"  Old Brack  "_s, u"x"_s}},
-        {"doubled quote is one quote", QStringLiteral("\"say \"\"hi\"\"\",x"),
-         {u"say \"hi\""_s, u"x"_s}},
-        {"quotes keep line ends", QStringLiteral("\"two\nlines\",x"), {u"two\nlines"_s, u"x"_s}},
-        {"text after a closing quote is dropped", QStringLiteral("\"a\" junk,b"), {u"a"_s, u"b"_s}},
-        {"quote inside an unquoted field is text", QStringLiteral("a\"b,c"), {u"a\"b"_s, u"c"_s}},
-        {"empty quoted field", QStringLiteral("\"\",x"), {QString(), u"x"_s}},
-        {"two commas leave an empty field", QStringLiteral("a,,b"), {u"a"_s, QString(), u"b"_s}},
-        {"comma before a line end", QStringLiteral("a,\nb"), {u"a"_s, QString(), u"b"_s}},
-        {"comma at the very end", QStringLiteral("a,"), {u"a"_s, QString()}},
-        {"empty text", QString(), {}},
-        {"only line ends", QStringLiteral("\r\n\r\n"), {}},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(readAll(c.text), c.fields) << c.what;
+    const QString empty;
+    const std::pair<QString, QStringList> cases[] = {
+        {u"a,b\nc"_s, {u"a"_s, u"b"_s, u"c"_s}},      // commas and LF end fields
+        {u"a,b\r\nc\r\n"_s, {u"a"_s, u"b"_s, u"c"_s}}, // CR LF
+        {u"a\rb"_s, {u"a"_s, u"b"_s}},                 // a lone CR
+        {u"\n\r\na\n\n   \t\nb\n\n"_s, {u"a"_s, u"b"_s}}, // empty and blank lines: no field
+        {u"  a b  ,\tc\t\n"_s, {u"a b"_s, u"c"_s}},    // blanks around unquoted fields go
+        {u"\"Mara, the Saint\",x"_s, {u"Mara, the Saint"_s, u"x"_s}},
+        {u"  \"  Old Brack  \" ,x"_s, {u"  Old Brack  "_s, u"x"_s}},
+        {u"\"say \"\"hi\"\"\",x"_s, {u"say \"hi\""_s, u"x"_s}},
+        {u"\"two\nlines\",x"_s, {u"two\nlines"_s, u"x"_s}},
+        {u"\"a\" junk,b"_s, {u"a"_s, u"b"_s}},          // text after a closing quote is dropped
+        {u"a\"b,c"_s, {u"a\"b"_s, u"c"_s}},            // a quote inside an unquoted field
+        {u"\"\",x"_s, {empty, u"x"_s}}, {u"a,,b"_s, {u"a"_s, empty, u"b"_s}},
+        {u"a,\nb"_s, {u"a"_s, empty, u"b"_s}}, {u"a,"_s, {u"a"_s, empty}},
+        {empty, {}}, {u"\r\n\r\n"_s, {}}};
+    for (const auto &[text, fields] : cases)
+        EXPECT_EQ(readAll(text), fields) << text.toStdString();
 }
 
 TEST(FieldReader, CountsLinesOfEveryLineEndKind)

@@ -30,19 +30,20 @@ UnitCatalogue springUnits()
 
 const QStringList springCounts = {u"0"_s, u"0"_s, u"1"_s, u"0"_s, u"0"_s, u"3"_s};
 
-// Records what a report asks of a printer, one entry per call.
+// Writes down what a report asks of a printer: texts as they are, "[c]" for advancing to
+// column c, a line end for each ended line and "<end>" for the end of the document.
 class RecordingPrinter : public LinePrinter
 {
 public:
-    void print(const QString &text) override { calls.append(u"print "_s + text); }
-    void advanceTo(int column) override { calls.append(u"advance %1"_s.arg(column)); }
-    void endLine() override { calls.append(u"end line"_s); }
+    void print(const QString &text) override { transcript += text; }
+    void advanceTo(int column) override { transcript += u"[%1]"_s.arg(column); }
+    void endLine() override { transcript += u'\n'; }
     bool endDocument() override
     {
-        calls.append(u"end document"_s);
+        transcript += u"<end>"_s;
         return true;
     }
-    QStringList calls;
+    QString transcript;
 };
 
 } // namespace
@@ -115,73 +116,38 @@ TEST(CollectionReport, HtmlWritesCharactersOutsideTheCharacterSetAsReferences)
 
 TEST(CollectionReport, PrinterGetsHeadingsRowsAndColumnStops)
 {
+    const QString rule(66, u'=');
     RecordingPrinter printer;
-    const CollectionReport report =
-        buildCollectionReport(u"Spring"_s, springCounts, springUnits(), std::nullopt);
-    ASSERT_TRUE(printReport(report, printer));
-    const QStringList expected = {
-        u"print "_s + QString(66, u'='),
-        u"end line"_s,
-        u"print           Spring Collection"_s,
-        u"end line"_s,
-        u"print "_s + QString(66, u'='),
-        u"end line"_s,
-        u"print Unit"_s,
-        u"advance 13"_s,
-        u"print Unit Name"_s,
-        u"advance 39"_s,
-        u"print Quantity "_s,
-        u"end line"_s,
-        u"print  ID "_s,
-        u"end line"_s,
-        u"print 12345678"_s,
-        u"advance 9"_s,
-        u"print Bone Archer (Weak)"_s,
-        u"advance 42"_s,
-        u"print 1"_s,
-        u"end line"_s,
-        u"print abc"_s,
-        u"advance 9"_s,
-        u"print Mara, the Ember Saint (Unique)"_s,
-        u"advance 42"_s,
-        u"print 3"_s,
-        u"end line"_s,
-        u"end document"_s,
-    };
-    EXPECT_EQ(printer.calls, expected);
+    ASSERT_TRUE(printReport(
+        buildCollectionReport(u"Spring"_s, springCounts, springUnits(), std::nullopt), printer));
+    EXPECT_EQ(printer.transcript, rule + u"\n          Spring Collection\n"_s + rule +
+                                      u"\nUnit[13]Unit Name[39]Quantity \n ID \n"
+                                      u"12345678[9]Bone Archer (Weak)[42]1\n"
+                                      u"abc[9]Mara, the Ember Saint (Unique)[42]3\n<end>"_s);
 
-    RecordingPrinter withSummary;
-    printReport(buildCollectionReport(u"Spring"_s, {}, UnitCatalogue(),
+    RecordingPrinter summary;
+    printReport(buildCollectionReport(u"S"_s, {}, UnitCatalogue(),
                                       ReportSummary{u"4"_s, u"95"_s, u"7.5"_s}),
-                withSummary);
-    EXPECT_EQ(withSummary.calls.mid(14),
-              (QStringList{u"end line"_s, u"end line"_s,
-                           u"print Number of Pieces in Collection:           4"_s, u"end line"_s,
-                           u"print Total Point Value:                        95"_s, u"end line"_s,
-                           u"print Alleged Value:                            7.5"_s,
-                           u"end line"_s, u"end document"_s}));
+                summary);
+    EXPECT_TRUE(summary.transcript.endsWith(u" ID \n\n\n"
+                                            u"Number of Pieces in Collection:           4\n"
+                                            u"Total Point Value:                        95\n"
+                                            u"Alleged Value:                            7.5\n<end>"_s))
+        << summary.transcript.toStdString();
 }
 
 TEST(TextLinePrinter, ColumnStopsPadStayOrWrap)
 {
-    struct Case
-    {
-        QString before;
-        int column;
-        QStringList lines; // after printing "x" and ending the document
-    };
-    const Case cases[] = {
-        {u"abc"_s, 9, {u"abc     x"_s}},
-        {u"abcdefgh"_s, 9, {u"abcdefghx"_s}},
-        {u"abcdefghi"_s, 9, {u"abcdefghi"_s, u"        x"_s}},
-        {QString(), 1, {u"x"_s}},
-    };
-    for (const Case &c : cases) {
+    // Lines after printing a text, advancing to a column, printing "x" and ending.
+    const std::tuple<QString, int, QStringList> cases[] = {
+        {u"abc"_s, 9, {u"abc     x"_s}}, {u"abcdefgh"_s, 9, {u"abcdefghx"_s}},
+        {u"abcdefghi"_s, 9, {u"abcdefghi"_s, u"        x"_s}}, {QString(), 1, {u"x"_s}}};
+    for (const auto &[before, column, lines] : cases) {
         TextLinePrinter printer;
-        printer.print(c.before);
-        printer.advanceTo(c.column);
+        printer.print(before);
+        printer.advanceTo(column);
         printer.print(u"x"_s);
         printer.endDocument();
-        EXPECT_EQ(printer.lines(), c.lines) << c.before.toStdString();
+        EXPECT_EQ(printer.lines(), lines) << before.toStdString();
     }
 }

@@ -9,153 +9,102 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Tally zeros(int rows)
+Tally tallyOf(const QStringList &counts, Totals totals = {})
 {
-    Tally tally;
-    tally.resize(rows);
-    return tally;
+    return Tally{counts, totals};
 }
 
 } // namespace
 
 TEST(Counting, AddingAndRemovingMoveCountAndAllThreeTotals)
 {
-    Tally tally = zeros(2);
-    EXPECT_TRUE(changeFigure(tally, 1, u"45", u"3.5", Step::Add).changed);
+    Tally tally = tallyOf({u"0"_s, u"0"_s});
+    const auto step = [&tally](Step s) { return changeFigure(tally, 1, u"45", u"3.5", s).changed; };
+    EXPECT_TRUE(step(Step::Add));
     EXPECT_EQ(tally.counts, (QStringList{u"0"_s, u"1"_s}));
     EXPECT_EQ(tally.totals, (Totals{1, 45, 3.5f}));
-    EXPECT_TRUE(changeFigure(tally, 1, u"45", u"3.5", Step::Add).changed);
-    EXPECT_EQ(tally.counts.at(1), u"2"_s);
+    EXPECT_TRUE(step(Step::Add));
     EXPECT_EQ(tally.totals, (Totals{2, 90, 7.0f}));
-    EXPECT_TRUE(changeFigure(tally, 1, u"45", u"3.5", Step::Remove).changed);
-    EXPECT_TRUE(changeFigure(tally, 1, u"45", u"3.5", Step::Remove).changed);
+    EXPECT_TRUE(step(Step::Remove) && step(Step::Remove));
+    EXPECT_FALSE(step(Step::Remove)); // at 0 nothing more comes off
     EXPECT_EQ(tally.counts.at(1), u"0"_s);
     EXPECT_EQ(tally.totals, Totals{});
 }
 
-TEST(Counting, RemovingNeedsACountAboveZero)
-{
-    for (const QString &count : {u"0"_s, QString(), u"none"_s, u"-1"_s, u"0.0"_s}) {
-        Tally tally = zeros(1);
-        tally.counts[0] = count;
-        tally.totals = Totals{5, 50, 1.5f};
-        const FigureChange change = changeFigure(tally, 0, u"10", u"1", Step::Remove);
-        EXPECT_FALSE(change.changed) << count.toStdString();
-        EXPECT_EQ(change.overflow, TotalKind::None);
-        EXPECT_EQ(tally.counts.at(0), count);
-        EXPECT_EQ(tally.totals, (Totals{5, 50, 1.5f}));
-    }
-}
-
-TEST(Counting, PricesAndPointsAreReadFromTheirStart)
+TEST(Counting, EachFigureIsReadAndWrittenAsTheRowsStand)
 {
     struct Case
     {
-        QString points, price;
-        Totals after;
+        QString count, points, price;
+        Step step;
+        bool changed;
+        QString countAfter;
+        Totals after; // from totals {5, 50, 1.5}
     };
+    const Totals start{5, 50, 1.5f};
     const Case cases[] = {
-        {u"45"_s, QString(), {1, 45, 0}},
-        {u"45"_s, u"n/a"_s, {1, 45, 0}},
-        {u"45"_s, u"$3"_s, {1, 45, 0}},
-        {u"45"_s, u"2,50"_s, {1, 45, 2}},
-        {u"45 pts"_s, u"1.25 ea"_s, {1, 45, 1.25f}},
-        {QString(), u"1"_s, {1, 0, 1}},
+        {u"0"_s, u"10"_s, u"1"_s, Step::Remove, false, u"0"_s, start},
+        {QString(), u"10"_s, u"1"_s, Step::Remove, false, QString(), start},
+        {u"none"_s, u"10"_s, u"1"_s, Step::Remove, false, u"none"_s, start},
+        {u"-1"_s, u"10"_s, u"1"_s, Step::Remove, false, u"-1"_s, start},
+        {u"4"_s + QString(29, u' '), u"10"_s, u"1"_s, Step::Add, true, u"5"_s, {6, 60, 2.5f}},
+        {u"1.5"_s, u"10"_s, u"1"_s, Step::Add, true, u"2.5"_s, {6, 60, 2.5f}},
+        {u"0"_s, u"45"_s, QString(), Step::Add, true, u"1"_s, {6, 95, 1.5f}},
+        {u"0"_s, u"45"_s, u"$3"_s, Step::Add, true, u"1"_s, {6, 95, 1.5f}},
+        {u"0"_s, u"45 pts"_s, u"2,50"_s, Step::Add, true, u"1"_s, {6, 95, 3.5f}},
+        {u"0"_s, u"2.5"_s, QString(), Step::Add, true, u"1"_s, {6, 52, 1.5f}},
+        {u"1"_s, u"2.5"_s, QString(), Step::Remove, true, u"0"_s, {4, 48, 1.5f}},
     };
     for (const Case &c : cases) {
-        Tally tally = zeros(1);
-        EXPECT_TRUE(changeFigure(tally, 0, c.points, c.price, Step::Add).changed);
-        EXPECT_EQ(tally.totals, c.after) << c.points.toStdString() << " / " << c.price.toStdString();
+        Tally tally = tallyOf({c.count}, start);
+        EXPECT_EQ(changeFigure(tally, 0, c.points, c.price, c.step).changed, c.changed)
+            << c.count.toStdString();
+        EXPECT_EQ(tally.counts.at(0), c.countAfter);
+        EXPECT_EQ(tally.totals, c.after) << c.count.toStdString() << " " << c.points.toStdString();
     }
-}
-
-TEST(Counting, FractionalPointsRoundToEvenAtEachStep)
-{
-    Tally tally = zeros(1);
-    changeFigure(tally, 0, u"2.5", QString(), Step::Add);
-    EXPECT_EQ(tally.totals.value, 2);
-    changeFigure(tally, 0, u"2.5", QString(), Step::Add);
+    Tally tally = tallyOf({u"0"_s});
+    changeFigure(tally, 0, u"2.5", QString(), Step::Add); // ties go to even: 2.5 -> 2,
+    changeFigure(tally, 0, u"2.5", QString(), Step::Add); // 4.5 -> 4
     EXPECT_EQ(tally.totals.value, 4);
-}
-
-TEST(Counting, PaddedCountTextIsReadAndRewrittenShort)
-{
-    Tally tally = zeros(1);
-    tally.counts[0] = u"4"_s + QString(29, u' ');
-    changeFigure(tally, 0, u"1", QString(), Step::Add);
-    EXPECT_EQ(tally.counts.at(0), u"5"_s);
+    for (int row : {-1, 1})
+        EXPECT_FALSE(changeFigure(tally, row, u"1", u"1", Step::Add).changed);
 }
 
 TEST(Counting, ChangesThatWouldOverflowChangeNothing)
 {
-    struct Case
-    {
-        const char *what;
-        Totals before;
-        QString count, points, price;
-        Step step;
-        TotalKind overflow;
-    };
-    const Case cases[] = {
-        {"points past 32767", {1, 32760, 0}, u"1"_s, u"45"_s, u"1"_s, Step::Add, TotalKind::Points},
-        {"figures past 32767", {32767, 0, 0}, u"1"_s, u"0"_s, u"1"_s, Step::Add, TotalKind::Figures},
-        {"points below -32768", {1, -32768, 0}, u"1"_s, u"5"_s, u"1"_s, Step::Remove,
-         TotalKind::Points},
-        {"figures below -32768", {-32768, 0, 0}, u"1"_s, u"0"_s, u"0"_s, Step::Remove,
-         TotalKind::Figures},
-        {"points too large to read", {}, u"0"_s, u"1e999"_s, u"1"_s, Step::Add, TotalKind::Points},
-        {"money past single precision", {}, u"0"_s, u"1"_s, u"1e39"_s, Step::Add, TotalKind::Money},
-        {"a count past single precision", {}, u"1e39"_s, u"1"_s, u"1"_s, Step::Add,
-         TotalKind::Figures},
-    };
-    for (const Case &c : cases) {
-        Tally tally = zeros(1);
-        tally.counts[0] = c.count;
-        tally.totals = c.before;
-        const FigureChange change = changeFigure(tally, 0, c.points, c.price, c.step);
-        EXPECT_FALSE(change.changed) << c.what;
-        EXPECT_EQ(change.overflow, c.overflow) << c.what;
-        EXPECT_EQ(tally.counts.at(0), c.count) << c.what;
-        EXPECT_EQ(tally.totals, c.before) << c.what;
+    const std::tuple<const char *, Totals, QString, QString, QString, Step, TotalKind> cases[] = {
+        {"points up", {1, 32760, 0}, u"1"_s, u"45"_s, u"1"_s, Step::Add, TotalKind::Points},
+        {"figures up", {32767, 0, 0}, u"1"_s, u"0"_s, u"1"_s, Step::Add, TotalKind::Figures},
+        {"points down", {1, -32768, 0}, u"1"_s, u"5"_s, u"1"_s, Step::Remove, TotalKind::Points},
+        {"figures down", {-32768, 0, 0}, u"1"_s, u"0"_s, u"0"_s, Step::Remove, TotalKind::Figures},
+        {"huge points", {}, u"0"_s, u"1e999"_s, u"1"_s, Step::Add, TotalKind::Points},
+        {"huge money", {}, u"0"_s, u"1"_s, u"1e39"_s, Step::Add, TotalKind::Money},
+        {"huge count", {}, u"1e39"_s, u"1"_s, u"1"_s, Step::Add, TotalKind::Figures}};
+    for (const auto &[what, before, count, points, price, step, overflow] : cases) {
+        Tally tally = tallyOf({count}, before);
+        const FigureChange change = changeFigure(tally, 0, points, price, step);
+        EXPECT_FALSE(change.changed) << what;
+        EXPECT_EQ(change.overflow, overflow) << what;
+        EXPECT_EQ(tally.counts.at(0), count) << what;
+        EXPECT_EQ(tally.totals, before) << what;
     }
-}
-
-TEST(Counting, RowsOutsideTheTallyChangeNothing)
-{
-    Tally tally = zeros(2);
-    for (int row : {-1, 2, 100})
-        EXPECT_FALSE(changeFigure(tally, row, u"1", u"1", Step::Add).changed);
-    EXPECT_EQ(tally.counts, (QStringList{u"0"_s, u"0"_s}));
-}
-
-TEST(Counting, CountTextsDoNotDependOnTheDecimalSeparator)
-{
-    Tally tally = zeros(1);
-    tally.counts[0] = u"1.5"_s;
-    changeFigure(tally, 0, u"1", QString(), Step::Add);
-    EXPECT_EQ(tally.counts.at(0), u"2.5"_s);
 }
 
 TEST(Recount, TotalsFollowCountsPointValuesAndPrices)
 {
-    UnitCatalogue catalogue =
+    UnitCatalogue units =
         parseCatalogue("1,A,Weak,C,F,10\n2,B,Weak,C,F,25\n3,C,Weak,C,F,30\n4,D,Weak,C,F,2.5\n")
             .catalogue;
-    catalogue.UnitPrice = {u"1.5"_s, QString(), u"2"_s, u"x"_s};
-
+    units.UnitPrice = {u"1.5"_s, QString(), u"2"_s, u"x"_s};
     Totals totals{9, 9, 9};
-    EXPECT_EQ(recountTotals({u"0"_s, u"2"_s, u"11    "_s, u"0"_s}, catalogue, totals),
-              TotalKind::None);
+    EXPECT_EQ(recountTotals({u"0"_s, u"2"_s, u"11    "_s, u"0"_s}, units, totals), TotalKind::None);
     EXPECT_EQ(totals, (Totals{13, 380, 22}));
 
     // A negative count takes points and money away but adds no figures; rows past the
-    // catalogue's end count nothing.
-    EXPECT_EQ(recountTotals({u"-1"_s, u"0"_s, u"1"_s, u"0"_s, u"99"_s}, catalogue, totals),
+    // catalogue's end count nothing; an overflow leaves the totals alone.
+    EXPECT_EQ(recountTotals({u"-1"_s, u"0"_s, u"1"_s, u"0"_s, u"99"_s}, units, totals),
               TotalKind::None);
     EXPECT_EQ(totals, (Totals{1, 20, 0.5f}));
-
-    totals = Totals{3, 3, 3};
-    EXPECT_EQ(recountTotals({u"0"_s, u"2000"_s, u"0"_s, u"0"_s}, catalogue, totals),
-              TotalKind::Points);
-    EXPECT_EQ(totals, (Totals{3, 3, 3}));
+    EXPECT_EQ(recountTotals({u"0"_s, u"2000"_s, u"0"_s, u"0"_s}, units, totals), TotalKind::Points);
+    EXPECT_EQ(totals, (Totals{1, 20, 0.5f}));
 }

@@ -1,9 +1,16 @@
 #include "gui_fixture.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 const char *const ListNames[8] = {"lstUnitId", "lstUnits",      "lstStr",        "lstFaction",
                                   "lstRarity", "lstPointValue", "lstCollection", "lstArmy"};
@@ -46,8 +53,16 @@ void GuiTest::writeFile(const QString &name, const QByteArray &bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
+QByteArray GuiTest::fileBytes(const QString &name) const
+{
+    QFile file(m_dir.filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 void GuiTest::start()
 {
+    picker.reset();
+    main.reset();
     globals = std::make_unique<modGlobals>();
     main = std::make_unique<frmMain>(*globals);
     picker = std::make_unique<frmWorldPick>(*main);
@@ -80,9 +95,55 @@ QString GuiTest::rowText(QListView *view, int row)
     return view->model()->index(row, view->modelColumn()).data().toString();
 }
 
+QStringList GuiTest::column(const char *name) const
+{
+    QListView *view = list(name);
+    QStringList texts;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        texts.append(rowText(view, row));
+    return texts;
+}
+
 void GuiTest::clickRow(QListView *view, int row, Qt::MouseButton button)
 {
     const QModelIndex index = view->model()->index(row, view->modelColumn());
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), button, Qt::NoModifier, view->visualRect(index).center());
+}
+
+void GuiTest::doubleClickRow(QListView *view, int row)
+{
+    clickRow(view, row);
+    const QModelIndex index = view->model()->index(row, view->modelColumn());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       view->visualRect(index).center());
+}
+
+void GuiTest::trigger(const char *action) const
+{
+    main->findChild<QAction *>(QLatin1String(action))->trigger();
+}
+
+QString GuiTest::text(const char *control) const
+{
+    QObject *object = main->findChild<QObject *>(QLatin1String(control));
+    if (object == nullptr)
+        object = picker->findChild<QObject *>(QLatin1String(control));
+    if (auto *label = qobject_cast<QLabel *>(object))
+        return label->text();
+    if (auto *box = qobject_cast<QGroupBox *>(object))
+        return box->title();
+    if (auto *option = qobject_cast<QRadioButton *>(object))
+        return option->text();
+    if (auto *field = qobject_cast<QLineEdit *>(object))
+        return field->text();
+    return u"<no control %1>"_s.arg(QLatin1String(control));
+}
+
+QStringList GuiTest::totals(const char *tally) const
+{
+    QStringList texts;
+    for (const char *total : {"Number", "Value", "Price"})
+        texts.append(text(("lbl" + QByteArray(tally) + total).constData()));
+    return texts;
 }

@@ -13,8 +13,9 @@
 
 #include <memory>
 
-// A catalogue of `units` units whose texts tell their row: id "u<row>", name "Unit <row>",
-// strengths cycling through the four classes, factions "F<row % 5>", points row + 1.
+// A catalogue whose texts tell their row: id "u<row>", name "Unit <row>", strengths cycling
+// Weak, Standard, Tough, Unique, rarity "LE" every seventh row, factions "F<row % 5>",
+// points row + 1.
 QByteArray numberedCatalogue(int units);
 
 // The column lists' names, left to right.
@@ -28,22 +29,25 @@ protected:
     void TearDown() override;
 
     void writeFile(const QString &name, const QByteArray &bytes);
+    QByteArray fileBytes(const QString &name) const;
 
     // Creates the windows and runs the start-up as the program does.
     void start();
 
     QListView *list(const char *name) const;
-
-    // The first row a list shows, as the user sees it.
-    static int topRow(QListView *view);
-
-    // The selected row of a list as its own view sees it, or -1.
-    static int selectedRow(QListView *view);
-
+    static int topRow(QListView *view);     // the first row the list shows
+    static int selectedRow(QListView *view); // as the list's own view sees it, or -1
     static QString rowText(QListView *view, int row);
+    QStringList column(const char *name) const; // every row text of a list
 
-    // Scrolls `row` into view and clicks it, as the user would.
+    // Scrolls `row` into view and clicks it, as the user would; a double-click is a click
+    // followed by the double-click event.
     static void clickRow(QListView *view, int row, Qt::MouseButton button = Qt::LeftButton);
+    static void doubleClickRow(QListView *view, int row);
+
+    void trigger(const char *action) const;
+    QString text(const char *control) const; // a label's, box's or group's caption
+    QStringList totals(const char *tally) const; // "Army" or "Collection": figures, points, money
 
     template <typename T>
     T *find(QWidget *window, const char *name) const
