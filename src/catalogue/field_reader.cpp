@@ -72,7 +72,8 @@ QString FieldReader::readQuoted()
             ++m_pos;
             break;
         }
-        if (c == u'\n' || (c == u'\r' && !(m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')))
+        if (c == u'\n' ||
+            (c == u'\r' && !(m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')))
             ++m_line;
         value.append(c);
         ++m_pos;

@@ -34,8 +34,7 @@ QString guideNameFor(const QString &name, const QString &strength, const QString
 }
 
 void UnitCatalogue::append(const QString &id, const QString &name, const QString &strength,
-                           const QString &rarity, const QString &faction,
-                           const QString &pointValue)
+                           const QString &rarity, const QString &faction, const QString &pointValue)
 {
     Q_ASSERT(UnitCount < MaxUnits);
     UnitId.append(id);

@@ -11,8 +11,8 @@ struct UnitCatalogue
     static constexpr int MaxUnits = 32767;
 
     QStringList UnitId;
-    QStringList UnitName;       // untrimmed, as read
-    QStringList UnitStr;        // strength class
+    QStringList UnitName; // untrimmed, as read
+    QStringList UnitStr;  // strength class
     QStringList UnitRarity;
     QStringList UnitFaction;
     QStringList UnitPointValue; // a number in text form, read only where it is summed

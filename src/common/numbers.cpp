@@ -1,12 +1,12 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <string_view>
-#include <algorithm>
 
 namespace {
 
@@ -24,7 +24,8 @@ long long decimalExponent(std::string_view number)
     if (e != std::string_view::npos) {
         const std::string_view digits = number.substr(e + 1);
         const bool negative = !digits.empty() && digits.front() == '-';
-        for (char c : digits.substr(!digits.empty() && (digits.front() == '-' || digits.front() == '+')))
+        for (char c :
+             digits.substr(!digits.empty() && (digits.front() == '-' || digits.front() == '+')))
             exponent = std::min(exponent * 10 + (c - '0'), 1000000000LL);
         if (negative)
             exponent = -exponent;
@@ -34,8 +35,9 @@ long long decimalExponent(std::string_view number)
     const size_t firstNonZero = number.find_first_not_of("0.");
     if (firstNonZero == std::string_view::npos)
         return -1000000000LL;
-    const long long position = firstNonZero < point ? static_cast<long long>(point - firstNonZero) - 1
-                                                    : -static_cast<long long>(firstNonZero - point);
+    const long long position = firstNonZero < point
+                                   ? static_cast<long long>(point - firstNonZero) - 1
+                                   : -static_cast<long long>(firstNonZero - point);
     return exponent + position;
 }
 
@@ -172,8 +174,8 @@ QString singleText(float value, QChar decimalSeparator)
     if (value == 0) // also turns -0 into "0"
         return QStringLiteral("0");
     std::array<char, 64> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                            value, std::chars_format::general, 7);
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::general, 7);
     if (error != std::errc())
         return QStringLiteral("0");
     QString text = QString::fromLatin1(buffer.data(), end - buffer.data());

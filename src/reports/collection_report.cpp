@@ -39,11 +39,14 @@ void printSummary(const CollectionReport &report, LinePrinter &printer)
         return;
     printer.endLine();
     printer.endLine();
-    printer.print(QStringLiteral("Number of Pieces in Collection:           ") + report.summary->pieces);
+    printer.print(QStringLiteral("Number of Pieces in Collection:           ") +
+                  report.summary->pieces);
     printer.endLine();
-    printer.print(QStringLiteral("Total Point Value:                        ") + report.summary->points);
+    printer.print(QStringLiteral("Total Point Value:                        ") +
+                  report.summary->points);
     printer.endLine();
-    printer.print(QStringLiteral("Alleged Value:                            ") + report.summary->value);
+    printer.print(QStringLiteral("Alleged Value:                            ") +
+                  report.summary->value);
     printer.endLine();
 }
 
@@ -144,7 +147,8 @@ QByteArray htmlReport(const CollectionReport &report)
         QStringLiteral("<table border=\"1\" cellpadding=\"3\" width=\"70%\">"),
         QStringLiteral("    <tr>"),
         QStringLiteral("        <td align=\"center\" width=\"10%\"><strong>Unit ID#</strong></td>"),
-        QStringLiteral("        <td align=\"center\" width=\"80%\"><strong>Unit Name</strong></td>"),
+        QStringLiteral(
+            "        <td align=\"center\" width=\"80%\"><strong>Unit Name</strong></td>"),
         QStringLiteral("        <td align=\"center\" width=\"10%\"><strong>Quantity</strong></td>"),
         QStringLiteral("    </tr>"),
     };

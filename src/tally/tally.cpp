@@ -49,8 +49,7 @@ FigureChange changeFigure(Tally &tally, int row, QStringView pointValue, QString
     return {true, TotalKind::None};
 }
 
-TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogue,
-                        Totals &totals)
+TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogue, Totals &totals)
 {
     Totals sum;
     const qsizetype rows = std::min<qsizetype>(counts.size(), catalogue.size());
@@ -58,10 +57,9 @@ TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogu
         const double count = readNumber(counts.at(row));
         if (count == 0)
             continue;
-        const TotalKind overflow =
-            addToTotals(sum, count > 0 ? count : 0.0,
-                        readNumber(catalogue.UnitPointValue.at(row)) * count,
-                        readNumber(catalogue.UnitPrice.at(row)) * count);
+        const TotalKind overflow = addToTotals(sum, count > 0 ? count : 0.0,
+                                               readNumber(catalogue.UnitPointValue.at(row)) * count,
+                                               readNumber(catalogue.UnitPrice.at(row)) * count);
         if (overflow != TotalKind::None)
             return overflow;
     }

@@ -16,7 +16,13 @@ struct Totals
 };
 
 // Which total a change would take out of its range.
-enum class TotalKind { None, Figures, Points, Money };
+enum class TotalKind
+{
+    None,
+    Figures,
+    Points,
+    Money
+};
 
 // Adds the three amounts to the totals, each sum taken in double precision and stored in the
 // total's own width (16-bit totals rounded to the nearest, ties to even). When any total would
@@ -34,7 +40,11 @@ struct Tally
     void resize(int rows);
 };
 
-enum class Step { Add, Remove };
+enum class Step
+{
+    Add,
+    Remove
+};
 
 struct FigureChange
 {
@@ -51,5 +61,4 @@ FigureChange changeFigure(Tally &tally, int row, QStringView pointValue, QString
 // Rebuilds the totals from the count texts with the catalogue's point values and prices, all
 // read by readNumber, row by row as a tally file load adds them up. Rows past the catalogue's
 // end count nothing. Returns the total that would overflow, leaving `totals` as they were.
-TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogue,
-                        Totals &totals);
+TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogue, Totals &totals);

@@ -35,8 +35,8 @@ TallyUpdate loadedTally(const QStringList &records, const UnitCatalogue &catalog
     const int rows = std::min<int>(records.size(), catalogue.size());
     for (int row = 0; row < rows; ++row) {
         update.tally.counts[row] = records.at(row);
-        update.overflow = addRow(update.tally.totals, readNumber(records.at(row)), row,
-                                 catalogue, prices, format);
+        update.overflow = addRow(update.tally.totals, readNumber(records.at(row)), row, catalogue,
+                                 prices, format);
         if (update.overflow != TotalKind::None)
             return update;
     }
@@ -47,8 +47,8 @@ TallyUpdate collectionWithArmy(const Tally &collection, const QStringList &armyR
                                const UnitCatalogue &catalogue, const NumberFormat &format)
 {
     TallyUpdate update{collection, TotalKind::None};
-    const int rows = std::min<int>({int(armyRecords.size()), catalogue.size(),
-                                    int(collection.counts.size())});
+    const int rows =
+        std::min<int>({int(armyRecords.size()), catalogue.size(), int(collection.counts.size())});
     for (int row = 0; row < rows; ++row) {
         const QString &record = armyRecords.at(row);
         const double army = readNumber(record);
@@ -56,8 +56,8 @@ TallyUpdate collectionWithArmy(const Tally &collection, const QStringList &armyR
         update.tally.counts[row] =
             counted > 0 ? doubleText(counted + army).leftJustified(TallyFile::RecordBytes, u' ')
                         : record;
-        update.overflow = addRow(update.tally.totals, army, row, catalogue, PriceReading::Strict,
-                                 format);
+        update.overflow =
+            addRow(update.tally.totals, army, row, catalogue, PriceReading::Strict, format);
         if (update.overflow != TotalKind::None)
             return update;
     }

@@ -5,7 +5,11 @@
 
 // How a load reads unit prices: the army reads them strictly in the user's format, the
 // collection with the forgiving number reader, as both always have.
-enum class PriceReading { Strict, Forgiving };
+enum class PriceReading
+{
+    Strict,
+    Forgiving
+};
 
 struct TallyUpdate
 {

@@ -2,8 +2,7 @@
 
 CatalogueModel::CatalogueModel(modGlobals &globals, QObject *parent)
     : QAbstractTableModel(parent), m_globals(globals)
-{
-}
+{}
 
 int CatalogueModel::rowCount(const QModelIndex &parent) const
 {

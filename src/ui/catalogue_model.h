@@ -11,7 +11,8 @@ class CatalogueModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column {
+    enum Column
+    {
         IdColumn,
         NameColumn,
         StrengthColumn,

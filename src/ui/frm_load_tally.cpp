@@ -20,9 +20,8 @@ TallyPicker::TallyPicker(const char *objectName, const QString &caption, QWidget
     filLoadChar->setGeometry(fromTwips(360, 240, 2655, 2175));
     filLoadChar->setSelectionMode(QAbstractItemView::SingleSelection);
     // Saving always writes a lower-case ".sav"; an empty name box saves the hidden ".sav".
-    filLoadChar->addItems(QDir::current().entryList({QStringLiteral("*.sav")},
-                                                    QDir::Files | QDir::Hidden | QDir::CaseSensitive,
-                                                    QDir::Name));
+    filLoadChar->addItems(QDir::current().entryList(
+        {QStringLiteral("*.sav")}, QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Name));
     connect(filLoadChar, &QListWidget::itemDoubleClicked, this, &TallyPicker::filLoadChar_DblClick);
 
     cmdOoops = new QPushButton(tr("Oops, don't load"), this);
@@ -49,10 +48,8 @@ void TallyPicker::cmdOoops_Click()
 
 frmLoadArmy::frmLoadArmy(QWidget *parent)
     : TallyPicker("frmLoadArmy", QStringLiteral("Pick an Army  to load please"), parent)
-{
-}
+{}
 
 frmLoadCollection::frmLoadCollection(QWidget *parent)
     : TallyPicker("frmLoadCollection", QStringLiteral("Pick a collection to load please"), parent)
-{
-}
+{}

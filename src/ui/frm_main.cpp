@@ -2,13 +2,13 @@
 
 #include "catalogue/catalogue_file.h"
 #include "catalogue/price_guide.h"
-#include "common/output_file.h"
-#include "tally_files/tally_file.h"
-#include "tally_files/tally_loading.h"
 #include "column_list_view.h"
+#include "common/output_file.h"
 #include "frm_load_tally.h"
 #include "messages.h"
 #include "printer_line_printer.h"
+#include "tally_files/tally_file.h"
+#include "tally_files/tally_loading.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -26,8 +26,7 @@
 
 namespace {
 
-template <typename Widget>
-Widget *place(Widget *widget, const char *name, const QRect &geometry)
+template <typename Widget> Widget *place(Widget *widget, const char *name, const QRect &geometry)
 {
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(geometry);
@@ -129,7 +128,8 @@ void frmMain::buildControls()
     setCentralWidget(client);
 
     staticText(client, "Label17", tr("Collection Name  -->"), fromTwips(120, 0, 1455, 255));
-    txtCollectionName = place(new QLineEdit(client), "txtCollectionName", fromTwips(1680, 0, 1935, 285));
+    txtCollectionName =
+        place(new QLineEdit(client), "txtCollectionName", fromTwips(1680, 0, 1935, 285));
     staticText(client, "Label18", tr("Army Name --->"), fromTwips(4440, 0, 1215, 255));
     txtArmyName = place(new QLineEdit(client), "txtArmyName", fromTwips(5640, 0, 1455, 285));
 
@@ -160,7 +160,8 @@ void frmMain::buildControls()
                          fromTwips(120, 2280, 2175, 735));
     optCollection = place(new QRadioButton(tr("Collection"), frame1), "optCollection",
                           fromTwips(120, 360, 1095, 255));
-    optArmy = place(new QRadioButton(tr("Army"), frame1), "optArmy", fromTwips(1320, 360, 735, 255));
+    optArmy =
+        place(new QRadioButton(tr("Army"), frame1), "optArmy", fromTwips(1320, 360, 735, 255));
     optCollection->setChecked(true);
 
     auto *frame2 = place(new QGroupBox(tr("Collection Stats"), client), "Frame2",
@@ -171,33 +172,37 @@ void frmMain::buildControls()
     staticText(frame2, "Label11", tr("Number of Figures"), fromTwips(120, 720, 1455, 255));
     lblCollectionNumber = valueText(frame2, "lblCollectionNumber", QStringLiteral("0"),
                                     fromTwips(1800, 720, 735, 255));
-    QLabel *label9 = staticText(frame2, "Label9", tr("Aproximate Value ($)"),
-                                fromTwips(120, 1080, 1575, 375));
+    QLabel *label9 =
+        staticText(frame2, "Label9", tr("Aproximate Value ($)"), fromTwips(120, 1080, 1575, 375));
     label9->setToolTip(tr("Tae this with a large grain of salt. The data for any figures (the "
                           "commons) is very sparse."));
     lblCollectionPrice = valueText(frame2, "lblCollectionPrice", QStringLiteral("0"),
                                    fromTwips(1800, 1080, 735, 255));
 
-    auto *frame3 = place(new QGroupBox(tr("Army Stats"), client), "Frame3",
-                         fromTwips(3000, 3240, 2535, 1935));
+    auto *frame3 =
+        place(new QGroupBox(tr("Army Stats"), client), "Frame3", fromTwips(3000, 3240, 2535, 1935));
     staticText(frame3, "Label14", tr("Point Value"), fromTwips(120, 360, 855, 255));
-    lblArmyValue = valueText(frame3, "lblArmyValue", QStringLiteral("0"), fromTwips(1680, 360, 735, 255));
+    lblArmyValue =
+        valueText(frame3, "lblArmyValue", QStringLiteral("0"), fromTwips(1680, 360, 735, 255));
     staticText(frame3, "Label16", tr("Number of Figures"), fromTwips(120, 720, 1335, 255));
-    lblArmyNumber = valueText(frame3, "lblArmyNumber", QStringLiteral("0"), fromTwips(1680, 720, 735, 255));
+    lblArmyNumber =
+        valueText(frame3, "lblArmyNumber", QStringLiteral("0"), fromTwips(1680, 720, 735, 255));
     staticText(frame3, "Label15", tr("Aproximate Value ($)"), fromTwips(120, 1080, 1575, 255));
-    lblArmyPrice = valueText(frame3, "lblArmyPrice", QStringLiteral("0"), fromTwips(1680, 1080, 735, 255));
+    lblArmyPrice =
+        valueText(frame3, "lblArmyPrice", QStringLiteral("0"), fromTwips(1680, 1080, 735, 255));
 
     auto *price = place(new QGroupBox(tr("Priceguide Info"), client), "frmPrice",
                         fromTwips(6120, 3240, 3375, 1815));
     staticText(price, "Label12", tr("Name in Guide"), fromTwips(120, 360, 615, 375));
-    lblPriceGuideName = valueText(price, "lblPriceGuideName", QString(), fromTwips(1080, 360, 2175, 375));
+    lblPriceGuideName =
+        valueText(price, "lblPriceGuideName", QString(), fromTwips(1080, 360, 2175, 375));
     lblPriceGuideName->setWordWrap(true);
     staticText(price, "Label13", tr("Priceguide Value ($)"), fromTwips(120, 960, 975, 495));
     lblUnitPrice = valueText(price, "lblUnitPrice", QString(), fromTwips(1680, 960, 1575, 495));
 
-    const QList<QWidget *> tabOrder = {lstUnits,      lstUnitId, lstStr,        lstFaction,
-                                       lstPointValue, lstRarity, lstCollection, lstArmy,
-                                       optCollection, optArmy,   txtCollectionName, txtArmyName};
+    const QList<QWidget *> tabOrder = {
+        lstUnits,      lstUnitId, lstStr,        lstFaction, lstPointValue,     lstRarity,
+        lstCollection, lstArmy,   optCollection, optArmy,    txtCollectionName, txtArmyName};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -287,8 +292,8 @@ void frmMain::selectRow(int row)
         return;
     }
     const QModelIndex index = m_model->index(row, CatalogueModel::NameColumn);
-    m_selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                            QItemSelectionModel::Rows);
+    m_selection->setCurrentIndex(index,
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     lstUnits->scrollTo(index);
 }
 
@@ -398,8 +403,8 @@ void frmMain::saveTally(Which which)
     const QString fileName = TallyFile::fileName(nameBox(which)->text());
     const QString error = TallyFile::save(fileName, tally(which).counts);
     if (!error.isEmpty()) {
-        Messages::warn(this, tr("Could not save the %1 to \"%2\": %3")
-                                 .arg(tallyWord(which), fileName, error));
+        Messages::warn(
+            this, tr("Could not save the %1 to \"%2\": %3").arg(tallyWord(which), fileName, error));
         return;
     }
     selectLastRow();
@@ -445,10 +450,9 @@ void frmMain::loadTally(Which which)
                                  .arg(tallyWord(which), fileName, file.error));
         return;
     }
-    TallyUpdate loaded =
-        loadedTally(file.records, m_globals.catalogue,
-                    which == Which::Army ? PriceReading::Strict : PriceReading::Forgiving,
-                    m_numberFormat);
+    TallyUpdate loaded = loadedTally(
+        file.records, m_globals.catalogue,
+        which == Which::Army ? PriceReading::Strict : PriceReading::Forgiving, m_numberFormat);
     if (loaded.overflow != TotalKind::None) {
         Messages::warn(this, tr("Loading \"%1\" would take the %2's %3 out of its range, so "
                                 "nothing was changed.")
@@ -464,8 +468,9 @@ void frmMain::mnuAddArmyCollection_Click()
     const QString fileName = TallyFile::fileName(txtArmyName->text());
     const TallyFile::Decoded army = TallyFile::load(fileName, m_globals.catalogue.size());
     if (!army.error.isEmpty()) {
-        Messages::warn(this, tr("Could not add the army \"%1\" to the collection: %2")
-                                 .arg(fileName, army.error));
+        Messages::warn(
+            this,
+            tr("Could not add the army \"%1\" to the collection: %2").arg(fileName, army.error));
         return;
     }
     TallyUpdate added =
@@ -579,10 +584,10 @@ QString frmMain::LoadUnits()
         kept->resize(rows);
         const TotalKind overflow = recountTotals(kept->counts, next.catalogue, kept->totals);
         if (overflow != TotalKind::None) {
-            report.append(tr("With the new catalogue the %1's %2 would be out of its range, so "
-                             "the catalogue was not reloaded.")
-                              .arg(kept == &next.army ? tr("army") : tr("collection"),
-                                   totalName(overflow)));
+            report.append(
+                tr("With the new catalogue the %1's %2 would be out of its range, so "
+                   "the catalogue was not reloaded.")
+                    .arg(kept == &next.army ? tr("army") : tr("collection"), totalName(overflow)));
             return report.join(u'\n');
         }
     }

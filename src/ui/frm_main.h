@@ -70,7 +70,11 @@ private:
     // Rewrites the six total labels from the totals.
     void showTotals();
 
-    enum class Which { Collection, Army };
+    enum class Which
+    {
+        Collection,
+        Army
+    };
     Tally &tally(Which which);
     QLineEdit *nameBox(Which which) const;
     static QString tallyWord(Which which);

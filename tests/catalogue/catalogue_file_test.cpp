@@ -29,6 +29,7 @@ QByteArray records(int count)
 TEST(GuideName, TagFollowsStrengthAndOnlyUniquesLookAtRarity)
 {
     // name, strength, rarity -> key
+    // clang-format off
     const std::tuple<const char *, const char *, const char *, const char *> cases[] = {
         {"Grub", "Weak", "C", "Grub (W)"}, {"Grub", "Standard", "C", "Grub (S)"},
         {"Grub", "Tough", "R", "Grub (T)"}, {"Grub", "Unique", "R", "Grub (U)"},
@@ -36,6 +37,7 @@ TEST(GuideName, TagFollowsStrengthAndOnlyUniquesLookAtRarity)
         {"Grub", "Unique", "le", "Grub (U)"}, {"  Old Nell  ", "Unique", "LE", "Old Nell (LE)"},
         {"Grub", "weak", "C", ""}, {"Grub", "UNIQUE", "LE", ""}, {"Grub", "Weak ", "C", ""},
         {"Grub", "Giant", "C", ""}, {"Grub", "", "C", ""}};
+    // clang-format on
     for (const auto &[name, strength, rarity, key] : cases)
         EXPECT_EQ(guideNameFor(QLatin1String(name), QLatin1String(strength), QLatin1String(rarity)),
                   QLatin1String(key))
@@ -57,8 +59,11 @@ TEST(Catalogue, RecordsLoadInFileOrderWithFieldsAsWritten)
     EXPECT_EQ(units.UnitRarity, (QStringList{u"C"_s, u"U"_s, u"LE"_s, u"R"_s, u"C"_s}));
     EXPECT_EQ(units.UnitFaction.at(3), u"Choir"_s);
     EXPECT_EQ(units.UnitPointValue, (QStringList{u"5"_s, u"20"_s, u"70"_s, u"65"_s, u"90"_s}));
-    EXPECT_EQ(units.UnitGuideName, (QStringList{u"Grub (W)"_s, u"Hob, the Elder (S)"_s,
-                                                u"Old Nell (LE)"_s, u"S\u00e9raphine (U)"_s, {}}));
+    EXPECT_EQ(units.UnitGuideName, (QStringList{u"Grub (W)"_s,
+                                                u"Hob, the Elder (S)"_s,
+                                                u"Old Nell (LE)"_s,
+                                                u"S\u00e9raphine (U)"_s,
+                                                {}}));
     EXPECT_EQ(units.UnitPrice, QStringList(5));
 }
 
@@ -70,14 +75,17 @@ TEST(Catalogue, WholeAndBrokenFiles)
         int units;
         int problemLine; // 0: no problem
     };
-    const Case cases[] = {{"empty.txt", 0, 0}, {"trailing_blank_lines.txt", 2, 0},
-                          {"no_final_line_end.txt", 1, 0}, {"truncated.txt", 2, 4}};
+    const Case cases[] = {{"empty.txt", 0, 0},
+                          {"trailing_blank_lines.txt", 2, 0},
+                          {"no_final_line_end.txt", 1, 0},
+                          {"truncated.txt", 2, 4}};
     for (const Case &c : cases) {
         const CatalogueLoad load = LoadCatalogue(fixture(c.file));
         EXPECT_TRUE(load.error.isEmpty()) << c.file;
         EXPECT_EQ(load.catalogue.size(), c.units) << c.file;
         EXPECT_EQ(load.catalogue.UnitGuideName.size(), c.units) << c.file;
-        EXPECT_EQ(load.problems.isEmpty() ? 0 : load.problems.front().line, c.problemLine) << c.file;
+        EXPECT_EQ(load.problems.isEmpty() ? 0 : load.problems.front().line, c.problemLine)
+            << c.file;
     }
     const LoadProblem cut = LoadCatalogue(fixture("truncated.txt")).problems.front();
     EXPECT_EQ(describe(cut), u"line 4: the file ends inside a record (3 of its 6 fields); the "

@@ -25,6 +25,7 @@ QStringList readAll(const QString &text)
 TEST(FieldReader, SplitsFieldsAsTheCatalogueWritesThem)
 {
     const QString empty;
+    // clang-format off
     const std::pair<QString, QStringList> cases[] = {
         {u"a,b\nc"_s, {u"a"_s, u"b"_s, u"c"_s}},      // commas and LF end fields
         {u"a,b\r\nc\r\n"_s, {u"a"_s, u"b"_s, u"c"_s}}, // CR LF
@@ -40,6 +41,7 @@ TEST(FieldReader, SplitsFieldsAsTheCatalogueWritesThem)
         {u"\"\",x"_s, {empty, u"x"_s}}, {u"a,,b"_s, {u"a"_s, empty, u"b"_s}},
         {u"a,\nb"_s, {u"a"_s, empty, u"b"_s}}, {u"a,"_s, {u"a"_s, empty}},
         {empty, {}}, {u"\r\n\r\n"_s, {}}};
+    // clang-format on
     for (const auto &[text, fields] : cases)
         EXPECT_EQ(readAll(text), fields) << text.toStdString();
 }

@@ -34,6 +34,7 @@ TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
 {
     const QString none;
     // prices per unit: Grub, Hob, Grub (the same key), Boulder (no key), Nell
+    // clang-format off
     const std::tuple<const char *, QByteArray, QStringList> cases[] = {
         {"every unit priced", "\"Grub (W)\",1.25\n\"Hob (S)\",3\n\"Nell (LE)\",40.50\n",
          {u"1.25"_s, u"3"_s, u"1.25"_s, none, u"40.50"_s}},
@@ -50,6 +51,7 @@ TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
         {"prices are kept as written", "\"Hob (S)\",\"  $3,00 \"\n",
          {none, u"  $3,00 "_s, none, none, none}},
         {"empty guide", "", QStringList(5)}};
+    // clang-format on
     for (const auto &[what, guide, prices] : cases)
         EXPECT_EQ(pricesAfter(guide), prices) << what;
 }
@@ -70,7 +72,8 @@ TEST(PriceGuide, ANewGuideReplacesEarlierPricesAndAMissingOneClearsThem)
     UnitCatalogue catalogue = units();
     applyPrices(catalogue, parsePriceGuide("\"Hob (S)\",3\n\"Grub (W)\",1\n").prices);
     applyPrices(catalogue, parsePriceGuide("\"Hob (S)\",5\n").prices);
-    EXPECT_EQ(catalogue.UnitPrice, (QStringList{QString(), u"5"_s, QString(), QString(), QString()}));
+    EXPECT_EQ(catalogue.UnitPrice,
+              (QStringList{QString(), u"5"_s, QString(), QString(), QString()}));
     EXPECT_FALSE(LoadPriceGuide(catalogue, dir.filePath(u"none.txt"_s)).error.isEmpty());
     EXPECT_EQ(catalogue.UnitPrice, QStringList(5));
 }

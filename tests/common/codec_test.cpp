@@ -18,9 +18,11 @@ TEST(Codec, EveryByteSurvivesDecodingAndEncoding)
 
 TEST(Codec, WindowsCharactersMapToTheirUnicodeLetters)
 {
+    // clang-format off
     const std::pair<QByteArray, QString> cases[] = {
         {"S\xE9verine", u"S\u00e9verine"_s}, {"\x80 5", u"\u20ac 5"_s},
         {"\x93quoted\x94", u"\u201cquoted\u201d"_s}, {"plain", u"plain"_s}};
+    // clang-format on
     for (const auto &[bytes, text] : cases) {
         EXPECT_EQ(decodeText(bytes), text);
         EXPECT_EQ(encodeText(text), bytes);

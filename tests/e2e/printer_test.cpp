@@ -33,7 +33,8 @@ QStringList newJobs(const QStringList &before = {})
 QStringList pageText(const QString &job)
 {
     QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {u"-layout"_s, u"/var/tmp/rostermere-printer/"_s + job, u"-"_s});
+    pdftotext.start(u"pdftotext"_s,
+                    {u"-layout"_s, u"/var/tmp/rostermere-printer/"_s + job, u"-"_s});
     EXPECT_TRUE(pdftotext.waitForFinished(30000));
     EXPECT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
     QStringList lines = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
@@ -59,8 +60,10 @@ TEST(Printer, CollectionGoesToTheDefaultPrinterAsOneJob)
     writeFile(u"rfarm.txt"_s, "101,Grub,Weak,C,Mire,10\r\n102,Hob,Standard,C,Mire,25\r\n"
                               "103,Nell the Ever-Patient Hedge Witch,Unique,R,Mire,30\r\n");
     QStringList messages;
-    const Messages::Handler previous = Messages::setHandler(
-        [&messages](QWidget *, const Messages::Message &message) { messages.append(message.text); });
+    const Messages::Handler previous =
+        Messages::setHandler([&messages](QWidget *, const Messages::Message &message) {
+            messages.append(message.text);
+        });
     const QStringList before = newJobs();
     {
         modGlobals globals;

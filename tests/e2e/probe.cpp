@@ -76,7 +76,8 @@ int main(int argc, char *argv[])
     }
 
     doubleClickRow(units, 0);
-    out << "first_price=" << main.findChild<QLabel *>(QStringLiteral("lblArmyPrice"))->text() << '\n';
+    out << "first_price=" << main.findChild<QLabel *>(QStringLiteral("lblArmyPrice"))->text()
+        << '\n';
     doubleClickRow(units, 1);
 
     for (const char *label : {"lblArmyNumber", "lblArmyValue", "lblArmyPrice"})

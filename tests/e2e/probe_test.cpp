@@ -38,9 +38,11 @@ QMap<QString, QString> runProbe(const QString &mode, const QString &variable, co
 TEST(Locales, PricesReadTheSameAndLabelsUseTheRegionalSeparator)
 {
     // locale, the label after a price of 3.5, after 3.5 + 0.25
+    // clang-format off
     const std::tuple<QString, QString, QString> cases[] = {
         {u"C"_s, u"3.5"_s, u"3.75"_s}, {u"en_US.UTF-8"_s, u"3.5"_s, u"3.75"_s},
         {u"de_DE.UTF-8"_s, u"3,5"_s, u"3,75"_s}, {u"fr_FR.UTF-8"_s, u"3,5"_s, u"3,75"_s}};
+    // clang-format on
     for (const auto &[locale, first, total] : cases) {
         SCOPED_TRACE(locale.toStdString());
         const QMap<QString, QString> shown = runProbe(u"count"_s, u"LC_ALL"_s, locale);
@@ -70,7 +72,8 @@ TEST(Printer, MissingOrRefusingPrintersAreReportedAndTheProgramGoesOn)
 
     REQUIRE_TEST_PRINTER("RostermereRefusing")
     // The print system takes the default printer from PRINTER when it is set.
-    const QMap<QString, QString> refused = runProbe(u"print"_s, u"PRINTER"_s, u"RostermereRefusing"_s);
+    const QMap<QString, QString> refused =
+        runProbe(u"print"_s, u"PRINTER"_s, u"RostermereRefusing"_s);
     EXPECT_TRUE(refused.value(u"message"_s).contains(u"not printed"_s))
         << refused.value(u"message"_s).toStdString();
     EXPECT_EQ(refused.value(u"selected"_s), u"0"_s);

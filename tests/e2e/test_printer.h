@@ -10,6 +10,6 @@
 #define REQUIRE_TEST_PRINTER(queue)                                                                \
     if (!QPrinterInfo::availablePrinterNames().contains(QStringLiteral(queue))) {                  \
         if (qEnvironmentVariable("CI") == QLatin1String("true"))                                   \
-            FAIL() << "the test printer " queue " is not set up";                                 \
+            FAIL() << "the test printer " queue " is not set up";                                  \
         GTEST_SKIP() << "the test printer " queue " is not set up (tools/setup-test-printer)";     \
     }

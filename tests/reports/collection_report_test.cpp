@@ -51,12 +51,12 @@ public:
 TEST(CollectionReport, ListsCountedUnitsInCatalogueOrder)
 {
     const UnitCatalogue units = springUnits();
-    const QStringList counts = {u"0"_s,  u"1"_s, QString(), u"-2"_s, u"x"_s, u" 2 "_s,
-                                u"7"_s}; // the last row has no unit behind it
+    const QStringList counts = {u"0"_s, u"1"_s,   QString(), u"-2"_s,
+                                u"x"_s, u" 2 "_s, u"7"_s}; // the last row has no unit behind it
     const CollectionReport report = buildCollectionReport(u"S"_s, counts, units, std::nullopt);
-    EXPECT_EQ(report.rows, (QList<ReportRow>{{u"2"_s, u"Hob (Standard)"_s, u"1"_s},
-                                             {u"abc"_s, u"Mara, the Ember Saint (Unique)"_s,
-                                              u" 2 "_s}}));
+    EXPECT_EQ(report.rows,
+              (QList<ReportRow>{{u"2"_s, u"Hob (Standard)"_s, u"1"_s},
+                                {u"abc"_s, u"Mara, the Ember Saint (Unique)"_s, u" 2 "_s}}));
     EXPECT_TRUE(buildCollectionReport(u"S"_s, {}, UnitCatalogue(), std::nullopt).rows.isEmpty());
 }
 
@@ -76,8 +76,9 @@ TEST(CollectionReport, TextReportsMatchTheirGoldenFiles)
                        "ABCDEFGHI,Twenty-six characters long,Tough,C,F,1\n")
             .catalogue;
     const QStringList counts = {u"2"_s, u"10"_s, u"4"_s + QString(29, u' ')};
-    EXPECT_EQ(textReport(buildCollectionReport(u"Columns & Stops"_s, counts, columns, std::nullopt)),
-              golden("columns.txt"));
+    EXPECT_EQ(
+        textReport(buildCollectionReport(u"Columns & Stops"_s, counts, columns, std::nullopt)),
+        golden("columns.txt"));
 }
 
 TEST(CollectionReport, EmptyCollectionHasTitleAndHeadingsOnly)
@@ -96,12 +97,13 @@ TEST(CollectionReport, HtmlPagesMatchTheirGoldenFiles)
               golden("empty.htm"));
 
     const UnitCatalogue units =
-        parseCatalogue("1&2,Rock & Roll <Elite>,\"\"\"Weak\"\"\",C,F,1\nu2,S\xe9raphine,Unique,R,F,1\n")
+        parseCatalogue(
+            "1&2,Rock & Roll <Elite>,\"\"\"Weak\"\"\",C,F,1\nu2,S\xe9raphine,Unique,R,F,1\n")
             .catalogue;
     const QStringList counts = {u"2"_s, u"7"_s + QString(29, u' ')};
-    EXPECT_EQ(htmlReport(buildCollectionReport(u"Rock & Roll <Elite>"_s, counts, units,
-                                               std::nullopt)),
-              golden("escaped.htm"));
+    EXPECT_EQ(
+        htmlReport(buildCollectionReport(u"Rock & Roll <Elite>"_s, counts, units, std::nullopt)),
+        golden("escaped.htm"));
     EXPECT_EQ(htmlReport(buildCollectionReport(u"Rock & Roll <Elite>"_s, counts, units,
                                                ReportSummary{u"9"_s, u"120"_s, u"1.25"_s})),
               golden("escaped_summary.htm"));
@@ -129,19 +131,22 @@ TEST(CollectionReport, PrinterGetsHeadingsRowsAndColumnStops)
     printReport(buildCollectionReport(u"S"_s, {}, UnitCatalogue(),
                                       ReportSummary{u"4"_s, u"95"_s, u"7.5"_s}),
                 summary);
-    EXPECT_TRUE(summary.transcript.endsWith(u" ID \n\n\n"
-                                            u"Number of Pieces in Collection:           4\n"
-                                            u"Total Point Value:                        95\n"
-                                            u"Alleged Value:                            7.5\n<end>"_s))
+    EXPECT_TRUE(
+        summary.transcript.endsWith(u" ID \n\n\n"
+                                    u"Number of Pieces in Collection:           4\n"
+                                    u"Total Point Value:                        95\n"
+                                    u"Alleged Value:                            7.5\n<end>"_s))
         << summary.transcript.toStdString();
 }
 
 TEST(TextLinePrinter, ColumnStopsPadStayOrWrap)
 {
     // Lines after printing a text, advancing to a column, printing "x" and ending.
+    // clang-format off
     const std::tuple<QString, int, QStringList> cases[] = {
         {u"abc"_s, 9, {u"abc     x"_s}}, {u"abcdefgh"_s, 9, {u"abcdefghx"_s}},
         {u"abcdefghi"_s, 9, {u"abcdefghi"_s, u"        x"_s}}, {QString(), 1, {u"x"_s}}};
+    // clang-format on
     for (const auto &[before, column, lines] : cases) {
         TextLinePrinter printer;
         printer.print(before);

@@ -42,6 +42,7 @@ TEST(Counting, EachFigureIsReadAndWrittenAsTheRowsStand)
         Totals after; // from totals {5, 50, 1.5}
     };
     const Totals start{5, 50, 1.5f};
+    // clang-format off
     const Case cases[] = {
         {u"0"_s, u"10"_s, u"1"_s, Step::Remove, false, u"0"_s, start},
         {QString(), u"10"_s, u"1"_s, Step::Remove, false, QString(), start},
@@ -55,6 +56,7 @@ TEST(Counting, EachFigureIsReadAndWrittenAsTheRowsStand)
         {u"0"_s, u"2.5"_s, QString(), Step::Add, true, u"1"_s, {6, 52, 1.5f}},
         {u"1"_s, u"2.5"_s, QString(), Step::Remove, true, u"0"_s, {4, 48, 1.5f}},
     };
+    // clang-format on
     for (const Case &c : cases) {
         Tally tally = tallyOf({c.count}, start);
         EXPECT_EQ(changeFigure(tally, 0, c.points, c.price, c.step).changed, c.changed)
@@ -72,6 +74,7 @@ TEST(Counting, EachFigureIsReadAndWrittenAsTheRowsStand)
 
 TEST(Counting, ChangesThatWouldOverflowChangeNothing)
 {
+    // clang-format off
     const std::tuple<const char *, Totals, QString, QString, QString, Step, TotalKind> cases[] = {
         {"points up", {1, 32760, 0}, u"1"_s, u"45"_s, u"1"_s, Step::Add, TotalKind::Points},
         {"figures up", {32767, 0, 0}, u"1"_s, u"0"_s, u"1"_s, Step::Add, TotalKind::Figures},
@@ -80,6 +83,7 @@ TEST(Counting, ChangesThatWouldOverflowChangeNothing)
         {"huge points", {}, u"0"_s, u"1e999"_s, u"1"_s, Step::Add, TotalKind::Points},
         {"huge money", {}, u"0"_s, u"1"_s, u"1e39"_s, Step::Add, TotalKind::Money},
         {"huge count", {}, u"1e39"_s, u"1"_s, u"1"_s, Step::Add, TotalKind::Figures}};
+    // clang-format on
     for (const auto &[what, before, count, points, price, step, overflow] : cases) {
         Tally tally = tallyOf({count}, before);
         const FigureChange change = changeFigure(tally, 0, points, price, step);

@@ -39,7 +39,8 @@ TEST(TallyFile, RecordsArePaddedOrCutToThirtyBytesAndReadBackAsWritten)
               (QStringList{u"0"_s + QString(29, u' '), u"2"_s + QString(29, u' '),
                            u"11"_s + QString(28, u' ')}));
 
-    const QByteArray odd = TallyFile::encode({u"123456789012345678901234567890XYZ"_s, u"S\u00e9"_s});
+    const QByteArray odd =
+        TallyFile::encode({u"123456789012345678901234567890XYZ"_s, u"S\u00e9"_s});
     EXPECT_EQ(odd.mid(2, 30), QByteArray("123456789012345678901234567890"));
     EXPECT_EQ(odd.mid(32, 3), QByteArray("S\xe9 "));
     EXPECT_EQ(TallyFile::encode(TallyFile::decode(odd, 2).records), odd);
@@ -52,6 +53,7 @@ TEST(TallyFile, RowCountsThatHoldNoRecordsOrMoreThanTheCatalogue)
 {
     const QByteArray three = header(3) + record("1") + record("2") + record("3");
     // bytes, catalogue rows -> records kept, refused
+    // clang-format off
     const std::tuple<const char *, QByteArray, int, int, bool> cases[] = {
         {"empty file", {}, 5, 0, false}, {"row count 0", header(0) + record("9"), 5, 0, false},
         {"negative row count", header(-2) + record("9") + record("9"), 5, 0, false},
@@ -59,6 +61,7 @@ TEST(TallyFile, RowCountsThatHoldNoRecordsOrMoreThanTheCatalogue)
         {"an old tail is not read", three + record("7"), 5, 3, false},
         {"one byte", "\x03", 5, 0, true}, {"short by a byte", three.chopped(1), 5, 0, true},
         {"huge row count", header(32767) + record("1"), 5, 0, true}};
+    // clang-format on
     for (const auto &[what, bytes, rows, kept, refused] : cases) {
         const TallyFile::Decoded decoded = TallyFile::decode(bytes, rows);
         EXPECT_EQ(decoded.records.size(), kept) << what;

@@ -50,9 +50,12 @@ TEST(LoadTally, RowsTakeTheRecordsAndTotalsFollowThem)
     EXPECT_EQ(shorter.tally.totals, (Totals{4, 40, 4}));
 
     EXPECT_EQ(loadedTally(records({u"0"_s, u"2000"_s, u"0"_s}), threeUnits(), PriceReading::Strict,
-                          english).overflow, TotalKind::Points);
-    EXPECT_EQ(loadedTally(records({u"40000"_s}), threeUnits(), PriceReading::Strict, english)
-                  .overflow, TotalKind::Figures);
+                          english)
+                  .overflow,
+              TotalKind::Points);
+    EXPECT_EQ(
+        loadedTally(records({u"40000"_s}), threeUnits(), PriceReading::Strict, english).overflow,
+        TotalKind::Figures);
 }
 
 TEST(LoadTally, ArmyReadsPricesStrictlyAndCollectionForgivingly)
@@ -60,13 +63,16 @@ TEST(LoadTally, ArmyReadsPricesStrictlyAndCollectionForgivingly)
     UnitCatalogue units = threeUnits({u"$2"_s, u"1.5 each"_s, u"3"_s});
     units.UnitPointValue[1] = u"25 pts"_s; // strictly unreadable: adds no points
     const QStringList file = records({u"1"_s, u"2"_s, u"1"_s});
-    EXPECT_EQ(loadedTally(file, units, PriceReading::Strict, english).tally.totals, (Totals{4, 40, 3}));
+    EXPECT_EQ(loadedTally(file, units, PriceReading::Strict, english).tally.totals,
+              (Totals{4, 40, 3}));
     EXPECT_EQ(loadedTally(file, units, PriceReading::Forgiving, english).tally.totals,
               (Totals{4, 40, 6}));
 
     const NumberFormat german{u',', u'.'};
     EXPECT_EQ(loadedTally(records({u"2"_s, u"2"_s}), threeUnits({u"1,5"_s, u"1.5"_s, {}}),
-                          PriceReading::Strict, german).tally.totals.price, 3.0f);
+                          PriceReading::Strict, german)
+                  .tally.totals.price,
+              3.0f);
 }
 
 TEST(AddArmy, CountedRowsAddUpAndOthersTakeTheArmyRecord)
@@ -83,9 +89,11 @@ TEST(AddArmy, CountedRowsAddUpAndOthersTakeTheArmyRecord)
 
     // Rows the army file does not reach stay as they are; an overflow is reported.
     const Tally counted{{u"0"_s, u"3"_s, u"4"_s}, Totals{1, 32000, 0}};
-    const TallyUpdate partial = collectionWithArmy(counted, records({u"5"_s}), threeUnits(), english);
+    const TallyUpdate partial =
+        collectionWithArmy(counted, records({u"5"_s}), threeUnits(), english);
     EXPECT_EQ(partial.tally.counts, (QStringList{padded({u"5"_s}).front(), u"3"_s, u"4"_s}));
     EXPECT_EQ(partial.tally.totals, (Totals{6, 32050, 5}));
     EXPECT_EQ(collectionWithArmy(counted, records({u"0"_s, u"0"_s, u"30"_s}), threeUnits(), english)
-                  .overflow, TotalKind::Points);
+                  .overflow,
+              TotalKind::Points);
 }

@@ -35,7 +35,7 @@ protected:
     void start();
 
     QListView *list(const char *name) const;
-    static int topRow(QListView *view);     // the first row the list shows
+    static int topRow(QListView *view);      // the first row the list shows
     static int selectedRow(QListView *view); // as the list's own view sees it, or -1
     static QString rowText(QListView *view, int row);
     QStringList column(const char *name) const; // every row text of a list
@@ -46,11 +46,10 @@ protected:
     static void doubleClickRow(QListView *view, int row);
 
     void trigger(const char *action) const;
-    QString text(const char *control) const; // a label's, box's or group's caption
+    QString text(const char *control) const;     // a label's, box's or group's caption
     QStringList totals(const char *tally) const; // "Army" or "Collection": figures, points, money
 
-    template <typename T>
-    T *find(QWidget *window, const char *name) const
+    template <typename T> T *find(QWidget *window, const char *name) const
     {
         return window->findChild<T *>(QLatin1String(name));
     }

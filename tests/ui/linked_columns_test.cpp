@@ -84,9 +84,11 @@ TEST_F(LinkedColumns, KeysInPointValueStartFromTheRowChosenElsewhere)
 
 TEST_F(LinkedColumns, PriceLabelsFollowTheSelectedUnit)
 {
+    // clang-format off
     const std::tuple<const char *, int, QString, QString> cases[] = {
         {"lstFaction", 40, u"Unit 40 (W)"_s, u"12.50"_s}, {"lstArmy", 41, u"Unit 41 (S)"_s, u"3"_s},
         {"lstUnitId", 42, u"Unit 42 (T)"_s, QString()}, {"lstRarity", 60, QString(), QString()}};
+    // clang-format on
     for (const auto &[column, row, guideName, price] : cases) {
         clickRow(list(column), row);
         EXPECT_EQ(text("lblPriceGuideName"), guideName) << column;

@@ -39,6 +39,7 @@ TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesAndTabOrder)
     start();
     EXPECT_EQ(main->windowTitle(), u"RF Collection Tracking Thing"_s);
     EXPECT_FALSE(main->windowIcon().isNull());
+    // clang-format off
     const std::pair<const char *, const char *> captions[] = {
         {"Label17", "Collection Name  -->"}, {"Label18", "Army Name --->"},
         {"txtCollectionName", ""}, {"txtArmyName", ""}, {"Label1", "Unit ID Number"},
@@ -51,6 +52,7 @@ TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesAndTabOrder)
         {"Label14", "Point Value"}, {"Label16", "Number of Figures"},
         {"Label15", "Aproximate Value ($)"}, {"Label12", "Name in Guide"},
         {"Label13", "Priceguide Value ($)"}, {"lblPriceGuideName", ""}, {"lblUnitPrice", ""}};
+    // clang-format on
     for (const auto &[name, caption] : captions)
         EXPECT_EQ(text(name), QLatin1String(caption)) << name;
     EXPECT_EQ(totals("Collection"), (QStringList{u"0"_s, u"0"_s, u"0"_s}));
@@ -69,9 +71,9 @@ TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesAndTabOrder)
             << ListNames[column];
     EXPECT_EQ(main->centralWidget()->size(), QSize(645, 348));
 
-    const QStringList tabOrder = {u"lstUnits"_s,      u"lstUnitId"_s,   u"lstStr"_s,
-                                  u"lstFaction"_s,    u"lstPointValue"_s, u"lstRarity"_s,
-                                  u"lstCollection"_s, u"lstArmy"_s,     u"optCollection"_s,
+    const QStringList tabOrder = {u"lstUnits"_s,      u"lstUnitId"_s,         u"lstStr"_s,
+                                  u"lstFaction"_s,    u"lstPointValue"_s,     u"lstRarity"_s,
+                                  u"lstCollection"_s, u"lstArmy"_s,           u"optCollection"_s,
                                   u"optArmy"_s,       u"txtCollectionName"_s, u"txtArmyName"_s};
     EXPECT_EQ(focusOrder(main.get(), tabOrder), tabOrder);
 
@@ -87,13 +89,12 @@ TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesAndTabOrder)
 TEST_F(GuiTest, MenuBarHoldsEveryCommandInOrder)
 {
     start();
-    EXPECT_EQ(menuItems(main->menuBar()->actions()),
-              (QStringList{u"mnuLoadCollection=Load Collection"_s,
-                           u"mnuSaveCollection=Save Collection"_s,
-                           u"mnuPrintCollection=Print Collection"_s,
-                           u"mnuBlank=-----------------"_s, u"mnuLoadArmy=Load Army"_s,
-                           u"mnuSaveArmy=Save Army"_s, u"mnuPrintArmyToTextFile=Print Army To File"_s,
-                           u"mnuExit=E&xit"_s}));
+    EXPECT_EQ(
+        menuItems(main->menuBar()->actions()),
+        (QStringList{u"mnuLoadCollection=Load Collection"_s, u"mnuSaveCollection=Save Collection"_s,
+                     u"mnuPrintCollection=Print Collection"_s, u"mnuBlank=-----------------"_s,
+                     u"mnuLoadArmy=Load Army"_s, u"mnuSaveArmy=Save Army"_s,
+                     u"mnuPrintArmyToTextFile=Print Army To File"_s, u"mnuExit=E&xit"_s}));
     EXPECT_EQ(menuItems(find<QMenu>(main.get(), "mnuPrintCollection")->actions()),
               (QStringList{u"mnuPrintCollectionToFile=Print Collection To File"_s,
                            u"mnuPrintCollectionHtml=Print Collection to HTML"_s,

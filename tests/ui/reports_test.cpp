@@ -22,7 +22,10 @@ protected:
         picker->hide();
     }
 
-    void name(const QString &text) { find<QLineEdit>(main.get(), "txtCollectionName")->setText(text); }
+    void name(const QString &text)
+    {
+        find<QLineEdit>(main.get(), "txtCollectionName")->setText(text);
+    }
 
     QStringList fileLines(const QString &file)
     {

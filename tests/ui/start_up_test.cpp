@@ -33,8 +33,8 @@ TEST_F(GuiTest, StartUpFillsEveryColumnAndShowsBothWindows)
 {
     writeFile(u"rfarm.txt"_s, numberedCatalogue(12) + "12,S\xe9raphine \x80,Weak,C,Ch\xf6ir,5\r\n");
     writeFile(u"current-runeforge.txt"_s, "\"Unit 1 (S)\",2.50\n\"S\xe9raphine \x80 (W)\",1\r\n");
-    for (const QString &name : {u"Skirmish.arm"_s, u"Grand.arm"_s, u"notes.txt"_s,
-                                u"old.arm.bak"_s, u"Loud.ARM"_s})
+    for (const QString &name :
+         {u"Skirmish.arm"_s, u"Grand.arm"_s, u"notes.txt"_s, u"old.arm.bak"_s, u"Loud.ARM"_s})
         writeFile(name, "x");
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"folder.arm"_s));
     start();
@@ -42,7 +42,8 @@ TEST_F(GuiTest, StartUpFillsEveryColumnAndShowsBothWindows)
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(picker->isVisible());
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_EQ(rulesets(picker.get()), (QStringList{u"Grand.arm"_s, u"Loud.ARM"_s, u"Skirmish.arm"_s}));
+    EXPECT_EQ(rulesets(picker.get()),
+              (QStringList{u"Grand.arm"_s, u"Loud.ARM"_s, u"Skirmish.arm"_s}));
     EXPECT_EQ(picker->findChild<QLineEdit *>(u"txtX"_s)->text(),
               QDir::toNativeSeparators(QDir::currentPath()));
 
@@ -68,11 +69,13 @@ TEST_F(GuiTest, InputFileProblemsAreReportedAndTheProgramGoesOn)
         QStringList mustSay;
         int units;
     };
+    // clang-format off
     const Case cases[] = {
         {{}, {u"\"rfarm.txt\""_s, u"does not exist"_s, u"\"current-runeforge.txt\""_s}, 0},
         {numberedCatalogue(3) + "\r\nu3,Unit 3,Weak\r\n",
          {u"\"rfarm.txt\", line 5:"_s, u"\"current-runeforge.txt\""_s}, 3},
     };
+    // clang-format on
     for (const Case &c : cases) {
         messages.clear();
         QFile::remove(u"rfarm.txt"_s);
@@ -81,7 +84,8 @@ TEST_F(GuiTest, InputFileProblemsAreReportedAndTheProgramGoesOn)
         start();
         ASSERT_EQ(messages.size(), 1);
         for (const QString &part : c.mustSay)
-            EXPECT_TRUE(messages.front().text.contains(part)) << messages.front().text.toStdString();
+            EXPECT_TRUE(messages.front().text.contains(part))
+                << messages.front().text.toStdString();
         EXPECT_TRUE(main->isVisible());
         EXPECT_EQ(list("lstUnits")->model()->rowCount(), c.units);
     }

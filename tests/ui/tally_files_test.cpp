@@ -46,7 +46,7 @@ protected:
     {
         tally.counts = counts;
         main->model()->countsChanged(&tally == &globals->army ? CatalogueModel::ArmyColumn
-                                                                : CatalogueModel::CollectionColumn);
+                                                              : CatalogueModel::CollectionColumn);
     }
 
     QLineEdit *box(const char *name) { return find<QLineEdit>(main.get(), name); }
@@ -167,11 +167,13 @@ TEST_F(TallyFiles, FailuresSayWhyAndChangeNothing)
     globals->army.totals = Totals{1, 10, 2};
     setCounts(globals->collection, texts({"5", "0", "0"}));
     main->selectRow(1);
+    // clang-format off
     const std::pair<const char *, QString> cases[] = {
         {"mnuSaveArmy", u"no/such/folder"_s}, {"mnuSaveArmy", u"blocked"_s},
         {"mnuLoadArmy", u"missing"_s},        {"mnuLoadArmy", u"cut"_s},
         {"mnuLoadArmy", u"huge"_s},           {"mnuAddArmyCollection", u"missing"_s},
         {"mnuAddArmyCollection", u"huge"_s}};
+    // clang-format on
     for (const auto &[command, name] : cases) {
         messages.clear();
         box("txtArmyName")->setText(name);
