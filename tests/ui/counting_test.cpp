@@ -44,6 +44,11 @@ TEST_F(Counting, TheOptionChoosesTheTallyAndTheColumnAddsOrRemoves)
     dbl("lstUnitId", 2);
     EXPECT_EQ(column("lstCollection"), texts({"0", "0", "2", "0"}));
     EXPECT_EQ(totals("Collection"), texts({"2", "4", "2"})); // 2.5 points round to 2, then 4
+    // With "Collection" chosen the army column removes from the collection.
+    dbl("lstArmy", 2);
+    EXPECT_EQ(column("lstCollection"), texts({"0", "0", "1", "0"}));
+    EXPECT_EQ(totals("Collection"), texts({"1", "2", "1"}));
+    dbl("lstUnits", 2);
 
     choose("optArmy");
     dbl("lstUnits", 0);
