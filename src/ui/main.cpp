@@ -3,6 +3,7 @@
 #include "mod_globals.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -14,8 +15,14 @@ int main(int argc, char *argv[])
     frmMain main(globals);
     frmWorldPick picker(main);
     picker.Form_Load();
-    // The picker opens in front of the filled main window, leaving the columns in sight.
-    picker.move(main.frameGeometry().topRight() + QPoint(-picker.width() / 3, 60));
+    // The picker opens in front of the filled main window, overlapping only its edge so that
+    // both stay readable, and inside the screen.
+    QPoint place = main.frameGeometry().topRight() + QPoint(-40, 40);
+    if (const QScreen *screen = main.screen()) {
+        const QRect room = screen->availableGeometry();
+        place.setX(std::max(room.left(), std::min(place.x(), room.right() - picker.width())));
+    }
+    picker.move(place);
     picker.show();
     return app.exec();
 }
