@@ -26,13 +26,6 @@ protected:
         QTest::mouseClick(find<QRadioButton>(main.get(), option), Qt::LeftButton);
     }
     void dbl(const char *columnName, int row) { doubleClickRow(list(columnName), row); }
-    static QStringList texts(std::initializer_list<const char *> items)
-    {
-        QStringList out;
-        for (const char *item : items)
-            out.append(QLatin1String(item));
-        return out;
-    }
 };
 
 } // namespace

@@ -119,6 +119,31 @@ void GuiTest::doubleClickRow(QListView *view, int row)
                        view->visualRect(index).center());
 }
 
+QStringList GuiTest::items(QListWidget *files)
+{
+    QStringList names;
+    for (int i = 0; i < files->count(); ++i)
+        names.append(files->item(i)->text());
+    return names;
+}
+
+void GuiTest::doubleClickItem(QListWidget *files, const QString &name)
+{
+    const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << name.toStdString();
+    const QPoint at = files->visualItemRect(found.front()).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+QStringList GuiTest::texts(std::initializer_list<const char *> items)
+{
+    QStringList out;
+    for (const char *item : items)
+        out.append(QLatin1String(item));
+    return out;
+}
+
 void GuiTest::trigger(const char *action) const
 {
     main->findChild<QAction *>(QLatin1String(action))->trigger();

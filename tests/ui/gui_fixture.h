@@ -7,6 +7,7 @@
 #include "ui/mod_globals.h"
 
 #include <QListView>
+#include <QListWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -44,6 +45,12 @@ protected:
     // followed by the double-click event.
     static void clickRow(QListView *view, int row, Qt::MouseButton button = Qt::LeftButton);
     static void doubleClickRow(QListView *view, int row);
+
+    // The entries of a file list, and a double-click on one of them.
+    static QStringList items(QListWidget *files);
+    static void doubleClickItem(QListWidget *files, const QString &name);
+
+    static QStringList texts(std::initializer_list<const char *> items);
 
     void trigger(const char *action) const;
     QString text(const char *control) const;     // a label's, box's or group's caption

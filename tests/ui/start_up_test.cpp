@@ -10,21 +10,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList rulesets(frmWorldPick *picker)
+QListWidget *rulesetList(frmWorldPick *picker)
 {
-    auto *files = picker->findChild<QListWidget *>(u"filWorld"_s);
-    QStringList names;
-    for (int i = 0; i < files->count(); ++i)
-        names.append(files->item(i)->text());
-    return names;
-}
-
-void doubleClickRuleset(frmWorldPick *picker, int row)
-{
-    auto *files = picker->findChild<QListWidget *>(u"filWorld"_s);
-    const QPoint at = files->visualItemRect(files->item(row)).center();
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    return picker->findChild<QListWidget *>(u"filWorld"_s);
 }
 
 } // namespace
@@ -42,7 +30,7 @@ TEST_F(GuiTest, StartUpFillsEveryColumnAndShowsBothWindows)
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(picker->isVisible());
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_EQ(rulesets(picker.get()),
+    EXPECT_EQ(items(rulesetList(picker.get())),
               (QStringList{u"Grand.arm"_s, u"Loud.ARM"_s, u"Skirmish.arm"_s}));
     EXPECT_EQ(picker->findChild<QLineEdit *>(u"txtX"_s)->text(),
               QDir::toNativeSeparators(QDir::currentPath()));
@@ -97,11 +85,11 @@ TEST_F(GuiTest, RulesetDoubleClickReloadsBothFilesWithOneRowPerUnit)
     writeFile(u"current-runeforge.txt"_s, "\"Unit 1 (S)\",2\n");
     writeFile(u"Grand.arm"_s, "x");
     start();
-    EXPECT_TRUE(rulesets(picker.get()) == QStringList{u"Grand.arm"_s});
+    EXPECT_TRUE(items(rulesetList(picker.get())) == QStringList{u"Grand.arm"_s});
 
     writeFile(u"rfarm.txt"_s, numberedCatalogue(7));
     writeFile(u"current-runeforge.txt"_s, "\"Unit 6 (T)\",9\n");
-    doubleClickRuleset(picker.get(), 0);
+    doubleClickItem(rulesetList(picker.get()), u"Grand.arm"_s);
     EXPECT_FALSE(picker->isVisible());
     EXPECT_TRUE(main->isVisible());
     for (const char *name : ListNames)
@@ -112,7 +100,7 @@ TEST_F(GuiTest, RulesetDoubleClickReloadsBothFilesWithOneRowPerUnit)
 
     // A catalogue that has vanished since leaves the units shown, and says so.
     ASSERT_TRUE(QFile::remove(u"rfarm.txt"_s));
-    doubleClickRuleset(picker.get(), 0);
+    doubleClickItem(rulesetList(picker.get()), u"Grand.arm"_s);
     EXPECT_EQ(list("lstUnits")->model()->rowCount(), 7);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().text.contains(u"kept"_s)) << messages.front().text.toStdString();

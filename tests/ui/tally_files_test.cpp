@@ -21,14 +21,6 @@ QString padded(const char *text)
     return QString::fromLatin1(text).leftJustified(TallyFile::RecordBytes, u' ');
 }
 
-QStringList texts(std::initializer_list<const char *> items)
-{
-    QStringList out;
-    for (const char *item : items)
-        out.append(QLatin1String(item));
-    return out;
-}
-
 class TallyFiles : public GuiTest
 {
 protected:
@@ -71,21 +63,12 @@ protected:
 
     static QStringList entries(QDialog *dialog)
     {
-        auto *files = dialog->findChild<QListWidget *>(u"filLoadChar"_s);
-        QStringList names;
-        for (int i = 0; i < files->count(); ++i)
-            names.append(files->item(i)->text());
-        return names;
+        return items(dialog->findChild<QListWidget *>(u"filLoadChar"_s));
     }
 
     static void pick(QDialog *dialog, const QString &name)
     {
-        auto *files = dialog->findChild<QListWidget *>(u"filLoadChar"_s);
-        const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << name.toStdString();
-        const QPoint at = files->visualItemRect(found.front()).center();
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        QTest::mouseDClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        doubleClickItem(dialog->findChild<QListWidget *>(u"filLoadChar"_s), name);
     }
 
     void expectLastRowSelected()
