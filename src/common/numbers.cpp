@@ -169,32 +169,33 @@ std::optional<double> readStrictNumber(QStringView text, const NumberFormat &for
     return parseAscii(number);
 }
 
-QString singleText(float value, QChar decimalSeparator)
+namespace {
+
+// At most `digits` significant digits, trailing zeros dropped, an exponent ("1.5E+07", as the
+// number reader and other programs write it) only where one is needed. A float's value is
+// exact as a double, so both text forms share this.
+QString generalText(double value, int digits)
 {
     if (value == 0) // also turns -0 into "0"
         return QStringLiteral("0");
     std::array<char, 64> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::general, 7);
+                                            std::chars_format::general, digits);
     if (error != std::errc())
         return QStringLiteral("0");
-    QString text = QString::fromLatin1(buffer.data(), end - buffer.data());
-    // "1.5e+07" is written "1.5E+07", as the number reader and other programs expect.
-    text.replace(u'e', u'E');
-    text.replace(u'.', decimalSeparator);
-    return text;
+    return QString::fromLatin1(buffer.data(), end - buffer.data()).replace(u'e', u'E');
+}
+
+} // namespace
+
+QString singleText(float value, QChar decimalSeparator)
+{
+    return generalText(value, 7).replace(u'.', decimalSeparator);
 }
 
 QString doubleText(double value)
 {
-    if (value == 0)
-        return QStringLiteral("0");
-    std::array<char, 64> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::general, 15);
-    if (error != std::errc())
-        return QStringLiteral("0");
-    return QString::fromLatin1(buffer.data(), end - buffer.data()).replace(u'e', u'E');
+    return generalText(value, 15);
 }
 
 std::optional<qint16> roundToInt16(double value)
