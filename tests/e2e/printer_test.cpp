@@ -37,7 +37,8 @@ QStringList pageText(const QString &job)
                     {u"-layout"_s, u"/var/tmp/rostermere-printer/"_s + job, u"-"_s});
     EXPECT_TRUE(pdftotext.waitForFinished(30000));
     EXPECT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
-    QStringList lines = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
+    QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QStringList lines = text.remove(u'\f').split(u'\n');
     lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
     return lines;
 }
@@ -46,6 +47,16 @@ void writeFile(const QString &name, const QByteArray &bytes)
 {
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+int pageCount(const QString &job)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(u"pdfinfo"_s, {u"/var/tmp/rostermere-printer/"_s + job});
+    EXPECT_TRUE(pdfinfo.waitForFinished(30000));
+    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    const qsizetype at = info.indexOf(u"Pages:"_s);
+    return at < 0 ? 0 : info.mid(at + 6).section(u'\n', 0, 0).trimmed().toInt();
 }
 
 } // namespace
@@ -57,8 +68,16 @@ TEST(Printer, CollectionGoesToTheDefaultPrinterAsOneJob)
     QTemporaryDir dir;
     const QString previousDir = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    writeFile(u"rfarm.txt"_s, "101,Grub,Weak,C,Mire,10\r\n102,Hob,Standard,C,Mire,25\r\n"
-                              "103,Nell the Ever-Patient Hedge Witch,Unique,R,Mire,30\r\n");
+    // Three units to check the columns, and enough more to need a second page.
+    QByteArray catalogue = "101,Grub,Weak,C,Mire,10\r\n102,Hob,Standard,C,Mire,25\r\n"
+                           "103,Nell the Ever-Patient Hedge Witch,Unique,R,Mire,30\r\n";
+    QStringList counts = {u"3"_s, u"0"_s, u"12"_s};
+    for (int unit = 200; unit < 320; ++unit) {
+        catalogue +=
+            QByteArray::number(unit) + ",Filler " + QByteArray::number(unit) + ",Weak,C,F,1\r\n";
+        counts.append(u"1"_s);
+    }
+    writeFile(u"rfarm.txt"_s, catalogue);
     QStringList messages;
     const Messages::Handler previous =
         Messages::setHandler([&messages](QWidget *, const Messages::Message &message) {
@@ -69,10 +88,10 @@ TEST(Printer, CollectionGoesToTheDefaultPrinterAsOneJob)
         modGlobals globals;
         frmMain main(globals);
         main.LoadUnits();
-        globals.collection.counts = {u"3"_s, u"0"_s, u"12"_s};
+        globals.collection.counts = counts;
         main.findChild<QLineEdit *>(u"txtCollectionName"_s)->setText(u"Spring"_s);
         main.findChild<QAction *>(u"mnuPrintCollectionToPrinter"_s)->trigger();
-        EXPECT_EQ(main.selectedRow(), 2);
+        EXPECT_EQ(main.selectedRow(), counts.size() - 1);
     }
     Messages::setHandler(previous);
     QDir::setCurrent(previousDir);
@@ -87,8 +106,12 @@ TEST(Printer, CollectionGoesToTheDefaultPrinterAsOneJob)
     const QStringList jobs = newJobs(before);
     ASSERT_EQ(jobs.size(), 1) << jobs.join(u' ').toStdString();
 
+    EXPECT_GE(pageCount(jobs.front()), 2);
     const QStringList lines = pageText(jobs.front());
-    ASSERT_EQ(lines.size(), 8) << lines.join(u'\n').toStdString();
+    ASSERT_EQ(lines.size(), 8 + 120) << lines.join(u'\n').toStdString();
+    for (int filler = 0; filler < 120; ++filler)
+        EXPECT_TRUE(lines[8 + filler].trimmed().startsWith(u"%1 "_s.arg(200 + filler)))
+            << lines[8 + filler].toStdString();
     EXPECT_EQ(lines[0].trimmed(), QString(66, u'='));
     EXPECT_EQ(lines[1].trimmed(), u"Spring Collection"_s);
     EXPECT_EQ(lines[2].trimmed(), QString(66, u'='));
