@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -117,6 +118,8 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     setFont(designFont(font()));
     buildControls();
     buildMenus();
+    // The controls stand in designed places, so the window keeps its designed size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     linkColumns();
 }
 
