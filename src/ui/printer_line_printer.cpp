@@ -32,7 +32,7 @@ bool PrinterLinePrinter::start()
     if (!m_spool.isValid() || !m_printer.isValid() || !m_painter.begin(&m_printer)) {
         m_error = QCoreApplication::translate("PrinterLinePrinter",
                                               "The printer \"%1\" could not start the job.")
-                      .arg(m_printer.printerName());
+                      .arg(m_printerName);
         return false;
     }
     const QFontMetricsF metrics(m_painter.font(), &m_printer);
