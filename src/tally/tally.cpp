@@ -66,3 +66,14 @@ TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogu
     totals = sum;
     return TotalKind::None;
 }
+
+CarriedTally carryOver(const Tally &current, const UnitCatalogue &catalogue)
+{
+    CarriedTally carried{current, 0, TotalKind::None};
+    for (qsizetype row = catalogue.size(); row < current.counts.size(); ++row)
+        if (readNumber(current.counts.at(row)) != 0)
+            ++carried.droppedRows;
+    carried.tally.resize(catalogue.size());
+    carried.overflow = recountTotals(carried.tally.counts, catalogue, carried.tally.totals);
+    return carried;
+}

@@ -62,3 +62,14 @@ FigureChange changeFigure(Tally &tally, int row, QStringView pointValue, QString
 // read by readNumber, row by row as a tally file load adds them up. Rows past the catalogue's
 // end count nothing. Returns the total that would overflow, leaving `totals` as they were.
 TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogue, Totals &totals);
+
+struct CarriedTally
+{
+    Tally tally;
+    int droppedRows = 0;                  // counted rows past the new catalogue's end
+    TotalKind overflow = TotalKind::None; // when set, the tally can't move to that catalogue
+};
+
+// The tally moved onto a reloaded catalogue: counts stay row by row, new rows start at "0",
+// and the totals are rebuilt with the catalogue's point values and prices.
+CarriedTally carryOver(const Tally &current, const UnitCatalogue &catalogue);

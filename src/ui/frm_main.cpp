@@ -311,33 +311,33 @@ void frmMain::lstUnits_Click()
 
 void frmMain::lstUnitId_DblClick()
 {
-    changeFigure(Step::Add);
+    countFigure(Step::Add);
 }
 
 void frmMain::lstUnits_DblClick()
 {
-    changeFigure(Step::Add);
+    countFigure(Step::Add);
 }
 
 void frmMain::lstArmy_DblClick()
 {
-    changeFigure(Step::Remove);
+    countFigure(Step::Remove);
 }
 
 void frmMain::lstCollection_DblClick()
 {
-    changeFigure(Step::Remove);
+    countFigure(Step::Remove);
 }
 
-void frmMain::changeFigure(Step step)
+void frmMain::countFigure(Step step)
 {
     const int row = selectedRow();
     if (row < 0)
         return;
     const Which which = optArmy->isChecked() ? Which::Army : Which::Collection;
     const FigureChange change =
-        ::changeFigure(tally(which), row, m_globals.catalogue.UnitPointValue.at(row),
-                       m_globals.catalogue.UnitPrice.at(row), step);
+        changeFigure(tally(which), row, m_globals.catalogue.UnitPointValue.at(row),
+                     m_globals.catalogue.UnitPrice.at(row), step);
     if (change.overflow != TotalKind::None) {
         const QString message =
             step == Step::Add
@@ -575,24 +575,17 @@ QString frmMain::LoadUnits()
         report.append(tr("The units are shown without prices."));
 
     // What the user counted stays with its row; totals follow the new values.
-    const int rows = next.catalogue.size();
     int droppedRows = 0;
-    const std::pair<const Tally *, Tally *> tallies[] = {{&m_globals.collection, &next.collection},
-                                                         {&m_globals.army, &next.army}};
-    for (const auto &[current, kept] : tallies) {
-        for (qsizetype row = rows; row < current->counts.size(); ++row)
-            if (readNumber(current->counts.at(row)) != 0)
-                ++droppedRows;
-        kept->counts = current->counts;
-        kept->resize(rows);
-        const TotalKind overflow = recountTotals(kept->counts, next.catalogue, kept->totals);
-        if (overflow != TotalKind::None) {
-            report.append(
-                tr("With the new catalogue the %1's %2 would be out of its range, so "
-                   "the catalogue was not reloaded.")
-                    .arg(kept == &next.army ? tr("army") : tr("collection"), totalName(overflow)));
+    for (const Which which : {Which::Collection, Which::Army}) {
+        CarriedTally carried = carryOver(tally(which), next.catalogue);
+        if (carried.overflow != TotalKind::None) {
+            report.append(tr("With the new catalogue the %1's %2 would be out of its range, so "
+                             "the catalogue was not reloaded.")
+                              .arg(tallyWord(which), totalName(carried.overflow)));
             return report.join(u'\n');
         }
+        droppedRows += carried.droppedRows;
+        (which == Which::Army ? next.army : next.collection) = std::move(carried.tally);
     }
     if (droppedRows > 0)
         report.append(tr("The new catalogue has fewer units, so the counts of %1 row(s) past "

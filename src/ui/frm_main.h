@@ -65,7 +65,7 @@ private:
     void lstUnits_DblClick();
     void lstArmy_DblClick();
     void lstCollection_DblClick();
-    void changeFigure(Step step);
+    void countFigure(Step step);
 
     // Rewrites the six total labels from the totals.
     void showTotals();
