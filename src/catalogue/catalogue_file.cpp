@@ -53,10 +53,7 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
         result.catalogue.append(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]);
     }
 
-    if (reader.unclosedQuoteLine() > 0)
-        result.problems.append({reader.unclosedQuoteLine(),
-                                tr("a quoted field has no closing quote; it runs to the end of "
-                                   "the file.")});
+    result.problems.append(reader.quoteProblems());
     return result;
 }
 

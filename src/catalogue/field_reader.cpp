@@ -1,5 +1,7 @@
 #include "field_reader.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool isBlank(QChar c)
@@ -60,7 +62,7 @@ QString FieldReader::readQuoted()
     for (;;) {
         if (m_pos >= m_text.size()) {
             m_unclosedQuoteLine = openingLine;
-            return value;
+            break;
         }
         const QChar c = m_text[m_pos];
         if (c == u'"') {
@@ -78,9 +80,31 @@ QString FieldReader::readQuoted()
         value.append(c);
         ++m_pos;
     }
+    if (m_line > openingLine && m_multiLineQuoteLine == 0) {
+        m_multiLineQuoteLine = openingLine;
+        m_multiLineQuoteEndLine = m_line;
+    }
     while (m_pos < m_text.size() && m_text[m_pos] != u',' && !atLineEnd())
         ++m_pos;
     return value;
+}
+
+QList<LoadProblem> FieldReader::quoteProblems() const
+{
+    QList<LoadProblem> problems;
+    if (m_multiLineQuoteLine > 0 && m_multiLineQuoteLine != m_unclosedQuoteLine)
+        problems.append({m_multiLineQuoteLine,
+                         QCoreApplication::translate("FieldReader", "a quoted field starts here and "
+                                                              "runs on to line %1, so the lines "
+                                                              "between were read as part of it; "
+                                                              "a closing quote may be missing.")
+                             .arg(m_multiLineQuoteEndLine)});
+    if (m_unclosedQuoteLine > 0)
+        problems.append({m_unclosedQuoteLine,
+                         QCoreApplication::translate("FieldReader", "a quoted field has no closing "
+                                                              "quote; it runs to the end of the "
+                                                              "file.")});
+    return problems;
 }
 
 QString FieldReader::readUnquoted()

@@ -1,6 +1,7 @@
 #include "price_guide.h"
 
 #include "common/codec.h"
+#include "common/file_names.h"
 #include "common/input_file.h"
 #include "field_reader.h"
 
@@ -20,25 +21,20 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
                 {nameLine, QCoreApplication::translate("LoadPriceGuide",
                                                        "the entry \"%1\" has no price; it was "
                                                        "ignored.")
-                               .arg(name)});
+                               .arg(shownName(name))});
             break;
         }
         result.prices.insert(name, price);
     }
-    if (reader.unclosedQuoteLine() > 0)
-        result.problems.append(
-            {reader.unclosedQuoteLine(),
-             QCoreApplication::translate("LoadPriceGuide", "a quoted field has no closing quote; "
-                                                           "it runs to the end of the file.")});
+    result.problems.append(reader.quoteProblems());
     return result;
 }
 
 void applyPrices(UnitCatalogue &catalogue, const QHash<QString, QString> &prices)
 {
-    for (int row = 0; row < catalogue.size(); ++row) {
-        const QString &key = catalogue.UnitGuideName.at(row);
-        catalogue.UnitPrice[row] = key.isEmpty() ? QString() : prices.value(key);
-    }
+    // A unit of no known strength has the empty key, which an empty guide name prices.
+    for (int row = 0; row < catalogue.size(); ++row)
+        catalogue.UnitPrice[row] = prices.value(catalogue.UnitGuideName.at(row));
 }
 
 PriceGuideLoad LoadPriceGuide(UnitCatalogue &catalogue, const QString &path)

@@ -19,7 +19,7 @@ struct PriceGuideLoad
 PriceGuideLoad parsePriceGuide(QByteArrayView bytes);
 
 // Gives every unit the price of the entry named by its guide key, and an empty price when
-// there is none. A unit without a key matches nothing.
+// there is none. A unit without a key takes the price of an empty guide name.
 void applyPrices(UnitCatalogue &catalogue, const QHash<QString, QString> &prices);
 
 // Reads the guide file and sets every unit's price from it (all empty when it can't be read).

@@ -1,11 +1,14 @@
 #include "tally_file.h"
 
 #include "common/codec.h"
+#include "common/numbers.h"
 #include "common/input_file.h"
 #include "common/output_file.h"
 
 #include <QCoreApplication>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace TallyFile {
 
@@ -49,11 +52,31 @@ Decoded decode(QByteArrayView bytes, int catalogueRows)
                            .arg(needed);
         return result;
     }
+    // The program writes only unsigned decimal texts in plain ASCII; anything else means the
+    // file is not a tally (a renamed picture, say) and must not land in the user's counts.
+    const auto recordAt = [bytes](int row) {
+        return bytes.sliced(HeaderBytes + qsizetype(row) * RecordBytes, RecordBytes);
+    };
+    for (int row = 0; row < rows; ++row) {
+        const QByteArrayView record = recordAt(row);
+        const bool printable = std::all_of(record.begin(), record.end(),
+                                           [](char byte) { return byte >= ' ' && byte <= '~'; });
+        const char *problem = nullptr;
+        if (!printable)
+            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file: its row %1 holds "
+                                                     "bytes that no tally file has.");
+        else if (readNumber(QString::fromLatin1(record)) < 0)
+            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file: its row %1 holds "
+                                                     "a negative count.");
+        if (problem != nullptr) {
+            result.error = QCoreApplication::translate("TallyFile", problem).arg(row + 1);
+            return result;
+        }
+    }
     const int kept = std::min<int>(rows, std::max(catalogueRows, 0));
     result.records.reserve(kept);
     for (int row = 0; row < kept; ++row)
-        result.records.append(
-            decodeText(bytes.sliced(HeaderBytes + qsizetype(row) * RecordBytes, RecordBytes)));
+        result.records.append(decodeText(recordAt(row)));
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_file.h"
 #include "catalogue/price_guide.h"
 #include "column_list_view.h"
+#include "common/file_names.h"
 #include "common/output_file.h"
 #include "frm_load_tally.h"
 #include "messages.h"
@@ -404,10 +405,12 @@ void frmMain::mnuSaveArmy_Click()
 void frmMain::saveTally(Which which)
 {
     const QString fileName = TallyFile::fileName(nameBox(which)->text());
-    const QString error = TallyFile::save(fileName, tally(which).counts);
+    QString error = fileNameProblem(fileName);
+    if (error.isEmpty())
+        error = TallyFile::save(fileName, tally(which).counts);
     if (!error.isEmpty()) {
-        Messages::warn(
-            this, tr("Could not save the %1 to \"%2\": %3").arg(tallyWord(which), fileName, error));
+        Messages::warn(this, tr("Could not save the %1 to \"%2\": %3")
+                                 .arg(tallyWord(which), shownName(fileName), error));
         return;
     }
     selectLastRow();
@@ -447,10 +450,10 @@ void frmMain::LoadCollection()
 void frmMain::loadTally(Which which)
 {
     const QString fileName = TallyFile::fileName(nameBox(which)->text());
-    const TallyFile::Decoded file = TallyFile::load(fileName, m_globals.catalogue.size());
+    const TallyFile::Decoded file = readTallyFile(fileName);
     if (!file.error.isEmpty()) {
         Messages::warn(this, tr("Could not load the %1 from \"%2\": %3")
-                                 .arg(tallyWord(which), fileName, file.error));
+                                 .arg(tallyWord(which), shownName(fileName), file.error));
         return;
     }
     TallyUpdate loaded = loadedTally(
@@ -459,21 +462,21 @@ void frmMain::loadTally(Which which)
     if (loaded.overflow != TotalKind::None) {
         Messages::warn(this, tr("Loading \"%1\" would take the %2's %3 out of its range, so "
                                 "nothing was changed.")
-                                 .arg(fileName, tallyWord(which), totalName(loaded.overflow)));
+                                 .arg(shownName(fileName), tallyWord(which),
+                                      totalName(loaded.overflow)));
         return;
     }
-    showChangedTally(which, std::move(loaded.tally));
+    showChangedTally(which, std::move(loaded.tally), file.records.size());
 }
 
 void frmMain::mnuAddArmyCollection_Click()
 {
     // The saved army is added, not the one on screen: the file is what the user chose to keep.
     const QString fileName = TallyFile::fileName(txtArmyName->text());
-    const TallyFile::Decoded army = TallyFile::load(fileName, m_globals.catalogue.size());
+    const TallyFile::Decoded army = readTallyFile(fileName);
     if (!army.error.isEmpty()) {
-        Messages::warn(
-            this,
-            tr("Could not add the army \"%1\" to the collection: %2").arg(fileName, army.error));
+        Messages::warn(this, tr("Could not add the army \"%1\" to the collection: %2")
+                                 .arg(shownName(fileName), army.error));
         return;
     }
     TallyUpdate added =
@@ -481,18 +484,30 @@ void frmMain::mnuAddArmyCollection_Click()
     if (added.overflow != TotalKind::None) {
         Messages::warn(this, tr("Adding \"%1\" would take the collection's %2 out of its range, "
                                 "so nothing was changed.")
-                                 .arg(fileName, totalName(added.overflow)));
+                                 .arg(shownName(fileName), totalName(added.overflow)));
         return;
     }
-    showChangedTally(Which::Collection, std::move(added.tally));
+    showChangedTally(Which::Collection, std::move(added.tally), army.records.size());
 }
 
-void frmMain::showChangedTally(Which which, Tally changed)
+TallyFile::Decoded frmMain::readTallyFile(const QString &fileName) const
+{
+    TallyFile::Decoded file;
+    file.error = fileNameProblem(fileName);
+    if (file.error.isEmpty())
+        file = TallyFile::load(fileName, m_globals.catalogue.size());
+    return file;
+}
+
+void frmMain::showChangedTally(Which which, Tally changed, qsizetype fileRows)
 {
     tally(which) = std::move(changed);
     m_model->countsChanged(countColumn(which));
     showTotals();
-    selectLastRow();
+    // The rows are read in order, one selected at a time, so the last row the file reaches
+    // ends selected; a file without rows leaves the selection alone.
+    if (fileRows > 0)
+        selectRow(int(fileRows) - 1);
 }
 
 CollectionReport frmMain::collectionReport() const
@@ -508,9 +523,12 @@ CollectionReport frmMain::collectionReport() const
 void frmMain::writeReportFile(const QString &extension, const QByteArray &bytes)
 {
     const QString fileName = txtCollectionName->text() + extension;
-    const QString error = writeWholeFile(fileName, bytes);
+    QString error = fileNameProblem(fileName);
+    if (error.isEmpty())
+        error = writeWholeFile(fileName, bytes);
     if (!error.isEmpty()) {
-        Messages::warn(this, tr("Could not write the report \"%1\": %2").arg(fileName, error));
+        Messages::warn(this,
+                       tr("Could not write the report \"%1\": %2").arg(shownName(fileName), error));
         return;
     }
     selectLastRow();

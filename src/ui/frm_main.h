@@ -4,6 +4,7 @@
 #include "common/numbers.h"
 #include "mod_globals.h"
 #include "reports/collection_report.h"
+#include "tally_files/tally_file.h"
 
 #include <QMainWindow>
 
@@ -88,9 +89,10 @@ private:
     void pickAndLoad(TallyPicker &picker, Which which);
     void saveTally(Which which);
     void loadTally(Which which);
-    // Puts a changed tally on screen in one pass and selects the last row, as every file
-    // command leaves the window.
-    void showChangedTally(Which which, Tally changed);
+    // The tally file of that name, or why it can't be read.
+    TallyFile::Decoded readTallyFile(const QString &fileName) const;
+    // Puts a changed tally on screen in one pass and selects the last row the file reached.
+    void showChangedTally(Which which, Tally changed, qsizetype fileRows);
     void selectLastRow();
 
     void mnuPrintCollectionToFile_Click();

@@ -22,12 +22,6 @@ QByteArray header(qint16 rows)
     return QByteArray(1, char(rows & 0xff)) + QByteArray(1, char((rows >> 8) & 0xff));
 }
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 } // namespace
 
 TEST(TallyFile, RecordsArePaddedOrCutToThirtyBytesAndReadBackAsWritten)
@@ -39,33 +33,39 @@ TEST(TallyFile, RecordsArePaddedOrCutToThirtyBytesAndReadBackAsWritten)
               (QStringList{u"0"_s + QString(29, u' '), u"2"_s + QString(29, u' '),
                            u"11"_s + QString(28, u' ')}));
 
-    const QByteArray odd =
-        TallyFile::encode({u"123456789012345678901234567890XYZ"_s, u"S\u00e9"_s});
-    EXPECT_EQ(odd.mid(2, 30), QByteArray("123456789012345678901234567890"));
-    EXPECT_EQ(odd.mid(32, 3), QByteArray("S\xe9 "));
-    EXPECT_EQ(TallyFile::encode(TallyFile::decode(odd, 2).records), odd);
+    const QByteArray cut = TallyFile::encode({u"123456789012345678901234567890XYZ"_s});
+    EXPECT_EQ(cut, header(1) + "123456789012345678901234567890");
+    EXPECT_EQ(TallyFile::encode(TallyFile::decode(cut, 1).records), cut);
 
     EXPECT_EQ(TallyFile::fileName(QString()), u".sav"_s);
     EXPECT_EQ(TallyFile::fileName(u"x.sav"_s), u"x.sav.sav"_s);
 }
 
-TEST(TallyFile, RowCountsThatHoldNoRecordsOrMoreThanTheCatalogue)
+TEST(TallyFile, WhatADecodeKeepsAndWhatItRefuses)
 {
     const QByteArray three = header(3) + record("1") + record("2") + record("3");
-    // bytes, catalogue rows -> records kept, refused
+    const char *const notTally = "not a tally file";
+    // bytes, catalogue rows -> records kept, what a refusal says
     // clang-format off
-    const std::tuple<const char *, QByteArray, int, int, bool> cases[] = {
-        {"empty file", {}, 5, 0, false}, {"row count 0", header(0) + record("9"), 5, 0, false},
-        {"negative row count", header(-2) + record("9") + record("9"), 5, 0, false},
-        {"more rows than the catalogue", three, 2, 2, false}, {"no catalogue", three, 0, 0, false},
-        {"an old tail is not read", three + record("7"), 5, 3, false},
-        {"one byte", "\x03", 5, 0, true}, {"short by a byte", three.chopped(1), 5, 0, true},
-        {"huge row count", header(32767) + record("1"), 5, 0, true}};
+    const std::tuple<const char *, QByteArray, int, int, const char *> cases[] = {
+        {"empty file", {}, 5, 0, ""}, {"row count 0", header(0) + "\x89PNG", 5, 0, ""},
+        {"negative row count", header(-2) + record("-9") + record("9"), 5, 0, ""},
+        {"more rows than the catalogue", three, 2, 2, ""}, {"no catalogue", three, 0, 0, ""},
+        {"an old tail is not read", three + "\x89PNG\r\n", 5, 3, ""},
+        {"blanks before a count", header(1) + record("  7"), 5, 1, ""},
+        {"one byte", "\x03", 5, 0, "short"}, {"short by a byte", three.chopped(1), 5, 0, "short"},
+        {"huge row count", header(32767) + record("1"), 5, 0, "short"},
+        {"a negative count", header(2) + record("1") + record(" -5"), 5, 0, notTally},
+        {"a byte above 0x7e", header(1) + record("S\xe9"), 5, 0, notTally},
+        {"a control byte", header(1) + record("1\t"), 5, 0, notTally},
+        {"a zero byte", header(1) + QByteArray(30, '\0'), 5, 0, notTally},
+        {"bad record past the catalogue", three.chopped(30) + record("\x7f"), 1, 0, notTally}};
     // clang-format on
-    for (const auto &[what, bytes, rows, kept, refused] : cases) {
+    for (const auto &[what, bytes, rows, kept, refusal] : cases) {
         const TallyFile::Decoded decoded = TallyFile::decode(bytes, rows);
         EXPECT_EQ(decoded.records.size(), kept) << what;
-        EXPECT_EQ(!decoded.error.isEmpty(), refused) << what;
+        EXPECT_EQ(decoded.error.isEmpty(), *refusal == 0) << what;
+        EXPECT_TRUE(decoded.error.contains(QLatin1String(refusal))) << decoded.error.toStdString();
     }
 }
 
@@ -73,9 +73,13 @@ TEST(TallyFile, SavesReplaceWholeFilesOrLeaveThemAlone)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"army1.sav"_s);
+    const auto bytes = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    };
     ASSERT_EQ(TallyFile::save(path, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}), QString());
     ASSERT_EQ(TallyFile::save(path, {u"0"_s, u"2"_s, u"11"_s}), QString());
-    EXPECT_EQ(readBytes(path), TallyFile::encode({u"0"_s, u"2"_s, u"11"_s})); // 92 bytes, no tail
+    EXPECT_EQ(bytes(), TallyFile::encode({u"0"_s, u"2"_s, u"11"_s})); // 92 bytes, no tail
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"army1.sav"_s});
 
     // A missing folder, or a folder where the file should be: the reason, and no change.
@@ -83,7 +87,7 @@ TEST(TallyFile, SavesReplaceWholeFilesOrLeaveThemAlone)
     EXPECT_NE(TallyFile::save(dir.filePath(u"no/such/folder.sav"_s), {u"1"_s}), QString());
     EXPECT_NE(TallyFile::save(dir.filePath(u"folder.sav"_s), {u"1"_s}), QString());
     EXPECT_TRUE(QFileInfo(dir.filePath(u"folder.sav"_s)).isDir());
-    EXPECT_EQ(readBytes(path), TallyFile::encode({u"0"_s, u"2"_s, u"11"_s}));
+    EXPECT_EQ(bytes(), TallyFile::encode({u"0"_s, u"2"_s, u"11"_s}));
 
     // Loading a missing file creates nothing.
     EXPECT_FALSE(TallyFile::load(dir.filePath(u"gone.sav"_s), 3).error.isEmpty());

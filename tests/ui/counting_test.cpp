@@ -17,94 +17,74 @@ protected:
                                   "3,Gull,Weak,C,Coast,2.5\r\n4,Titan,Tough,C,Stone,30000\r\n");
         writeFile(u"current-runeforge.txt"_s, "\"Grub (W)\",3.5\r\n\"Gull (W)\",1\r\n"
                                               "\"Titan (T)\",100\r\n");
-        start();
-        picker->hide();
+        start(true);
     }
 
-    void choose(const char *option)
+    // A tally as "counts | figures points money".
+    QString shown(const char *tally) const
     {
-        QTest::mouseClick(find<QRadioButton>(main.get(), option), Qt::LeftButton);
+        return column(qstrcmp(tally, "Army") == 0 ? "lstArmy" : "lstCollection").join(u' ') +
+               u" | "_s + totals(tally).join(u' ');
     }
-    void dbl(const char *columnName, int row) { doubleClickRow(list(columnName), row); }
 };
 
 } // namespace
 
-TEST_F(Counting, TheOptionChoosesTheTallyAndTheColumnAddsOrRemoves)
+TEST_F(Counting, DoubleClicksCountIntoTheChosenTally)
 {
-    // "Collection" is chosen at start.
-    dbl("lstUnitId", 2);
-    dbl("lstUnitId", 2);
-    EXPECT_EQ(column("lstCollection"), texts({"0", "0", "2", "0"}));
-    EXPECT_EQ(totals("Collection"), texts({"2", "4", "2"})); // 2.5 points round to 2, then 4
-    // With "Collection" chosen the army column removes from the collection.
-    dbl("lstArmy", 2);
-    EXPECT_EQ(column("lstCollection"), texts({"0", "0", "1", "0"}));
-    EXPECT_EQ(totals("Collection"), texts({"1", "2", "1"}));
-    dbl("lstUnits", 2);
-
-    choose("optArmy");
-    dbl("lstUnits", 0);
-    EXPECT_EQ(totals("Army"), texts({"1", "45", "3.5"}));
-    dbl("lstUnits", 0);
-    EXPECT_EQ(column("lstArmy"), texts({"2", "0", "0", "0"}));
-    EXPECT_EQ(totals("Army"), texts({"2", "90", "7"}));
-
-    // With "Army" chosen the collection column removes from the army.
-    dbl("lstCollection", 0);
-    EXPECT_EQ(column("lstArmy"), texts({"1", "0", "0", "0"}));
-    EXPECT_EQ(totals("Army"), texts({"1", "45", "3.5"}));
-    EXPECT_EQ(column("lstCollection"), texts({"0", "0", "2", "0"}));
-    EXPECT_EQ(totals("Collection"), texts({"2", "4", "2"}));
-
-    // After a count every column keeps the selected row.
-    for (const char *name : ListNames)
-        EXPECT_EQ(selectedRow(list(name)), 0) << name;
-}
-
-TEST_F(Counting, WhatCountsNothing)
-{
-    // Removing at 0, double-clicks in the other columns, and one on no row at all.
-    dbl("lstCollection", 1);
-    dbl("lstArmy", 3);
-    for (const char *name : {"lstStr", "lstFaction", "lstRarity", "lstPointValue"})
-        dbl(name, 0);
-    main->selectRow(-1);
-    QListView *units = list("lstUnits");
-    QTest::mouseDClick(units->viewport(), Qt::LeftButton, Qt::NoModifier,
-                       QPoint(10, units->viewport()->height() - 3));
-    EXPECT_EQ(column("lstCollection"), texts({"0", "0", "0", "0"}));
-    EXPECT_EQ(totals("Collection"), texts({"0", "0", "0"}));
-    EXPECT_TRUE(messages.isEmpty());
-}
-
-TEST_F(Counting, UnpricedUnitsAndPaddedCountTexts)
-{
-    dbl("lstUnits", 1);
-    EXPECT_EQ(totals("Collection"), texts({"1", "10", "0"}));
-    globals->collection.counts[0] = u"4"_s + QString(29, u' ');
-    dbl("lstUnits", 0);
-    EXPECT_EQ(rowText(list("lstCollection"), 0), u"5"_s);
-    EXPECT_EQ(totals("Collection"), texts({"2", "55", "3.5"}));
-}
-
-TEST_F(Counting, OverflowIsRefusedAndSaysWhichTotal)
-{
-    dbl("lstUnits", 3);
-    dbl("lstUnits", 3);
-    EXPECT_EQ(rowText(list("lstCollection"), 3), u"1"_s);
-    EXPECT_EQ(totals("Collection"), texts({"1", "30000", "100"}));
+    struct Click
+    {
+        const char *option; // chosen before the double-click, when set
+        const char *column;
+        int row;
+        const char *collection, *army;
+    };
+    // clang-format off
+    const Click steps[] = {
+        {nullptr, "lstUnitId", 2, "0 0 1 0 | 1 2 1", "0 0 0 0 | 0 0 0"}, // "Collection" at start
+        {nullptr, "lstUnits", 2, "0 0 2 0 | 2 4 2", "0 0 0 0 | 0 0 0"}, // 2.5 points round to 2
+        {nullptr, "lstArmy", 2, "0 0 1 0 | 1 2 1", "0 0 0 0 | 0 0 0"},  // removes from the chosen
+        {"optArmy", "lstUnits", 0, "0 0 1 0 | 1 2 1", "1 0 0 0 | 1 45 3.5"},
+        {nullptr, "lstUnitId", 0, "0 0 1 0 | 1 2 1", "2 0 0 0 | 2 90 7"},
+        {nullptr, "lstCollection", 0, "0 0 1 0 | 1 2 1", "1 0 0 0 | 1 45 3.5"},
+        {nullptr, "lstArmy", 1, "0 0 1 0 | 1 2 1", "1 0 0 0 | 1 45 3.5"}, // nothing to remove
+        {nullptr, "lstStr", 0, "0 0 1 0 | 1 2 1", "1 0 0 0 | 1 45 3.5"},  // counts nothing
+        {nullptr, "lstFaction", 0, "0 0 1 0 | 1 2 1", "1 0 0 0 | 1 45 3.5"},
+        {nullptr, "lstRarity", 0, "0 0 1 0 | 1 2 1", "1 0 0 0 | 1 45 3.5"},
+        {nullptr, "lstPointValue", 0, "0 0 1 0 | 1 2 1", "1 0 0 0 | 1 45 3.5"},
+        {"optCollection", "lstUnits", 1, "0 1 1 0 | 2 12 1", "1 0 0 0 | 1 45 3.5"}, // no price
+        {nullptr, "lstUnits", 3, "0 1 1 1 | 3 30012 101", "1 0 0 0 | 1 45 3.5"},
+        {nullptr, "lstUnits", 3, "0 1 1 1 | 3 30012 101", "1 0 0 0 | 1 45 3.5"}}; // overflow
+    // clang-format on
+    for (const Click &step : steps) {
+        SCOPED_TRACE(step.column + std::to_string(step.row));
+        if (step.option != nullptr)
+            QTest::mouseClick(find<QRadioButton>(main.get(), step.option), Qt::LeftButton);
+        doubleClickRow(list(step.column), step.row);
+        EXPECT_EQ(shown("Collection"), QLatin1String(step.collection));
+        EXPECT_EQ(shown("Army"), QLatin1String(step.army));
+        expectAligned(step.row); // a count keeps the selection
+    }
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().text.contains(u"collection's total point value"_s))
         << messages.front().text.toStdString();
+
+    // A padded count text from a file counts on in its short form; a double-click that reaches
+    // the list with no row selected counts nothing.
+    globals->collection.counts[0] = u"4"_s + QString(29, u' ');
+    doubleClickRow(list("lstUnits"), 0);
+    main->selectRow(-1);
+    Q_EMIT list("lstUnits")->doubleClicked(QModelIndex());
+    EXPECT_EQ(shown("Collection"), u"5 1 1 1 | 4 30057 104.5"_s);
 }
 
 TEST_F(Counting, ReloadKeepsCountsAndRebuildsTotals)
 {
-    dbl("lstUnits", 0);
-    dbl("lstUnits", 2);
-    choose("optArmy");
-    dbl("lstUnits", 1);
+    doubleClickRow(list("lstUnits"), 0);
+    doubleClickRow(list("lstUnits"), 2);
+    QTest::mouseClick(find<QRadioButton>(main.get(), "optArmy"), Qt::LeftButton);
+    doubleClickRow(list("lstUnits"), 1);
+    doubleClickRow(list("lstUnits"), 3);
 
     // New point values and prices, and one more unit.
     writeFile(u"rfarm.txt"_s, "1,Grub,Weak,C,Mire,50\r\n2,Hob,Standard,C,Mire,10\r\n"
@@ -112,20 +92,16 @@ TEST_F(Counting, ReloadKeepsCountsAndRebuildsTotals)
                               "5,Newt,Weak,C,Mire,1\r\n");
     writeFile(u"current-runeforge.txt"_s, "\"Grub (W)\",4\r\n\"Hob (S)\",0.5\r\n");
     EXPECT_EQ(main->LoadUnits(), QString());
-    EXPECT_EQ(column("lstCollection"), texts({"1", "0", "1", "0", "0"}));
-    EXPECT_EQ(column("lstArmy"), texts({"0", "1", "0", "0", "0"}));
-    EXPECT_EQ(totals("Collection"), texts({"2", "53", "4"}));
-    EXPECT_EQ(totals("Army"), texts({"1", "10", "0.5"}));
+    EXPECT_EQ(shown("Collection"), u"1 0 1 0 0 | 2 53 4"_s);
+    EXPECT_EQ(shown("Army"), u"0 1 0 1 0 | 2 30010 0.5"_s);
 
     // A reload whose totals would overflow changes nothing; one that drops counted rows says so.
-    dbl("lstUnits", 3);
     writeFile(u"rfarm.txt"_s, "1,Grub,Weak,C,Mire,45\r\n2,Hob,Standard,C,Mire,10\r\n"
                               "3,Gull,Weak,C,Coast,2.5\r\n4,Titan,Tough,C,Stone,40000\r\n");
     EXPECT_TRUE(main->LoadUnits().contains(u"not reloaded"_s));
     EXPECT_EQ(column("lstPointValue"), texts({"50", "10", "3", "30000", "1"}));
-    EXPECT_EQ(totals("Army"), texts({"2", "30010", "0.5"}));
+    EXPECT_EQ(shown("Army"), u"0 1 0 1 0 | 2 30010 0.5"_s);
     writeFile(u"rfarm.txt"_s, "1,Grub,Weak,C,Mire,45\r\n");
     EXPECT_TRUE(main->LoadUnits().contains(u"3 row(s)"_s)); // two army rows, one collection row
-    EXPECT_EQ(column("lstArmy"), texts({"0"}));
-    EXPECT_EQ(totals("Army"), texts({"0", "0", "0"}));
+    EXPECT_EQ(shown("Army"), u"0 | 0 0 0"_s);
 }

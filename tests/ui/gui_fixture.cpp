@@ -1,14 +1,17 @@
 #include "gui_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +29,30 @@ QByteArray numberedCatalogue(int units)
                 QByteArray::number(row + 1) + "\r\n";
     }
     return text;
+}
+
+QStringList texts(std::initializer_list<const char *> items)
+{
+    QStringList out;
+    for (const char *item : items)
+        out.append(QString::fromLatin1(item));
+    return out;
+}
+
+QString failureOfChild(const char *name, const QStringList &environment)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &setting : environment + QStringList{u"ROSTERMERE_CHILD=1"_s})
+        env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {u"--gtest_also_run_disabled_tests"_s, u"--gtest_filter=*."_s + QLatin1String(name)});
+    if (!child.waitForFinished(60000))
+        return u"the child run did not finish"_s;
+    const QString output = QString::fromUtf8(child.readAll());
+    return child.exitCode() == 0 && output.contains(u"[  PASSED  ] 1 test"_s) ? QString() : output;
 }
 
 void GuiTest::SetUp()
@@ -59,7 +86,7 @@ QByteArray GuiTest::fileBytes(const QString &name) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void GuiTest::start()
+void GuiTest::start(bool hidePicker)
 {
     picker.reset();
     main.reset();
@@ -70,6 +97,8 @@ void GuiTest::start()
     picker->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(picker.get()));
+    if (hidePicker)
+        picker->hide();
 }
 
 QListView *GuiTest::list(const char *name) const
@@ -82,12 +111,6 @@ QListView *GuiTest::list(const char *name) const
 int GuiTest::topRow(QListView *view)
 {
     return view->indexAt(QPoint(2, 2)).row();
-}
-
-int GuiTest::selectedRow(QListView *view)
-{
-    const QModelIndexList rows = view->selectionModel()->selectedRows(view->modelColumn());
-    return rows.size() == 1 ? rows.front().row() : -1;
 }
 
 QString GuiTest::rowText(QListView *view, int row)
@@ -104,6 +127,22 @@ QStringList GuiTest::column(const char *name) const
     return texts;
 }
 
+void GuiTest::expectAligned(int selected) const
+{
+    QCoreApplication::processEvents(); // lets the lists lay out their rows
+    const int top = topRow(list("lstUnits"));
+    for (const char *name : ListNames) {
+        QListView *view = list(name);
+        const QModelIndexList rows = view->selectionModel()->selectedRows(view->modelColumn());
+        EXPECT_EQ(rows.size() == 1 ? rows.front().row() : -1, selected) << name;
+        EXPECT_EQ(topRow(view), top) << name;
+        const QModelIndex shown = view->model()->index(selected, view->modelColumn());
+        const int middle = view->visualRect(shown).center().y();
+        EXPECT_TRUE(selected < 0 || (middle >= 0 && middle < view->viewport()->height()))
+            << name << " does not show row " << selected;
+    }
+}
+
 void GuiTest::clickRow(QListView *view, int row, Qt::MouseButton button)
 {
     const QModelIndex index = view->model()->index(row, view->modelColumn());
@@ -114,9 +153,8 @@ void GuiTest::clickRow(QListView *view, int row, Qt::MouseButton button)
 void GuiTest::doubleClickRow(QListView *view, int row)
 {
     clickRow(view, row);
-    const QModelIndex index = view->model()->index(row, view->modelColumn());
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
-                       view->visualRect(index).center());
+    const QRect place = view->visualRect(view->model()->index(row, view->modelColumn()));
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
 }
 
 QStringList GuiTest::items(QListWidget *files)
@@ -134,14 +172,6 @@ void GuiTest::doubleClickItem(QListWidget *files, const QString &name)
     const QPoint at = files->visualItemRect(found.front()).center();
     QTest::mouseClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseDClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-}
-
-QStringList GuiTest::texts(std::initializer_list<const char *> items)
-{
-    QStringList out;
-    for (const char *item : items)
-        out.append(QLatin1String(item));
-    return out;
 }
 
 void GuiTest::trigger(const char *action) const
@@ -162,6 +192,8 @@ QString GuiTest::text(const char *control) const
         return option->text();
     if (auto *field = qobject_cast<QLineEdit *>(object))
         return field->text();
+    if (auto *action = qobject_cast<QAction *>(object))
+        return action->text();
     return u"<no control %1>"_s.arg(QLatin1String(control));
 }
 
@@ -171,4 +203,14 @@ QStringList GuiTest::totals(const char *tally) const
     for (const char *total : {"Number", "Value", "Price"})
         texts.append(text(("lbl" + QByteArray(tally) + total).constData()));
     return texts;
+}
+
+int GuiTest::execWith(const std::function<void()> &action)
+{
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, qApp, [] { QCoreApplication::exit(2); });
+    giveUp.start(5000);
+    QTimer::singleShot(0, qApp, action);
+    return QApplication::exec();
 }

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 // A catalogue whose texts tell their row: id "u<row>", name "Unit <row>", strengths cycling
@@ -21,6 +22,12 @@ QByteArray numberedCatalogue(int units);
 
 // The column lists' names, left to right.
 extern const char *const ListNames[8];
+
+QStringList texts(std::initializer_list<const char *> items);
+
+// Runs the disabled test `name` of this test program in a child process with `environment`
+// added (and ROSTERMERE_CHILD set); returns what it printed when it failed, else an empty text.
+QString failureOfChild(const char *name, const QStringList &environment);
 
 // Runs each test in a fresh working folder of its own, with messages collected instead of shown.
 class GuiTest : public ::testing::Test
@@ -32,14 +39,18 @@ protected:
     void writeFile(const QString &name, const QByteArray &bytes);
     QByteArray fileBytes(const QString &name) const;
 
-    // Creates the windows and runs the start-up as the program does.
-    void start();
+    // Creates the windows and runs the start-up as the program does; `hidePicker` puts the
+    // ruleset picker away, as the user does before counting.
+    void start(bool hidePicker = false);
 
     QListView *list(const char *name) const;
-    static int topRow(QListView *view);      // the first row the list shows
-    static int selectedRow(QListView *view); // as the list's own view sees it, or -1
+    static int topRow(QListView *view); // the first row the list shows
     static QString rowText(QListView *view, int row);
     QStringList column(const char *name) const; // every row text of a list
+
+    // Every list has `selected` as its one selected row (-1: none) and the same top row, and
+    // shows the selected row; none of it depends on the font's row height.
+    void expectAligned(int selected) const;
 
     // Scrolls `row` into view and clicks it, as the user would; a double-click is a click
     // followed by the double-click event.
@@ -50,11 +61,14 @@ protected:
     static QStringList items(QListWidget *files);
     static void doubleClickItem(QListWidget *files, const QString &name);
 
-    static QStringList texts(std::initializer_list<const char *> items);
 
     void trigger(const char *action) const;
-    QString text(const char *control) const;     // a label's, box's or group's caption
+    QString text(const char *control) const;     // a label's, box's, group's or item's caption
     QStringList totals(const char *tally) const; // "Army" or "Collection": figures, points, money
+
+    // Runs the event loop with `action` queued and returns the exit code, or 2 when nothing
+    // ended the loop within five seconds.
+    static int execWith(const std::function<void()> &action);
 
     template <typename T> T *find(QWidget *window, const char *name) const
     {

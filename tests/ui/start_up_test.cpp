@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -30,8 +28,7 @@ TEST_F(GuiTest, StartUpFillsEveryColumnAndShowsBothWindows)
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(picker->isVisible());
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_EQ(items(rulesetList(picker.get())),
-              (QStringList{u"Grand.arm"_s, u"Loud.ARM"_s, u"Skirmish.arm"_s}));
+    EXPECT_EQ(items(rulesetList(picker.get())), texts({"Grand.arm", "Loud.ARM", "Skirmish.arm"}));
     EXPECT_EQ(picker->findChild<QLineEdit *>(u"txtX"_s)->text(),
               QDir::toNativeSeparators(QDir::currentPath()));
 
@@ -54,21 +51,31 @@ TEST_F(GuiTest, InputFileProblemsAreReportedAndTheProgramGoesOn)
     struct Case
     {
         QByteArray catalogue; // empty: no file
+        QByteArray guide;     // empty: no file
         QStringList mustSay;
         int units;
     };
     // clang-format off
     const Case cases[] = {
-        {{}, {u"\"rfarm.txt\""_s, u"does not exist"_s, u"\"current-runeforge.txt\""_s}, 0},
-        {numberedCatalogue(3) + "\r\nu3,Unit 3,Weak\r\n",
+        {{}, {}, {u"\"rfarm.txt\""_s, u"does not exist"_s, u"\"current-runeforge.txt\""_s}, 0},
+        {numberedCatalogue(3) + "\r\nu3,Unit 3,Weak\r\n", {},
          {u"\"rfarm.txt\", line 5:"_s, u"\"current-runeforge.txt\""_s}, 3},
+        // A stray quote swallows the records up to the next quote, and says where it began.
+        {"1,\"Grub,Weak,C,Mire,1\r\n2,Hob,Weak,C,Mire,1\r\n3,\"Nell\",Weak,C,Mire,1\r\n"
+         "4,Gull,Weak,C,Mire,1\r\n5,Wisp,Weak,C,Mire,1\r\n", "\"Gull (W)\",1\r\n",
+         {u"\"rfarm.txt\", line 1: a quoted field starts here and runs on to line 3"_s}, 3},
+        {numberedCatalogue(2), "\"Unit 0 (W)\",1\r\n\"Unit 1 (S)\"",
+         {u"\"current-runeforge.txt\", line 2: the entry \"Unit 1 (S)\" has no price"_s}, 2},
     };
     // clang-format on
     for (const Case &c : cases) {
         messages.clear();
         QFile::remove(u"rfarm.txt"_s);
+        QFile::remove(u"current-runeforge.txt"_s);
         if (!c.catalogue.isEmpty())
             writeFile(u"rfarm.txt"_s, c.catalogue);
+        if (!c.guide.isEmpty())
+            writeFile(u"current-runeforge.txt"_s, c.guide);
         start();
         ASSERT_EQ(messages.size(), 1);
         for (const QString &part : c.mustSay)
@@ -85,18 +92,17 @@ TEST_F(GuiTest, RulesetDoubleClickReloadsBothFilesWithOneRowPerUnit)
     writeFile(u"current-runeforge.txt"_s, "\"Unit 1 (S)\",2\n");
     writeFile(u"Grand.arm"_s, "x");
     start();
-    EXPECT_TRUE(items(rulesetList(picker.get())) == QStringList{u"Grand.arm"_s});
 
-    writeFile(u"rfarm.txt"_s, numberedCatalogue(7));
-    writeFile(u"current-runeforge.txt"_s, "\"Unit 6 (T)\",9\n");
+    // A unit of no known strength is priced by an empty guide name.
+    writeFile(u"rfarm.txt"_s, numberedCatalogue(6) + "u6,Odd,Giant,C,F,1\r\n");
+    writeFile(u"current-runeforge.txt"_s, "\"Unit 5 (S)\",9\n\"\",4\n");
     doubleClickItem(rulesetList(picker.get()), u"Grand.arm"_s);
     EXPECT_FALSE(picker->isVisible());
     EXPECT_TRUE(main->isVisible());
     for (const char *name : ListNames)
         EXPECT_EQ(list(name)->model()->rowCount(), 7) << name;
-    EXPECT_EQ(column("lstUnitId"),
-              (QStringList{u"u0"_s, u"u1"_s, u"u2"_s, u"u3"_s, u"u4"_s, u"u5"_s, u"u6"_s}));
-    EXPECT_EQ(globals->catalogue.UnitPrice, (QStringList{{}, {}, {}, {}, {}, {}, u"9"_s}));
+    EXPECT_EQ(column("lstUnitId"), texts({"u0", "u1", "u2", "u3", "u4", "u5", "u6"}));
+    EXPECT_EQ(globals->catalogue.UnitPrice, (QStringList{{}, {}, {}, {}, {}, u"9"_s, u"4"_s}));
 
     // A catalogue that has vanished since leaves the units shown, and says so.
     ASSERT_TRUE(QFile::remove(u"rfarm.txt"_s));
@@ -106,13 +112,7 @@ TEST_F(GuiTest, RulesetDoubleClickReloadsBothFilesWithOneRowPerUnit)
     EXPECT_TRUE(messages.front().text.contains(u"kept"_s)) << messages.front().text.toStdString();
 
     // Closing the main window while the picker is hidden ends the program.
-    QTimer giveUp;
-    giveUp.setSingleShot(true);
-    QObject::connect(&giveUp, &QTimer::timeout, qApp, [] { QCoreApplication::exit(2); });
-    giveUp.start(5000);
-    QTimer::singleShot(0, main.get(), [this] { main->close(); });
     QGuiApplication::setQuitOnLastWindowClosed(true);
-    const int exitCode = QApplication::exec();
+    EXPECT_EQ(execWith([this] { main->close(); }), 0);
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    EXPECT_EQ(exitCode, 0);
 }

@@ -5,21 +5,15 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QTest>
+#include <QRadioButton>
 #include <QTimer>
 
-#include <functional>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString padded(const char *text)
-{
-    return QString::fromLatin1(text).leftJustified(TallyFile::RecordBytes, u' ');
-}
 
 class TallyFiles : public GuiTest
 {
@@ -30,21 +24,35 @@ protected:
         writeFile(u"rfarm.txt"_s, "1,Grub,Weak,C,Mire,10\r\n2,Hob,Standard,C,Mire,25\r\n"
                                   "3,Nell,Tough,C,Mire,30\r\n");
         writeFile(u"current-runeforge.txt"_s, "\"Grub (W)\",2\r\n\"Hob (S)\",0.5\r\n");
-        start();
-        picker->hide();
+        start(true);
     }
 
-    void setCounts(Tally &tally, const QStringList &counts)
+    void setCounts(Tally &tally, std::initializer_list<const char *> counts)
     {
-        tally.counts = counts;
+        tally.counts = texts(counts);
         main->model()->countsChanged(&tally == &globals->army ? CatalogueModel::ArmyColumn
                                                               : CatalogueModel::CollectionColumn);
     }
 
-    QLineEdit *box(const char *name) { return find<QLineEdit>(main.get(), name); }
+    void setName(const char *box, const QString &name)
+    {
+        find<QLineEdit>(main.get(), box)->setText(name);
+    }
 
-    // Chooses `menuItem` and, once its modal picker is up, hands the picker to `use`.
-    void withPicker(const char *menuItem, const std::function<void(QDialog *)> &use)
+    // A tally as "counts | figures points money"; a count padded to a whole record ends in "_".
+    QString shown(const char *tally) const
+    {
+        QStringList counts = column(qstrcmp(tally, "Army") == 0 ? "lstArmy" : "lstCollection");
+        for (QString &count : counts)
+            if (count.size() == TallyFile::RecordBytes)
+                count = count.trimmed() + u'_';
+        return counts.join(u' ') + u" | "_s + totals(tally).join(u' ');
+    }
+
+    // Chooses `menuItem` and, once its modal picker is up, checks its caption and list and
+    // double-clicks `name` in it, or chooses "Oops, don't load" when `name` is empty.
+    void pick(const char *menuItem, const QString &caption, const QStringList &listed,
+              const QString &name)
     {
         bool seen = false;
         QTimer::singleShot(0, main.get(), [&] {
@@ -52,149 +60,177 @@ protected:
             seen = dialog != nullptr && dialog->isModal();
             if (dialog == nullptr)
                 return;
-            use(dialog);
+            EXPECT_EQ(dialog->windowTitle(), caption);
+            EXPECT_EQ(dialog->size(), QSize(237, 213));
+            auto *files = dialog->findChild<QListWidget *>(u"filLoadChar"_s);
+            EXPECT_EQ(items(files), listed);
+            auto *oops = dialog->findChild<QPushButton *>(u"cmdOoops"_s);
+            EXPECT_EQ(oops->text(), u"Oops, don't load"_s);
+            if (name.isEmpty())
+                oops->click();
+            else
+                doubleClickItem(files, name);
+            EXPECT_FALSE(dialog->isVisible());
             if (dialog->isVisible())
                 dialog->reject(); // never leave a test waiting on a modal window
         });
         trigger(menuItem);
         EXPECT_TRUE(seen) << menuItem << " showed no modal window";
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
 
-    static QStringList entries(QDialog *dialog)
+    // The row a file command leaves selected everywhere, with the price display on its unit.
+    void expectSelected(int row, const char *guideName)
     {
-        return items(dialog->findChild<QListWidget *>(u"filLoadChar"_s));
-    }
-
-    static void pick(QDialog *dialog, const QString &name)
-    {
-        doubleClickItem(dialog->findChild<QListWidget *>(u"filLoadChar"_s), name);
-    }
-
-    void expectLastRowSelected()
-    {
-        for (const char *name : ListNames)
-            EXPECT_EQ(selectedRow(list(name)), 2) << name;
-        EXPECT_EQ(text("lblPriceGuideName"), u"Nell (T)"_s);
+        expectAligned(row);
+        EXPECT_EQ(text("lblPriceGuideName"), QLatin1String(guideName));
     }
 };
+
+const QString ArmyPicker = u"Pick an Army  to load please"_s;
+const QString CollectionPicker = u"Pick a collection to load please"_s;
 
 } // namespace
 
 TEST_F(TallyFiles, SavedTalliesLoadBackThroughThePickers)
 {
-    setCounts(globals->army, texts({"0", "2", "11"}));
-    box("txtArmyName")->setText(u"army1"_s);
+    setCounts(globals->army, {"0", "2", "11"});
+    setName("txtArmyName", u"army1"_s);
     trigger("mnuSaveArmy");
     EXPECT_EQ(fileBytes(u"army1.sav"_s), TallyFile::encode(texts({"0", "2", "11"})));
-    expectLastRowSelected();
-    EXPECT_EQ(column("lstArmy"), texts({"0", "2", "11"}));
+    expectSelected(2, "Nell (T)");
+    EXPECT_EQ(shown("Army"), u"0 2 11 | 0 0 0"_s);
 
     // Only lower-case ".sav" files are listed, the hidden ".sav" of an empty name included.
     for (const QString &name : {u".sav"_s, u"OLD.SAV"_s, u"notes.txt"_s, u"x.sav.bak"_s})
         writeFile(name, TallyFile::encode({u"3"_s}));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"folder.sav"_s));
-    withPicker("mnuLoadCollection", [](QDialog *dialog) {
-        EXPECT_EQ(dialog->objectName(), u"frmLoadCollection"_s);
-        EXPECT_EQ(dialog->windowTitle(), u"Pick a collection to load please"_s);
-        EXPECT_EQ(dialog->size(), QSize(237, 213));
-        EXPECT_EQ(entries(dialog), (QStringList{u".sav"_s, u"army1.sav"_s}));
-        pick(dialog, u"army1.sav"_s);
-    });
-    EXPECT_EQ(box("txtCollectionName")->text(), u"army1"_s);
-    EXPECT_EQ(column("lstCollection"), (QStringList{padded("0"), padded("2"), padded("11")}));
-    EXPECT_EQ(totals("Collection"), texts({"13", "380", "1"}));
+    main->selectRow(0);
+    pick("mnuLoadCollection", CollectionPicker, texts({".sav", "army1.sav"}), u"army1.sav"_s);
+    EXPECT_EQ(text("txtCollectionName"), u"army1"_s);
+    EXPECT_EQ(shown("Collection"), u"0_ 2_ 11_ | 13 380 1"_s);
+    expectSelected(2, "Nell (T)");
 
-    // The army picker, and what a load leaves as the name: the empty name of ".sav".
-    withPicker("mnuLoadArmy", [](QDialog *dialog) {
-        EXPECT_EQ(dialog->objectName(), u"frmLoadArmy"_s);
-        EXPECT_EQ(dialog->windowTitle(), u"Pick an Army  to load please"_s);
-        pick(dialog, u".sav"_s);
-    });
-    EXPECT_TRUE(box("txtArmyName")->text().isEmpty());
-    EXPECT_EQ(column("lstArmy"), (QStringList{padded("3"), u"0"_s, u"0"_s}));
-    EXPECT_EQ(totals("Army"), texts({"3", "30", "6"}));
-    expectLastRowSelected();
+    // The empty name of ".sav"; its one row ends selected, as the load reads row by row.
+    pick("mnuLoadArmy", ArmyPicker, texts({".sav", "army1.sav"}), u".sav"_s);
+    EXPECT_EQ(text("txtArmyName"), QString());
+    EXPECT_EQ(shown("Army"), u"3_ 0 0 | 3 30 6"_s);
+    expectSelected(0, "Grub (W)");
 
     // Saving what was loaded writes the same records again.
-    box("txtCollectionName")->setText(u"again"_s);
+    setName("txtCollectionName", u"again"_s);
     trigger("mnuSaveCollection");
     EXPECT_EQ(fileBytes(u"again.sav"_s), fileBytes(u"army1.sav"_s));
-}
 
-TEST_F(TallyFiles, OopsClosesThePickerAndANewFileShowsNextTime)
-{
-    withPicker("mnuLoadArmy", [](QDialog *dialog) {
-        EXPECT_TRUE(entries(dialog).isEmpty());
-        EXPECT_EQ(dialog->findChild<QPushButton *>(u"cmdOoops"_s)->text(), u"Oops, don't load"_s);
-        QTest::mouseClick(dialog->findChild<QPushButton *>(u"cmdOoops"_s), Qt::LeftButton);
-        EXPECT_FALSE(dialog->isVisible());
-    });
-    box("txtArmyName")->setText(u"fresh"_s);
-    trigger("mnuSaveArmy");
-    box("txtArmyName")->clear();
-    withPicker("mnuLoadArmy", [](QDialog *dialog) {
-        EXPECT_EQ(entries(dialog), QStringList{u"fresh.sav"_s});
-        dialog->findChild<QPushButton *>(u"cmdOoops"_s)->click();
-    });
-    EXPECT_TRUE(box("txtArmyName")->text().isEmpty());
+    // "Oops" loads nothing; the next picker lists the files saved since.
+    pick("mnuLoadArmy", ArmyPicker, texts({".sav", "again.sav", "army1.sav"}), QString());
+    EXPECT_EQ(shown("Army"), u"3_ 0 0 | 3 30 6"_s);
     EXPECT_TRUE(messages.isEmpty());
-}
-
-TEST_F(TallyFiles, FailuresSayWhyAndChangeNothing)
-{
-    ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"blocked.sav"_s));
-    writeFile(u"cut.sav"_s, TallyFile::encode(texts({"1", "2", "3"})).chopped(10));
-    writeFile(u"huge.sav"_s, TallyFile::encode(texts({"40000", "0", "0"})));
-    setCounts(globals->army, texts({"1", "0", "0"}));
-    globals->army.totals = Totals{1, 10, 2};
-    setCounts(globals->collection, texts({"5", "0", "0"}));
-    main->selectRow(1);
-    // clang-format off
-    const std::pair<const char *, QString> cases[] = {
-        {"mnuSaveArmy", u"no/such/folder"_s}, {"mnuSaveArmy", u"blocked"_s},
-        {"mnuLoadArmy", u"missing"_s},        {"mnuLoadArmy", u"cut"_s},
-        {"mnuLoadArmy", u"huge"_s},           {"mnuAddArmyCollection", u"missing"_s},
-        {"mnuAddArmyCollection", u"huge"_s}};
-    // clang-format on
-    for (const auto &[command, name] : cases) {
-        messages.clear();
-        box("txtArmyName")->setText(name);
-        if (qstrcmp(command, "mnuLoadArmy") == 0)
-            main->LoadArmy(); // as a pick of that name would
-        else
-            trigger(command);
-        ASSERT_EQ(messages.size(), 1) << command << " " << name.toStdString();
-        EXPECT_TRUE(messages.front().text.contains(name + u".sav"_s))
-            << messages.front().text.toStdString();
-        EXPECT_EQ(column("lstArmy"), texts({"1", "0", "0"}));
-        EXPECT_EQ(globals->army.totals, (Totals{1, 10, 2}));
-        EXPECT_EQ(column("lstCollection"), texts({"5", "0", "0"}));
-        EXPECT_EQ(main->selectedRow(), 1);
-    }
-    EXPECT_TRUE(QFileInfo(m_dir.filePath(u"blocked.sav"_s)).isDir());
-    EXPECT_FALSE(QFile::exists(m_dir.filePath(u"missing.sav"_s)));
 }
 
 TEST_F(TallyFiles, AddArmyAddsTheSavedArmyNotTheOneOnScreen)
 {
-    setCounts(globals->army, texts({"0", "2", "11"}));
-    box("txtArmyName")->setText(u"raid"_s);
+    setCounts(globals->army, {"0", "2", "11"});
+    setName("txtArmyName", u"raid"_s);
     trigger("mnuSaveArmy");
-    setCounts(globals->army, texts({"9", "9", "9"}));
-
+    setCounts(globals->army, {"9", "9", "9"});
     writeFile(u"mine.sav"_s, TallyFile::encode(texts({"1", "0", "4"})));
-    box("txtCollectionName")->setText(u"mine"_s);
+    setName("txtCollectionName", u"mine"_s);
     main->LoadCollection();
-    EXPECT_EQ(totals("Collection"), texts({"5", "130", "2"}));
+    EXPECT_EQ(shown("Collection"), u"1_ 0_ 4_ | 5 130 2"_s);
 
+    main->selectRow(0);
     trigger("mnuAddArmyCollection");
-    EXPECT_EQ(column("lstCollection"), (QStringList{padded("1"), padded("2"), padded("15")}));
-    EXPECT_EQ(totals("Collection"), texts({"18", "510", "3"}));
-    expectLastRowSelected();
+    EXPECT_EQ(shown("Collection"), u"1_ 2_ 15_ | 18 510 3"_s);
+    expectSelected(2, "Nell (T)");
     trigger("mnuAddArmyCollection");
-    EXPECT_EQ(column("lstCollection"), (QStringList{padded("1"), padded("4"), padded("26")}));
-    EXPECT_EQ(totals("Collection"), texts({"31", "890", "4"}));
-    EXPECT_EQ(column("lstArmy"), texts({"9", "9", "9"}));
-    EXPECT_EQ(box("txtArmyName")->text(), u"raid"_s);
+    EXPECT_EQ(shown("Collection"), u"1_ 4_ 26_ | 31 890 4"_s);
+    EXPECT_EQ(shown("Army"), u"9 9 9 | 0 0 0"_s);
+    EXPECT_EQ(text("txtArmyName"), u"raid"_s);
+
+    // An army file of one row adds that row and leaves it selected; one of no rows adds
+    // nothing and leaves the selection alone, and loads as no counts.
+    writeFile(u"one.sav"_s, TallyFile::encode(texts({"2"})));
+    writeFile(u"none.sav"_s, QByteArray(2, '\0'));
+    setName("txtArmyName", u"one"_s);
+    trigger("mnuAddArmyCollection");
+    EXPECT_EQ(shown("Collection"), u"3_ 4_ 26_ | 33 910 8"_s);
+    expectSelected(0, "Grub (W)");
+    main->selectRow(1);
+    setName("txtArmyName", u"none"_s);
+    trigger("mnuAddArmyCollection");
+    main->LoadArmy();
+    EXPECT_EQ(shown("Collection"), u"3_ 4_ 26_ | 33 910 8"_s);
+    EXPECT_EQ(shown("Army"), u"0 0 0 | 0 0 0"_s);
+    expectSelected(1, "Hob (S)");
+}
+
+TEST_F(TallyFiles, BadNamesAndFilesSayWhyAndChangeNothing)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"blocked.sav"_s));
+    writeFile(u"cut.sav"_s, TallyFile::encode(texts({"1", "2", "3"})).chopped(10));
+    writeFile(u"huge.sav"_s, TallyFile::encode(texts({"40000", "0", "0"})));
+    writeFile(u"minus.sav"_s, TallyFile::encode(texts({"2", "-5", "0"})));
+    writeFile(u"picture.sav"_s, QByteArray("\x02\x00\x89PNG\r\n\x1a\n", 10) + QByteArray(52, '\xff'));
+    for (const QString &name : {u"full.sav"_s, u"full.txt"_s, u"full.htm"_s})
+        writeFile(name, "old");
+    const QString longName(100000, u'n');
+    setCounts(globals->collection, {"5", "0", "0"});
+    find<QRadioButton>(main.get(), "optArmy")->setChecked(true);
+    doubleClickRow(list("lstUnits"), 0);
+    main->selectRow(1);
+    struct Case
+    {
+        const char *command; // "load" loads as a pick of that name would
+        QString name;
+        const char *reason;
+        rlim_t fileSizeLimit = RLIM_INFINITY; // a full disk, as the program meets one
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"mnuSaveArmy", u"blocked"_s, "folder"}, {"mnuSaveArmy", u"full"_s, "disk is full", 50},
+        {"mnuSaveArmy", u"no/such/folder"_s, "folder part"}, {"mnuSaveArmy", u"../up"_s, "folder part"},
+        {"mnuSaveArmy", u"/tmp/x"_s, "folder part"}, {"mnuSaveArmy", u"a\\b"_s, "folder part"},
+        {"mnuSaveArmy", longName, "too long"}, {"load", u"missing"_s, "does not exist"},
+        {"load", u"cut"_s, "shorter than"}, {"load", u"huge"_s, "out of its range"},
+        {"load", u"minus"_s, "not a tally file"}, {"load", u"picture"_s, "not a tally file"},
+        {"load", u"../up"_s, "folder part"}, {"mnuAddArmyCollection", u"missing"_s, "does not exist"},
+        {"mnuAddArmyCollection", u"huge"_s, "out of its range"},
+        {"mnuAddArmyCollection", u"picture"_s, "not a tally file"},
+        {"mnuPrintCollectionToFile", u"full"_s, "disk is full", 50},
+        {"mnuPrintCollectionHtml", u"full"_s, "disk is full", 50},
+        {"mnuPrintCollectionToFile", u"a/b"_s, "folder part"},
+        {"mnuPrintCollectionHtml", longName, "too long"}};
+    // clang-format on
+    const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.command + (u" "_s + c.name.left(20)).toStdString());
+        messages.clear();
+        setName(QByteArray(c.command).startsWith("mnuPrint") ? "txtCollectionName" : "txtArmyName",
+                c.name);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit unlimited = limit;
+        limit.rlim_cur = c.fileSizeLimit;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        if (qstrcmp(c.command, "load") == 0)
+            main->LoadArmy();
+        else
+            trigger(c.command);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+
+        ASSERT_EQ(messages.size(), 1);
+        const QString &message = messages.front().text;
+        EXPECT_TRUE(message.contains(QLatin1String(c.reason))) << message.toStdString();
+        // A long name shows as its start and end.
+        EXPECT_TRUE(c.name.size() > 100 ? message.size() < 400 && message.contains(u"n\u2026n"_s)
+                                        : message.contains(u'"' + c.name))
+            << message.toStdString();
+        EXPECT_EQ(shown("Army"), u"1 0 0 | 1 10 2"_s);
+        EXPECT_EQ(shown("Collection"), u"5 0 0 | 0 0 0"_s);
+        EXPECT_EQ(main->selectedRow(), 1);
+    }
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden), filesBefore);
+    for (const QString &name : {u"full.sav"_s, u"full.txt"_s, u"full.htm"_s})
+        EXPECT_EQ(fileBytes(name), "old");
+    EXPECT_FALSE(QFile::exists(m_dir.filePath(u"../up.sav"_s)));
 }
