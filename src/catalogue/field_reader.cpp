@@ -93,17 +93,18 @@ QList<LoadProblem> FieldReader::quoteProblems() const
 {
     QList<LoadProblem> problems;
     if (m_multiLineQuoteLine > 0 && m_multiLineQuoteLine != m_unclosedQuoteLine)
-        problems.append({m_multiLineQuoteLine,
-                         QCoreApplication::translate("FieldReader", "a quoted field starts here and "
-                                                              "runs on to line %1, so the lines "
-                                                              "between were read as part of it; "
-                                                              "a closing quote may be missing.")
-                             .arg(m_multiLineQuoteEndLine)});
+        problems.append(
+            {m_multiLineQuoteLine,
+             QCoreApplication::translate("FieldReader", "a quoted field starts here and "
+                                                        "runs on to line %1, so the lines "
+                                                        "between were read as part of it; "
+                                                        "a closing quote may be missing.")
+                 .arg(m_multiLineQuoteEndLine)});
     if (m_unclosedQuoteLine > 0)
-        problems.append({m_unclosedQuoteLine,
-                         QCoreApplication::translate("FieldReader", "a quoted field has no closing "
-                                                              "quote; it runs to the end of the "
-                                                              "file.")});
+        problems.append({m_unclosedQuoteLine, QCoreApplication::translate(
+                                                  "FieldReader", "a quoted field has no closing "
+                                                                 "quote; it runs to the end of the "
+                                                                 "file.")});
     return problems;
 }
 

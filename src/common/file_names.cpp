@@ -8,12 +8,15 @@
 QString fileNameProblem(const QString &fileName)
 {
     if (fileName.contains(u'/') || fileName.contains(u'\\'))
-        return QCoreApplication::translate("FileNames", "The name holds a folder part (\"/\" or \"\\\"). Files are kept in the "
-                  "program's own folder, so type a plain name.");
+        return QCoreApplication::translate(
+            "FileNames", "The name holds a folder part (\"/\" or \"\\\"). Files are kept in the "
+                         "program's own folder, so type a plain name.");
     const long limit = pathconf(".", _PC_NAME_MAX);
     const long maxBytes = limit > 0 ? limit : 255;
     if (QFile::encodeName(fileName).size() > maxBytes)
-        return QCoreApplication::translate("FileNames", "Its name is too long for the file system, which takes at most %1 bytes.")
+        return QCoreApplication::translate(
+                   "FileNames",
+                   "Its name is too long for the file system, which takes at most %1 bytes.")
             .arg(maxBytes);
     return QString();
 }

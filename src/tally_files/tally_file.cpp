@@ -1,8 +1,8 @@
 #include "tally_file.h"
 
 #include "common/codec.h"
-#include "common/numbers.h"
 #include "common/input_file.h"
+#include "common/numbers.h"
 #include "common/output_file.h"
 
 #include <QCoreApplication>

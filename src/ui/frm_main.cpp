@@ -460,10 +460,10 @@ void frmMain::loadTally(Which which)
         file.records, m_globals.catalogue,
         which == Which::Army ? PriceReading::Strict : PriceReading::Forgiving, m_numberFormat);
     if (loaded.overflow != TotalKind::None) {
-        Messages::warn(this, tr("Loading \"%1\" would take the %2's %3 out of its range, so "
-                                "nothing was changed.")
-                                 .arg(shownName(fileName), tallyWord(which),
-                                      totalName(loaded.overflow)));
+        Messages::warn(this,
+                       tr("Loading \"%1\" would take the %2's %3 out of its range, so "
+                          "nothing was changed.")
+                           .arg(shownName(fileName), tallyWord(which), totalName(loaded.overflow)));
         return;
     }
     showChangedTally(which, std::move(loaded.tally), file.records.size());

@@ -6,13 +6,23 @@
 #include "ui/messages.h"
 #include "ui/mod_globals.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 // A catalogue whose texts tell their row: id "u<row>", name "Unit <row>", strengths cycling
@@ -21,7 +31,9 @@
 QByteArray numberedCatalogue(int units);
 
 // The column lists' names, left to right.
-extern const char *const ListNames[8];
+inline const char *const ListNames[8] = {"lstUnitId",     "lstUnits",  "lstStr",
+                                         "lstFaction",    "lstRarity", "lstPointValue",
+                                         "lstCollection", "lstArmy"};
 
 QStringList texts(std::initializer_list<const char *> items);
 
@@ -33,44 +45,166 @@ QString failureOfChild(const char *name, const QStringList &environment);
 class GuiTest : public ::testing::Test
 {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previousDir = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+        m_previousHandler = Messages::setHandler(
+            [this](QWidget *, const Messages::Message &message) { messages.append(message); });
+    }
 
-    void writeFile(const QString &name, const QByteArray &bytes);
-    QByteArray fileBytes(const QString &name) const;
+    void TearDown() override
+    {
+        picker.reset();
+        main.reset();
+        globals.reset();
+        Messages::setHandler(std::move(m_previousHandler));
+        QDir::setCurrent(m_previousDir);
+    }
+
+    void writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+
+    QByteArray fileBytes(const QString &name) const
+    {
+        QFile file(m_dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
 
     // Creates the windows and runs the start-up as the program does; `hidePicker` puts the
     // ruleset picker away, as the user does before counting.
-    void start(bool hidePicker = false);
+    void start(bool hidePicker = false)
+    {
+        picker.reset();
+        main.reset();
+        globals = std::make_unique<modGlobals>();
+        main = std::make_unique<frmMain>(*globals);
+        picker = std::make_unique<frmWorldPick>(*main);
+        picker->Form_Load();
+        picker->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(picker.get()));
+        if (hidePicker)
+            picker->hide();
+    }
 
-    QListView *list(const char *name) const;
-    static int topRow(QListView *view); // the first row the list shows
-    static QString rowText(QListView *view, int row);
-    QStringList column(const char *name) const; // every row text of a list
+    QListView *list(const char *name) const { return find<QListView>(main.get(), name); }
+
+    // The first row the list shows.
+    static int topRow(QListView *view) { return view->indexAt(QPoint(2, 2)).row(); }
+
+    static QString rowText(QListView *view, int row)
+    {
+        return view->model()->index(row, view->modelColumn()).data().toString();
+    }
+
+    QStringList column(const char *name) const
+    {
+        QStringList texts;
+        for (int row = 0; row < list(name)->model()->rowCount(); ++row)
+            texts.append(rowText(list(name), row));
+        return texts;
+    }
 
     // Every list has `selected` as its one selected row (-1: none) and the same top row, and
     // shows the selected row; none of it depends on the font's row height.
-    void expectAligned(int selected) const;
+    void expectAligned(int selected) const
+    {
+        QCoreApplication::processEvents(); // lets the lists lay out their rows
+        for (const char *name : ListNames) {
+            QListView *view = list(name);
+            const QModelIndexList rows = view->selectionModel()->selectedRows(view->modelColumn());
+            EXPECT_EQ(rows.size() == 1 ? rows.front().row() : -1, selected) << name;
+            EXPECT_EQ(topRow(view), topRow(list("lstUnits"))) << name;
+            const int middle =
+                view->visualRect(view->model()->index(selected, view->modelColumn())).center().y();
+            EXPECT_TRUE(selected < 0 || (middle >= 0 && middle < view->viewport()->height()))
+                << name << " does not show row " << selected;
+        }
+    }
 
     // Scrolls `row` into view and clicks it, as the user would; a double-click is a click
     // followed by the double-click event.
-    static void clickRow(QListView *view, int row, Qt::MouseButton button = Qt::LeftButton);
-    static void doubleClickRow(QListView *view, int row);
+    static void clickRow(QListView *view, int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QModelIndex index = view->model()->index(row, view->modelColumn());
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), button, Qt::NoModifier,
+                          view->visualRect(index).center());
+    }
+
+    static void doubleClickRow(QListView *view, int row)
+    {
+        clickRow(view, row);
+        const QRect place = view->visualRect(view->model()->index(row, view->modelColumn()));
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+    }
 
     // The entries of a file list, and a double-click on one of them.
-    static QStringList items(QListWidget *files);
-    static void doubleClickItem(QListWidget *files, const QString &name);
+    static QStringList items(QListWidget *files)
+    {
+        QStringList names;
+        for (int i = 0; i < files->count(); ++i)
+            names.append(files->item(i)->text());
+        return names;
+    }
 
+    static void doubleClickItem(QListWidget *files, const QString &name)
+    {
+        const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        const QPoint at = files->visualItemRect(found.front()).center();
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
 
-    void trigger(const char *action) const;
-    QString text(const char *control) const;     // a label's, box's, group's or item's caption
-    QStringList totals(const char *tally) const; // "Army" or "Collection": figures, points, money
+    void trigger(const char *action) const { find<QAction>(main.get(), action)->trigger(); }
+
+    // A label's, box's, group's or menu item's caption, in the main window or the picker.
+    QString text(const char *control) const
+    {
+        QObject *object = find<QObject>(main.get(), control);
+        if (object == nullptr)
+            object = find<QObject>(picker.get(), control);
+        if (auto *label = qobject_cast<QLabel *>(object))
+            return label->text();
+        if (auto *box = qobject_cast<QGroupBox *>(object))
+            return box->title();
+        if (auto *option = qobject_cast<QRadioButton *>(object))
+            return option->text();
+        if (auto *field = qobject_cast<QLineEdit *>(object))
+            return field->text();
+        if (auto *action = qobject_cast<QAction *>(object))
+            return action->text();
+        return QStringLiteral("<no control %1>").arg(QLatin1String(control));
+    }
+
+    // "Army" or "Collection": the figure, point and money labels.
+    QStringList totals(const char *tally) const
+    {
+        QStringList texts;
+        for (const char *total : {"Number", "Value", "Price"})
+            texts.append(text(("lbl" + QByteArray(tally) + total).constData()));
+        return texts;
+    }
 
     // Runs the event loop with `action` queued and returns the exit code, or 2 when nothing
     // ended the loop within five seconds.
-    static int execWith(const std::function<void()> &action);
+    static int execWith(const std::function<void()> &action)
+    {
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        QObject::connect(&giveUp, &QTimer::timeout, qApp, [] { QCoreApplication::exit(2); });
+        giveUp.start(5000);
+        QTimer::singleShot(0, qApp, action);
+        return QApplication::exec();
+    }
 
-    template <typename T> T *find(QWidget *window, const char *name) const
+    template <typename T> static T *find(QWidget *window, const char *name)
     {
         return window->findChild<T *>(QLatin1String(name));
     }

@@ -1,11 +1,15 @@
 #include "gui_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -39,30 +43,13 @@ TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesMenusAndTabOrder)
     start();
     EXPECT_EQ(main->windowTitle(), u"RF Collection Tracking Thing"_s);
     EXPECT_FALSE(main->windowIcon().isNull());
-    // clang-format off
-    const std::pair<const char *, const char *> captions[] = {
-        {"Label17", "Collection Name  -->"}, {"Label18", "Army Name --->"},
-        {"txtCollectionName", ""}, {"txtArmyName", ""}, {"Label1", "Unit ID Number"},
-        {"Label2", "Unit Name"}, {"Label4", "Strength"}, {"Label3", "Faction"},
-        {"Label5", "Rarity"}, {"Label6", "Point Value"}, {"Label7", "# in Collection"},
-        {"Label8", "# in Current Army"}, {"Frame1", "Add/Subtract To/From"},
-        {"Frame2", "Collection Stats"}, {"Frame3", "Army Stats"}, {"frmPrice", "Priceguide Info"},
-        {"optCollection", "Collection"}, {"optArmy", "Army"}, {"Label10", "Total Point Value"},
-        {"Label11", "Number of Figures"}, {"Label9", "Aproximate Value ($)"},
-        {"Label14", "Point Value"}, {"Label16", "Number of Figures"},
-        {"Label15", "Aproximate Value ($)"}, {"Label12", "Name in Guide"},
-        {"Label13", "Priceguide Value ($)"}, {"lblPriceGuideName", ""}, {"lblUnitPrice", ""},
-        {"mnuLoadCollection", "Load Collection"}, {"mnuSaveCollection", "Save Collection"},
-        {"mnuPrintCollectionToFile", "Print Collection To File"},
-        {"mnuPrintCollectionHtml", "Print Collection to HTML"},
-        {"mnuPrintCollectionToPrinter", "Print Collection To Printer"},
-        {"mnuAddArmyCollection", "Add Army To Collection"},
-        {"mnuIncludeSummary", "Include Summary in Printout"}, {"mnuLoadArmy", "Load Army"},
-        {"mnuSaveArmy", "Save Army"}, {"mnuPrintArmyToTextFile", "Print Army To File"},
-        {"mnuExit", "E&xit"}};
-    // clang-format on
-    for (const auto &[name, caption] : captions)
-        EXPECT_EQ(text(name), QLatin1String(caption)) << name;
+    // Every control's and menu item's designed caption, one "name<tab>caption" per line.
+    QFile captions(QStringLiteral(ROSTERMERE_TEST_DATA "/ui/captions.txt"));
+    ASSERT_TRUE(captions.open(QIODevice::ReadOnly | QIODevice::Text));
+    for (const QString &line :
+         QString::fromUtf8(captions.readAll()).split(u'\n', Qt::SkipEmptyParts))
+        EXPECT_EQ(text(line.section(u'\t', 0, 0).toLatin1().constData()), line.section(u'\t', 1))
+            << line.toStdString();
     EXPECT_EQ(totals("Collection"), texts({"0", "0", "0"}));
     EXPECT_EQ(totals("Army"), texts({"0", "0", "0"}));
     EXPECT_EQ(find<QLabel>(main.get(), "Label9")->toolTip(),
@@ -96,10 +83,9 @@ TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesMenusAndTabOrder)
             << ListNames[column];
     EXPECT_EQ(main->centralWidget()->size(), QSize(645, 348));
 
-    const QStringList tabOrder = {u"lstUnits"_s,      u"lstUnitId"_s,         u"lstStr"_s,
-                                  u"lstFaction"_s,    u"lstPointValue"_s,     u"lstRarity"_s,
-                                  u"lstCollection"_s, u"lstArmy"_s,           u"optCollection"_s,
-                                  u"optArmy"_s,       u"txtCollectionName"_s, u"txtArmyName"_s};
+    const QStringList tabOrder =
+        u"lstUnits lstUnitId lstStr lstFaction lstPointValue lstRarity lstCollection lstArmy "
+        u"optCollection optArmy txtCollectionName txtArmyName"_s.split(u' ');
     EXPECT_EQ(focusOrder(main.get(), tabOrder), tabOrder);
 
     EXPECT_EQ(picker->windowTitle(), u"Rostermere .10"_s);
@@ -107,6 +93,174 @@ TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesMenusAndTabOrder)
     EXPECT_EQ(find<QLabel>(picker.get(), "Label1")->text(), u"Please pick a ruleset"_s);
     EXPECT_EQ(find<QListWidget>(picker.get(), "filWorld")->toolTip(),
               u"Double click on the rules you want to choose."_s);
-    const QStringList pickerOrder = {u"filWorld"_s, u"txtX"_s};
-    EXPECT_EQ(focusOrder(picker.get(), pickerOrder), pickerOrder);
+    EXPECT_EQ(focusOrder(picker.get(), {u"filWorld"_s, u"txtX"_s}), texts({"filWorld", "txtX"}));
+}
+
+TEST_F(GuiTest, InputFileProblemsAreReportedAndTheProgramGoesOn)
+{
+    struct Case
+    {
+        QByteArray catalogue; // empty: no file
+        QByteArray guide;     // empty: no file
+        QStringList mustSay;
+        int units;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {{}, {}, {u"\"rfarm.txt\""_s, u"does not exist"_s, u"\"current-runeforge.txt\""_s}, 0},
+        {numberedCatalogue(3) + "\r\nu3,Unit 3,Weak\r\n", {},
+         {u"\"rfarm.txt\", line 5:"_s, u"\"current-runeforge.txt\""_s}, 3},
+        // A stray quote swallows the records up to the next quote, and says where it began.
+        {"1,\"Grub,Weak,C,Mire,1\r\n2,Hob,Weak,C,Mire,1\r\n3,\"Nell\",Weak,C,Mire,1\r\n"
+         "4,Gull,Weak,C,Mire,1\r\n5,Wisp,Weak,C,Mire,1\r\n", "\"Gull (W)\",1\r\n",
+         {u"\"rfarm.txt\", line 1: a quoted field starts here and runs on to line 3"_s}, 3},
+        {numberedCatalogue(2), "\"Unit 0 (W)\",1\r\n\"Unit 1 (S)\"",
+         {u"\"current-runeforge.txt\", line 2: the entry \"Unit 1 (S)\" has no price"_s}, 2},
+    };
+    // clang-format on
+    for (const Case &c : cases) {
+        messages.clear();
+        QFile::remove(u"rfarm.txt"_s);
+        QFile::remove(u"current-runeforge.txt"_s);
+        if (!c.catalogue.isEmpty())
+            writeFile(u"rfarm.txt"_s, c.catalogue);
+        if (!c.guide.isEmpty())
+            writeFile(u"current-runeforge.txt"_s, c.guide);
+        start();
+        ASSERT_EQ(messages.size(), 1);
+        for (const QString &part : c.mustSay)
+            EXPECT_TRUE(messages.front().text.contains(part))
+                << messages.front().text.toStdString();
+        EXPECT_TRUE(main->isVisible());
+        EXPECT_EQ(list("lstUnits")->model()->rowCount(), c.units);
+    }
+}
+
+TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
+{
+    writeFile(u"rfarm.txt"_s, numberedCatalogue(12) + "12,S\xe9raphine \x80,Weak,C,Ch\xf6ir,5\r\n");
+    writeFile(u"current-runeforge.txt"_s, "\"Unit 1 (S)\",2.50\n\"S\xe9raphine \x80 (W)\",1\r\n");
+    for (const QString &name :
+         {u"Skirmish.arm"_s, u"Grand.arm"_s, u"notes.txt"_s, u"old.arm.bak"_s, u"Loud.ARM"_s})
+        writeFile(name, "x");
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"folder.arm"_s));
+    start();
+    EXPECT_TRUE(main->isVisible() && picker->isVisible() && messages.isEmpty());
+    auto *rulesets = find<QListWidget>(picker.get(), "filWorld");
+    EXPECT_EQ(items(rulesets), texts({"Grand.arm", "Loud.ARM", "Skirmish.arm"}));
+    EXPECT_EQ(text("txtX"), QDir::toNativeSeparators(QDir::currentPath()));
+    const char *const row5[] = {"u5", "Unit 5", "Standard", "F0", "C", "6", "0", "0"};
+    for (int c = 0; c < 8; ++c) {
+        EXPECT_EQ(list(ListNames[c])->model()->rowCount(), 13) << ListNames[c];
+        EXPECT_EQ(rowText(list(ListNames[c]), 5), QLatin1String(row5[c])) << ListNames[c];
+    }
+    EXPECT_EQ(rowText(list("lstUnits"), 12) + rowText(list("lstFaction"), 12),
+              u"S\u00e9raphine \u20acCh\u00f6ir"_s);
+    EXPECT_EQ(globals->catalogue.UnitPrice.mid(0, 3), (QStringList{{}, u"2.50"_s, {}}));
+    EXPECT_EQ(globals->catalogue.UnitPrice.at(12), u"1"_s);
+
+    // A unit of no known strength is priced by an empty guide name.
+    writeFile(u"rfarm.txt"_s, numberedCatalogue(6) + "u6,Odd,Giant,C,F,1\r\n");
+    writeFile(u"current-runeforge.txt"_s, "\"Unit 5 (S)\",9\n\"\",4\n");
+    doubleClickItem(rulesets, u"Grand.arm"_s);
+    EXPECT_FALSE(picker->isVisible());
+    EXPECT_TRUE(main->isVisible());
+    for (const char *name : ListNames)
+        EXPECT_EQ(list(name)->model()->rowCount(), 7) << name;
+    EXPECT_EQ(column("lstUnitId"), texts({"u0", "u1", "u2", "u3", "u4", "u5", "u6"}));
+    EXPECT_EQ(column("lstArmy"), QStringList(7, u"0"_s));
+    EXPECT_EQ(globals->catalogue.UnitPrice, (QStringList{{}, {}, {}, {}, {}, u"9"_s, u"4"_s}));
+
+    // A catalogue that has vanished since leaves the units shown, and says so.
+    ASSERT_TRUE(QFile::remove(u"rfarm.txt"_s));
+    doubleClickItem(rulesets, u"Grand.arm"_s);
+    EXPECT_EQ(list("lstUnits")->model()->rowCount(), 7);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().text.contains(u"kept"_s)) << messages.front().text.toStdString();
+
+    // Closing the main window while the picker is hidden ends the program.
+    QGuiApplication::setQuitOnLastWindowClosed(true);
+    EXPECT_EQ(execWith([this] { main->close(); }), 0);
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+namespace {
+
+class LinkedColumns : public GuiTest
+{
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        writeFile(u"rfarm.txt"_s, numberedCatalogue(60) + "60,Wanderer,Giant,C,F0,1\r\n");
+        writeFile(u"current-runeforge.txt"_s, "\"Unit 40 (W)\",12.50\n\"Unit 41 (S)\",3\n");
+        start(true);
+    }
+};
+
+} // namespace
+
+TEST_F(LinkedColumns, ClickScrollOrKeyInAnyColumnMovesAllEight)
+{
+    for (const char *name : ListNames) {
+        SCOPED_TRACE(name);
+        QListView *source = list(name);
+        clickRow(source, 40);
+        expectAligned(40);
+        source->verticalScrollBar()->setValue(20);
+        EXPECT_EQ(topRow(list("lstArmy")), 20);
+        EXPECT_EQ(topRow(list("lstUnitId")), 20);
+        clickRow(source, 3);
+        expectAligned(3);
+        // Keys start from the row chosen in another column, and scroll all columns together.
+        source->setFocus();
+        QTest::keyClick(source, Qt::Key_Down);
+        expectAligned(4);
+        QTest::keyClick(source, Qt::Key_PageDown);
+        EXPECT_GT(main->selectedRow(), 4);
+        expectAligned(main->selectedRow());
+        QTest::keyClick(source, Qt::Key_End);
+        expectAligned(60);
+    }
+
+    // A right-button press aligns like a left one; the wheel scrolls every column.
+    clickRow(list("lstRarity"), 45, Qt::RightButton);
+    expectAligned(45);
+    const int before = topRow(list("lstFaction"));
+    QWidget *faction = list("lstFaction")->viewport();
+    const QPoint at = faction->rect().center();
+    QWheelEvent wheel(at, faction->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(faction, &wheel);
+    EXPECT_LT(topRow(list("lstFaction")), before);
+    for (const char *name : ListNames)
+        EXPECT_EQ(topRow(list(name)), topRow(list("lstFaction"))) << name;
+}
+
+TEST_F(LinkedColumns, PriceLabelsFollowTheSelectedUnit)
+{
+    // clang-format off
+    const std::tuple<const char *, int, QString, QString> cases[] = {
+        {"lstRarity", 60, QString(), QString()}, {"lstFaction", 40, u"Unit 40 (W)"_s, u"12.50"_s},
+        {"lstArmy", 41, u"Unit 41 (S)"_s, u"3"_s}, {"lstUnitId", 42, u"Unit 42 (T)"_s, QString()}};
+    // clang-format on
+    for (const auto &[column, row, guideName, price] : cases) {
+        clickRow(list(column), row);
+        EXPECT_EQ(text("lblPriceGuideName"), guideName) << column;
+        EXPECT_EQ(text("lblUnitPrice"), price) << column;
+    }
+
+    // Clearing the selection leaves the labels on the last unit shown.
+    main->selectRow(-1);
+    expectAligned(-1);
+    EXPECT_EQ(text("lblPriceGuideName"), u"Unit 42 (T)"_s);
+
+    // A reload to a shorter catalogue leaves the columns together.
+    writeFile(u"rfarm.txt"_s, numberedCatalogue(20));
+    main->LoadUnits();
+    for (const char *name : ListNames)
+        EXPECT_EQ(list(name)->model()->rowCount(), 20) << name;
+    expectAligned(-1);
+    clickRow(list("lstStr"), 19);
+    expectAligned(19);
 }

@@ -28,7 +28,9 @@ TEST_F(GuiTest, ReportsAreNamedAfterTheCollectionAndEndWithTheTotalsAsShown)
     ASSERT_EQ(text.size(), 12);
     EXPECT_EQ(text[1], u"              Rock & Roll"_s);
     EXPECT_EQ(text.mid(5), (QStringList{u"2       Hob (Standard)                   1"_s,
-                                        u"5       Mara (Unique)                    2"_s, {}, {},
+                                        u"5       Mara (Unique)                    2"_s,
+                                        {},
+                                        {},
                                         u"Number of Pieces in Collection:           3"_s,
                                         u"Total Point Value:                        165"_s,
                                         u"Alleged Value:                            25.25"_s}));

@@ -170,7 +170,8 @@ TEST_F(TallyFiles, BadNamesAndFilesSayWhyAndChangeNothing)
     writeFile(u"cut.sav"_s, TallyFile::encode(texts({"1", "2", "3"})).chopped(10));
     writeFile(u"huge.sav"_s, TallyFile::encode(texts({"40000", "0", "0"})));
     writeFile(u"minus.sav"_s, TallyFile::encode(texts({"2", "-5", "0"})));
-    writeFile(u"picture.sav"_s, QByteArray("\x02\x00\x89PNG\r\n\x1a\n", 10) + QByteArray(52, '\xff'));
+    writeFile(u"picture.sav"_s,
+              QByteArray("\x02\x00\x89PNG\r\n\x1a\n", 10) + QByteArray(52, '\xff'));
     for (const QString &name : {u"full.sav"_s, u"full.txt"_s, u"full.htm"_s})
         writeFile(name, "old");
     const QString longName(100000, u'n');
