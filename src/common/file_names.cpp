@@ -5,9 +5,11 @@
 
 #include <unistd.h>
 
-QString fileNameProblem(const QString &fileName)
+QString fileNameProblem(const QString &fileName, NameUse use)
 {
-    if (fileName.contains(u'/') || fileName.contains(u'\\'))
+    // A file another program named with a backslash may still be read; the program never
+    // makes one.
+    if (fileName.contains(u'/') || (use == NameUse::Writing && fileName.contains(u'\\')))
         return QCoreApplication::translate(
             "FileNames", "The name holds a folder part (\"/\" or \"\\\"). Files are kept in the "
                          "program's own folder, so type a plain name.");

@@ -2,9 +2,16 @@
 
 #include <QString>
 
+enum class NameUse
+{
+    Reading,
+    Writing
+};
+
 // Why `fileName`, built from a name the user typed, can't name a file in the current folder:
-// it has a folder part, or is longer than the file system allows. Empty when it can.
-QString fileNameProblem(const QString &fileName);
+// it has a folder part ("/", and for a file to write "\\" too, which other systems take for
+// one), or is longer than the file system allows. Empty when it can.
+QString fileNameProblem(const QString &fileName, NameUse use);
 
 // A name as a message shows it: a long one is cut to its start and end around an ellipsis.
 QString shownName(const QString &name);

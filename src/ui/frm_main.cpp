@@ -405,7 +405,7 @@ void frmMain::mnuSaveArmy_Click()
 void frmMain::saveTally(Which which)
 {
     const QString fileName = TallyFile::fileName(nameBox(which)->text());
-    QString error = fileNameProblem(fileName);
+    QString error = fileNameProblem(fileName, NameUse::Writing);
     if (error.isEmpty())
         error = TallyFile::save(fileName, tally(which).counts);
     if (!error.isEmpty()) {
@@ -493,7 +493,7 @@ void frmMain::mnuAddArmyCollection_Click()
 TallyFile::Decoded frmMain::readTallyFile(const QString &fileName) const
 {
     TallyFile::Decoded file;
-    file.error = fileNameProblem(fileName);
+    file.error = fileNameProblem(fileName, NameUse::Reading);
     if (file.error.isEmpty())
         file = TallyFile::load(fileName, m_globals.catalogue.size());
     return file;
@@ -523,7 +523,7 @@ CollectionReport frmMain::collectionReport() const
 void frmMain::writeReportFile(const QString &extension, const QByteArray &bytes)
 {
     const QString fileName = txtCollectionName->text() + extension;
-    QString error = fileNameProblem(fileName);
+    QString error = fileNameProblem(fileName, NameUse::Writing);
     if (error.isEmpty())
         error = writeWholeFile(fileName, bytes);
     if (!error.isEmpty()) {

@@ -2,10 +2,6 @@
 
 #include "qt_printers.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -67,29 +63,4 @@ TEST(TallyFile, WhatADecodeKeepsAndWhatItRefuses)
         EXPECT_EQ(decoded.error.isEmpty(), *refusal == 0) << what;
         EXPECT_TRUE(decoded.error.contains(QLatin1String(refusal))) << decoded.error.toStdString();
     }
-}
-
-TEST(TallyFile, SavesReplaceWholeFilesOrLeaveThemAlone)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"army1.sav"_s);
-    const auto bytes = [&path] {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    };
-    ASSERT_EQ(TallyFile::save(path, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}), QString());
-    ASSERT_EQ(TallyFile::save(path, {u"0"_s, u"2"_s, u"11"_s}), QString());
-    EXPECT_EQ(bytes(), TallyFile::encode({u"0"_s, u"2"_s, u"11"_s})); // 92 bytes, no tail
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"army1.sav"_s});
-
-    // A missing folder, or a folder where the file should be: the reason, and no change.
-    ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.sav"_s));
-    EXPECT_NE(TallyFile::save(dir.filePath(u"no/such/folder.sav"_s), {u"1"_s}), QString());
-    EXPECT_NE(TallyFile::save(dir.filePath(u"folder.sav"_s), {u"1"_s}), QString());
-    EXPECT_TRUE(QFileInfo(dir.filePath(u"folder.sav"_s)).isDir());
-    EXPECT_EQ(bytes(), TallyFile::encode({u"0"_s, u"2"_s, u"11"_s}));
-
-    // Loading a missing file creates nothing.
-    EXPECT_FALSE(TallyFile::load(dir.filePath(u"gone.sav"_s), 3).error.isEmpty());
-    EXPECT_FALSE(QFile::exists(dir.filePath(u"gone.sav"_s)));
 }

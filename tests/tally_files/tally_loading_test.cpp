@@ -68,21 +68,3 @@ TEST(LoadTally, RowsTakeTheRecordsAndTotalsFollowThem)
         loadedTally(records({u"40000"_s}), units(), PriceReading::Forgiving, english).overflow,
         TotalKind::Figures);
 }
-
-TEST(AddArmy, CountedRowsAddUpAndOthersTakeTheArmyRecord)
-{
-    const Tally collection{{u"1"_s, u"0"_s, u"4"_s}, Totals{5, 130, 1}};
-    const QStringList army = records({u"0"_s, u"2"_s, u"11"_s});
-    const TallyUpdate once = collectionWithArmy(collection, army, units(), english);
-    EXPECT_EQ(shown(once), u"1_ 2_ 15_ | 18 510 2"_s);
-    EXPECT_EQ(shown(collectionWithArmy(once.tally, army, units(), english)),
-              u"1_ 4_ 26_ | 31 890 3"_s);
-
-    // Rows the army file does not reach stay as they are; an overflow is reported.
-    const Tally counted{{u"0"_s, u"3"_s, u"4"_s}, Totals{1, 32000, 0}};
-    EXPECT_EQ(shown(collectionWithArmy(counted, records({u"5"_s}), units(), english)),
-              u"5_ 3 4 | 6 32050 5"_s);
-    EXPECT_EQ(
-        collectionWithArmy(counted, records({u"0"_s, u"0"_s, u"30"_s}), units(), english).overflow,
-        TotalKind::Points);
-}

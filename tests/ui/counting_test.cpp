@@ -19,13 +19,6 @@ protected:
                                               "\"Titan (T)\",100\r\n");
         start(true);
     }
-
-    // A tally as "counts | figures points money".
-    QString shown(const char *tally) const
-    {
-        return column(qstrcmp(tally, "Army") == 0 ? "lstArmy" : "lstCollection").join(u' ') +
-               u" | "_s + totals(tally).join(u' ');
-    }
 };
 
 } // namespace

@@ -192,6 +192,17 @@ protected:
         return texts;
     }
 
+    // "Army" or "Collection" as "counts | figures points money", the counts as their column
+    // shows them; a count padded to a whole tally file record ends in "_".
+    QString shown(const char *tally) const
+    {
+        QStringList counts = column(qstrcmp(tally, "Army") == 0 ? "lstArmy" : "lstCollection");
+        for (QString &count : counts)
+            if (count.size() == 30)
+                count = count.trimmed() + u'_';
+        return counts.join(u' ') + QStringLiteral(" | ") + totals(tally).join(u' ');
+    }
+
     // Runs the event loop with `action` queued and returns the exit code, or 2 when nothing
     // ended the loop within five seconds.
     static int execWith(const std::function<void()> &action)
