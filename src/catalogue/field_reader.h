@@ -27,13 +27,9 @@ public:
     // or 0 when every quote was closed so far.
     int unclosedQuoteLine() const { return m_unclosedQuoteLine; }
 
-    // The first quoted field that ran over a line end: the lines of its opening and closing
-    // quotes, or 0 and 0. In our files that is nearly always a missing closing quote.
-    int multiLineQuoteLine() const { return m_multiLineQuoteLine; }
-    int multiLineQuoteEndLine() const { return m_multiLineQuoteEndLine; }
-
-    // What the quotes read so far tell the user: a quote that ran to the end of the text, and
-    // the first one that swallowed line ends.
+    // What the quotes read so far tell the user: the first quoted field that ran over a line
+    // end (in our files nearly always a missing closing quote, which swallows the records up
+    // to the next quote), and one that ran to the end of the text.
     QList<LoadProblem> quoteProblems() const;
 
 private:
@@ -47,7 +43,7 @@ private:
     int m_line = 1;
     int m_fieldLine = 0;
     int m_unclosedQuoteLine = 0;
-    int m_multiLineQuoteLine = 0;
+    int m_multiLineQuoteLine = 0; // where the first quoted field over a line end opened
     int m_multiLineQuoteEndLine = 0;
     bool m_afterComma = false;
 };

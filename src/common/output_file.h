@@ -8,6 +8,6 @@
 // user's words, an empty text on success.
 QString writeWholeFile(const QString &path, const QByteArray &bytes);
 
-// A write past the process's file-size limit must fail with an error the program reports,
-// not end the program; called once at start-up.
+// Makes a write past the process's file-size limit fail with an error instead of ending the
+// process.
 void ignoreFileSizeSignal();

@@ -113,6 +113,9 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     : QMainWindow(parent), m_globals(globals), m_model(new CatalogueModel(globals, this)),
       m_numberFormat(regionalFormat(QLocale()))
 {
+    // Saving past a file-size limit must fail with an error this window reports, not end the
+    // program with the signal the system sends for it.
+    ignoreFileSizeSignal();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("RF Collection Tracking Thing"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/rostermere.png")));

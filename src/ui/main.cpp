@@ -1,4 +1,3 @@
-#include "common/output_file.h"
 #include "frm_main.h"
 #include "frm_world_pick.h"
 #include "mod_globals.h"
@@ -8,7 +7,6 @@
 
 int main(int argc, char *argv[])
 {
-    ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rostermere"));
     QApplication::setApplicationVersion(QStringLiteral(".10"));

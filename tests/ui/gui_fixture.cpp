@@ -1,7 +1,5 @@
 #include "gui_fixture.h"
 
-#include "common/output_file.h"
-
 #include <QProcess>
 
 using namespace Qt::StringLiterals;
@@ -48,8 +46,6 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Tests fill the disk with a file-size limit, as the program meets a full one.
-    ignoreFileSizeSignal();
     QApplication app(argc, argv);
     // Windows the tests close must not end the test run.
     QApplication::setQuitOnLastWindowClosed(false);
