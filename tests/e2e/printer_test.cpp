@@ -8,23 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-class Printer : public GuiTest
-{
-protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        writeFile(u"rfarm.txt"_s, "101,Grub,Weak,C,Mire,10\r\n102,Hob,Standard,C,Mire,25\r\n");
-        writeFile(u"current-runeforge.txt"_s, "\"Grub (W)\",1\r\n");
-        start(true);
-    }
-};
-
-} // namespace
-
-TEST_F(Printer, CollectionGoesToTheDefaultPrinterAsOneJob)
+TEST_F(GuiTest, CollectionGoesToTheDefaultPrinterAsOneJob)
 {
     REQUIRE_TEST_PRINTER("RostermereTest")
     ASSERT_EQ(QPrinterInfo::defaultPrinterName(), u"RostermereTest"_s);
@@ -35,7 +19,8 @@ TEST_F(Printer, CollectionGoesToTheDefaultPrinterAsOneJob)
         catalogue +=
             QByteArray::number(unit) + ",Filler " + QByteArray::number(unit) + ",W,C,F,1\n";
     writeFile(u"rfarm.txt"_s, catalogue);
-    main->LoadUnits();
+    writeFile(u"current-runeforge.txt"_s, {});
+    start(true);
     globals->collection.counts = texts({"3", "0", "12"}) + QStringList(120, u"1"_s);
     find<QLineEdit>(main.get(), "txtCollectionName")->setText(u"Spring"_s);
     const QDir capture(u"/var/tmp/rostermere-printer"_s);
@@ -84,8 +69,11 @@ TEST_F(Printer, CollectionGoesToTheDefaultPrinterAsOneJob)
 }
 
 // Prints in a process whose print setup the parent chose, and expects the message it names.
-TEST_F(Printer, DISABLED_FailureIsReported)
+TEST_F(GuiTest, DISABLED_PrinterFailureIsReported)
 {
+    writeFile(u"rfarm.txt"_s, "101,Grub,Weak,C,Mire,10\r\n102,Hob,Standard,C,Mire,25\r\n");
+    writeFile(u"current-runeforge.txt"_s, {});
+    start(true);
     doubleClickRow(list("lstUnits"), 0);
     trigger("mnuPrintCollectionToPrinter");
     ASSERT_EQ(messages.size(), 1);
@@ -98,12 +86,12 @@ TEST_F(Printer, DISABLED_FailureIsReported)
 TEST(PrinterSetups, MissingOrRefusingPrintersAreReportedAndTheProgramGoesOn)
 {
     EXPECT_EQ(
-        failureOfChild("DISABLED_FailureIsReported", {u"CUPS_SERVER=/nonexistent/cups.sock"_s,
+        failureOfChild("DISABLED_PrinterFailureIsReported", {u"CUPS_SERVER=/nonexistent/cups.sock"_s,
                                                       u"ROSTERMERE_MESSAGE=no default printer"_s}),
         QString());
     REQUIRE_TEST_PRINTER("RostermereRefusing")
     // The print system takes the default printer from PRINTER when it is set.
-    EXPECT_EQ(failureOfChild("DISABLED_FailureIsReported", {u"PRINTER=RostermereRefusing"_s,
+    EXPECT_EQ(failureOfChild("DISABLED_PrinterFailureIsReported", {u"PRINTER=RostermereRefusing"_s,
                                                             u"ROSTERMERE_MESSAGE=not printed"_s}),
               QString());
 }

@@ -49,9 +49,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Windows the tests close must not end the test run.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Pinned, but for the child runs that check the program under the locale they were given.
-    if (!qEnvironmentVariableIsSet("ROSTERMERE_CHILD"))
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
