@@ -85,13 +85,13 @@ TEST_F(GuiTest, DISABLED_PrinterFailureIsReported)
 
 TEST(PrinterSetups, MissingOrRefusingPrintersAreReportedAndTheProgramGoesOn)
 {
-    EXPECT_EQ(
-        failureOfChild("DISABLED_PrinterFailureIsReported", {u"CUPS_SERVER=/nonexistent/cups.sock"_s,
-                                                      u"ROSTERMERE_MESSAGE=no default printer"_s}),
-        QString());
+    const char *const child = "DISABLED_PrinterFailureIsReported";
+    EXPECT_EQ(failureOfChild(child, {u"CUPS_SERVER=/nonexistent/cups.sock"_s,
+                                     u"ROSTERMERE_MESSAGE=no default printer"_s}),
+              QString());
     REQUIRE_TEST_PRINTER("RostermereRefusing")
     // The print system takes the default printer from PRINTER when it is set.
-    EXPECT_EQ(failureOfChild("DISABLED_PrinterFailureIsReported", {u"PRINTER=RostermereRefusing"_s,
-                                                            u"ROSTERMERE_MESSAGE=not printed"_s}),
+    EXPECT_EQ(failureOfChild(
+                  child, {u"PRINTER=RostermereRefusing"_s, u"ROSTERMERE_MESSAGE=not printed"_s}),
               QString());
 }

@@ -47,10 +47,13 @@ TEST(LoadTally, RowsTakeTheRecordsAndTotalsFollowThem)
     const QStringList file = records({u"1"_s, u"2"_s, u"1"_s});
     const UnitCatalogue odd = units({u"$2"_s, u"1.5 each"_s, u"3"_s}, u"25 pts"_s);
     // clang-format off
-    const std::tuple<QStringList, UnitCatalogue, PriceReading, NumberFormat, const char *> cases[] = {
-        {records({u"0"_s, u"2"_s, u"11"_s}), units(), PriceReading::Strict, english, "0_ 2_ 11_ | 13 380 1"},
+    using Case = std::tuple<QStringList, UnitCatalogue, PriceReading, NumberFormat, const char *>;
+    const Case cases[] = {
+        {records({u"0"_s, u"2"_s, u"11"_s}), units(), PriceReading::Strict, english,
+         "0_ 2_ 11_ | 13 380 1"},
         {records({u"4"_s}), units(), PriceReading::Forgiving, english, "4_ 0 0 | 4 40 4"},
-        // Strictly unreadable points and prices add nothing; the collection reads prices forgivingly.
+        // Strictly unreadable points and prices add nothing; the collection reads prices
+        // forgivingly.
         {file, odd, PriceReading::Strict, english, "1_ 2_ 1_ | 4 40 3"},
         {file, odd, PriceReading::Forgiving, english, "1_ 2_ 1_ | 4 40 6"},
         {records({u"2"_s, u"2"_s}), units({u"1,5"_s, u"1.5"_s, {}}), PriceReading::Strict,
