@@ -3,8 +3,6 @@
 #include <clocale>
 #include <iostream>
 
-using namespace Qt::StringLiterals;
-
 // Under each locale, as the C library and Qt take it from the environment: prices read the
 // same, labels use the regional separator, and count texts are the same everywhere.
 TEST_F(GuiTest, PricesReadTheSameAndLabelsUseTheRegionalSeparator)

@@ -2,11 +2,7 @@
 #include "ui/gui_fixture.h"
 
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QProcess>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 
 TEST_F(GuiTest, CollectionGoesToTheDefaultPrinterAsOneJob)
 {

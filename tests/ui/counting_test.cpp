@@ -1,10 +1,5 @@
 #include "gui_fixture.h"
 
-#include <QRadioButton>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-
 namespace {
 
 class Counting : public GuiTest

@@ -2,8 +2,6 @@
 
 #include <QProcess>
 
-using namespace Qt::StringLiterals;
-
 QByteArray numberedCatalogue(int units)
 {
     static const char *const strengths[] = {"Weak", "Standard", "Tough", "Unique"};

@@ -25,6 +25,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 // A catalogue whose texts tell their row: id "u<row>", name "Unit <row>", strengths cycling
 // Weak, Standard, Tough, Unique, rarity "LE" every seventh row, factions "F<row % 5>",
 // points row + 1.

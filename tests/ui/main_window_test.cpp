@@ -1,17 +1,8 @@
 #include "gui_fixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -184,24 +175,11 @@ TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
-namespace {
-
-class LinkedColumns : public GuiTest
+TEST_F(GuiTest, ClickScrollOrKeyInAnyColumnMovesAllEightAndThePriceLabelsFollow)
 {
-protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        writeFile(u"rfarm.txt"_s, numberedCatalogue(60) + "60,Wanderer,Giant,C,F0,1\r\n");
-        writeFile(u"current-runeforge.txt"_s, "\"Unit 40 (W)\",12.50\n\"Unit 41 (S)\",3\n");
-        start(true);
-    }
-};
-
-} // namespace
-
-TEST_F(LinkedColumns, ClickScrollOrKeyInAnyColumnMovesAllEight)
-{
+    writeFile(u"rfarm.txt"_s, numberedCatalogue(60) + "60,Wanderer,Giant,C,F0,1\r\n");
+    writeFile(u"current-runeforge.txt"_s, "\"Unit 40 (W)\",12.50\n\"Unit 41 (S)\",3\n");
+    start(true);
     for (const char *name : ListNames) {
         SCOPED_TRACE(name);
         QListView *source = list(name);
@@ -235,10 +213,7 @@ TEST_F(LinkedColumns, ClickScrollOrKeyInAnyColumnMovesAllEight)
     EXPECT_LT(topRow(list("lstFaction")), before);
     for (const char *name : ListNames)
         EXPECT_EQ(topRow(list(name)), topRow(list("lstFaction"))) << name;
-}
 
-TEST_F(LinkedColumns, PriceLabelsFollowTheSelectedUnit)
-{
     // clang-format off
     const std::tuple<const char *, int, QString, QString> cases[] = {
         {"lstRarity", 60, QString(), QString()}, {"lstFaction", 40, u"Unit 40 (W)"_s, u"12.50"_s},

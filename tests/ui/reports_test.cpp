@@ -1,9 +1,5 @@
 #include "gui_fixture.h"
 
-#include <QLineEdit>
-
-using namespace Qt::StringLiterals;
-
 TEST_F(GuiTest, ReportsAreNamedAfterTheCollectionAndEndWithTheTotalsAsShown)
 {
     writeFile(u"rfarm.txt"_s, "1,Grub,Weak,C,Mire,10\r\n2,Hob,Standard,C,Mire,25\r\n"

@@ -2,16 +2,10 @@
 
 #include "tally_files/tally_file.h"
 
-#include <QApplication>
 #include <QDialog>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 
 #include <sys/resource.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
