@@ -25,6 +25,9 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
     const QString text = decodeText(bytes);
     FieldReader reader(text);
     std::array<QString, FieldsPerRecord> fields;
+    // A record takes at least one line end, so the lines bound the units.
+    result.catalogue.reserve(int(
+        std::min<qsizetype>(bytes.count('\n') + bytes.count('\r') + 1, UnitCatalogue::MaxUnits)));
 
     for (;;) {
         int filled = 0;

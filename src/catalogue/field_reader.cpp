@@ -9,9 +9,15 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t';
 }
 
+// Whether `c` ends an unquoted field: a comma or a line end.
+bool endsField(QChar c)
+{
+    return c == u',' || c == u'\n' || c == u'\r';
+}
+
 } // namespace
 
-bool FieldReader::atLineEnd() const
+inline bool FieldReader::atLineEnd() const
 {
     return m_pos < m_text.size() && (m_text[m_pos] == u'\n' || m_text[m_pos] == u'\r');
 }
@@ -59,16 +65,20 @@ QString FieldReader::readQuoted()
     const int openingLine = m_line;
     ++m_pos; // the opening quote
     QString value;
+    qsizetype copied = m_pos; // where the text not yet in `value` starts
     for (;;) {
         if (m_pos >= m_text.size()) {
             m_unclosedQuoteLine = openingLine;
+            value.append(m_text.sliced(copied, m_pos - copied));
             break;
         }
         const QChar c = m_text[m_pos];
         if (c == u'"') {
+            value.append(m_text.sliced(copied, m_pos - copied));
             if (m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'"') {
                 value.append(u'"');
                 m_pos += 2;
+                copied = m_pos;
                 continue;
             }
             ++m_pos;
@@ -77,7 +87,6 @@ QString FieldReader::readQuoted()
         if (c == u'\n' ||
             (c == u'\r' && !(m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')))
             ++m_line;
-        value.append(c);
         ++m_pos;
     }
     if (m_line > openingLine && m_multiLineQuoteLine == 0) {
@@ -111,7 +120,7 @@ QList<LoadProblem> FieldReader::quoteProblems() const
 QString FieldReader::readUnquoted()
 {
     const qsizetype start = m_pos;
-    while (m_pos < m_text.size() && m_text[m_pos] != u',' && !atLineEnd())
+    while (m_pos < m_text.size() && !endsField(m_text[m_pos]))
         ++m_pos;
     qsizetype end = m_pos;
     while (end > start && isBlank(m_text[end - 1]))

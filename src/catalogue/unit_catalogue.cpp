@@ -27,10 +27,20 @@ QString guideNameFor(const QString &name, const QString &strength, const QString
         tag = rarity == u"LE" ? QStringView(u"(LE)") : QStringView(u"(U)");
     else
         return QString();
-    QString key = trimSpaces(name).toString();
+    const QStringView trimmed = trimSpaces(name);
+    QString key;
+    key.reserve(trimmed.size() + 1 + tag.size());
+    key.append(trimmed);
     key.append(u' ');
     key.append(tag);
     return key;
+}
+
+void UnitCatalogue::reserve(int units)
+{
+    for (QStringList *list : {&UnitId, &UnitName, &UnitStr, &UnitRarity, &UnitFaction,
+                              &UnitPointValue, &UnitGuideName, &UnitPrice})
+        list->reserve(units);
 }
 
 void UnitCatalogue::append(const QString &id, const QString &name, const QString &strength,

@@ -22,6 +22,9 @@ struct UnitCatalogue
 
     int size() const { return UnitCount; }
 
+    // Makes room for `units` units, so that a long catalogue grows its lists once.
+    void reserve(int units);
+
     // Appends one unit and builds its guide key; the price starts empty.
     void append(const QString &id, const QString &name, const QString &strength,
                 const QString &rarity, const QString &faction, const QString &pointValue);

@@ -3,13 +3,26 @@
 #include <QHash>
 #include <QStringDecoder>
 
+#include <array>
+
 namespace {
 
-// The decoder is stateless between calls because every call hands it a whole text.
-QStringDecoder &decoder()
+// Qt's decoder, asked once for every byte; decoding through this table is many times faster
+// than through the decoder itself, and gives the same characters.
+const std::array<char16_t, 256> &decodingTable()
 {
-    static QStringDecoder d("windows-1252");
-    return d;
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        QStringDecoder decoder("windows-1252");
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = static_cast<char>(byte);
+            const QString decoded =
+                decoder.isValid() ? decoder.decode(QByteArrayView(&c, 1)) : QString();
+            t[byte] = decoded.size() == 1 ? decoded.front().unicode() : char16_t(byte);
+        }
+        return t;
+    }();
+    return table;
 }
 
 // Built once from the decoder itself, so both directions agree byte for byte.
@@ -32,10 +45,12 @@ const QHash<char16_t, char> &encodingTable()
 
 QString decodeText(QByteArrayView bytes)
 {
-    QStringDecoder &d = decoder();
-    if (!d.isValid())
-        return QString::fromLatin1(bytes);
-    return d.decode(bytes);
+    const std::array<char16_t, 256> &table = decodingTable();
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (const char byte : bytes)
+        *out++ = table[static_cast<unsigned char>(byte)];
+    return text;
 }
 
 QByteArray encodeText(QStringView text)

@@ -65,7 +65,7 @@ Decoded decode(QByteArrayView bytes, int catalogueRows)
         if (!printable)
             problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file: its row %1 holds "
                                                      "bytes that no tally file has.");
-        else if (readNumber(QString::fromLatin1(record)) < 0)
+        else if (record.trimmed().startsWith('-') && readNumber(QString::fromLatin1(record)) < 0)
             problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file: its row %1 holds "
                                                      "a negative count.");
         if (problem != nullptr) {

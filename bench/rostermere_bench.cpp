@@ -1,0 +1,260 @@
+// Times the real windows offscreen at full size and on an empty catalogue, in one run:
+//   rostermere_bench [RUNS]
+// Each data set runs in a child process of its own (rostermere_bench --child FOLDER RUNS), so
+// that its peak memory is its own. Prints a table of medians in milliseconds and each
+// full-size figure as a ratio to the empty one.
+#include "bench_data.h"
+
+#include "catalogue/catalogue_file.h"
+#include "catalogue/price_guide.h"
+#include "ui/frm_main.h"
+#include "ui/frm_world_pick.h"
+#include "ui/messages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QMap>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using Figures = QList<std::pair<QString, double>>;
+
+// The median time of `runs` runs of `step`, with `prepare` run untimed before each.
+double medianMs(
+    int runs, const std::function<void()> &step, const std::function<void()> &prepare = [] {})
+{
+    QList<double> times;
+    for (int run = 0; run < runs; ++run) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        times.append(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
+QByteArray readAll(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The user's side of the program: windows started as main() starts them, menu items by name.
+struct Session
+{
+    modGlobals globals;
+    frmMain main{globals};
+    frmWorldPick picker{main};
+
+    Session()
+    {
+        picker.Form_Load();
+        picker.show();
+        if (!QTest::qWaitForWindowExposed(&main))
+            qFatal("the main window was not shown");
+        picker.hide();
+    }
+    void trigger(const char *action)
+    {
+        main.findChild<QAction *>(QLatin1String(action))->trigger();
+    }
+    void name(const char *box, const char *text)
+    {
+        main.findChild<QLineEdit *>(QLatin1String(box))->setText(QLatin1String(text));
+    }
+};
+
+// The reports list every unit: the collection counts one of each, with the summary.
+void listEveryUnit(Session &s)
+{
+    s.globals.collection.counts = QStringList(s.globals.catalogue.size(), QStringLiteral("1"));
+    s.main.model()->countsChanged(CatalogueModel::CollectionColumn);
+    s.trigger("mnuIncludeSummary");
+    s.name("txtCollectionName", "report");
+}
+
+// Start-up from the top of main to the shown, filled main window, then every command once as
+// a user would run them; prints the start-up time and the peak memory of the whole session.
+int startAndUseOnce(QElapsedTimer &sinceMain)
+{
+    Session s;
+    const double startUp = double(sinceMain.nsecsElapsed()) / 1e6;
+    s.name("txtArmyName", "army");
+    s.name("txtCollectionName", "collection");
+    s.main.LoadArmy();
+    s.main.LoadCollection();
+    s.trigger("mnuAddArmyCollection");
+    s.trigger("mnuSaveArmy");
+    listEveryUnit(s);
+    for (const char *report :
+         {"mnuPrintCollectionToFile", "mnuPrintCollectionHtml", "mnuPrintCollectionToPrinter"})
+        s.trigger(report);
+    s.main.LoadUnits();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("start-up\t%.4f\nmemory\t%.4f\n", startUp, usage.ru_maxrss / 1024.0);
+    return 0;
+}
+
+Figures measure(int runs)
+{
+    Figures figures;
+    QStringList messages;
+    Messages::setHandler([&messages](QWidget *, const Messages::Message &message) {
+        messages.append(message.text);
+    });
+
+    const QByteArray catalogue = readAll(CatalogueFileName);
+    const QByteArray guide = readAll(PriceGuideFileName);
+    const double read = medianMs(runs, [&] { parseCatalogue(catalogue); });
+    figures.append({QStringLiteral("Reading the catalogue"), read});
+    figures.append({QStringLiteral("  (MB/s)"), catalogue.size() / 1e3 / std::max(read, 1e-3)});
+    UnitCatalogue units = parseCatalogue(catalogue).catalogue;
+    for (const qsizetype part : {guide.size() / 2, guide.size()}) {
+        const QByteArray piece = guide.left(part);
+        const double apply =
+            medianMs(runs, [&] { applyPrices(units, parsePriceGuide(piece).prices); });
+        figures.append({part == guide.size() ? QStringLiteral("Applying the price guide")
+                                             : QStringLiteral("  (its first half)"),
+                        apply});
+    }
+
+    Session s;
+    QListView *names = s.main.findChild<QListView *>(QStringLiteral("lstUnits"));
+    QListView *owned = s.main.findChild<QListView *>(QStringLiteral("lstCollection"));
+    const int last = names->model()->rowCount() - 1;
+    const auto doubleClick = [last](QListView *view) {
+        if (last < 0)
+            return;
+        const QModelIndex index = view->model()->index(last, view->modelColumn());
+        view->scrollTo(index);
+        const QPoint at = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    };
+    // Counting one in and one out again keeps the totals where they were.
+    figures.append({QStringLiteral("Counting double-click on the last row"),
+                    medianMs(
+                        runs, [&] { doubleClick(names); }, [&] { doubleClick(owned); })});
+
+    s.name("txtArmyName", "army");
+    s.name("txtCollectionName", "collection");
+    s.main.LoadArmy();
+    figures.append(
+        {QStringLiteral("Save Army"), medianMs(runs, [&] { s.trigger("mnuSaveArmy"); })});
+    figures.append({QStringLiteral("Load Army"), medianMs(runs, [&] { s.main.LoadArmy(); })});
+    figures.append(
+        {QStringLiteral("Load Collection"), medianMs(runs, [&] { s.main.LoadCollection(); })});
+    figures.append(
+        {QStringLiteral("Add Army To Collection"),
+         medianMs(
+             runs, [&] { s.trigger("mnuAddArmyCollection"); }, [&] { s.main.LoadCollection(); })});
+    listEveryUnit(s);
+    figures.append({QStringLiteral("Print Collection To File"),
+                    medianMs(runs, [&] { s.trigger("mnuPrintCollectionToFile"); })});
+    figures.append({QStringLiteral("Print Collection to HTML"),
+                    medianMs(runs, [&] { s.trigger("mnuPrintCollectionHtml"); })});
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        figures.append({QStringLiteral("Print Collection To Printer"),
+                        medianMs(runs, [&] { s.trigger("mnuPrintCollectionToPrinter"); })});
+    figures.append({QStringLiteral("Ruleset reload"), medianMs(runs, [&] { s.main.LoadUnits(); })});
+
+    for (const QString &message : messages)
+        std::fprintf(stderr, "message: %s\n", qPrintable(message.left(200)));
+    return figures;
+}
+
+// Runs the program in a child process in `folder` and reads back the figures it prints.
+Figures runChild(const QString &mode, const QString &folder, int runs)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {mode, folder, QString::number(runs)});
+    if (!child.waitForFinished(-1) || child.exitCode() != 0)
+        qFatal("the run in %s failed", qPrintable(folder));
+    Figures figures;
+    for (const QByteArray &line : child.readAllStandardOutput().split('\n'))
+        if (line.contains('\t'))
+            figures.append({QString::fromUtf8(line.left(line.indexOf('\t'))),
+                            line.mid(line.indexOf('\t') + 1).toDouble()});
+    return figures;
+}
+
+// Every figure of one data set: start-up and peak memory as medians over separate processes,
+// the rest as medians within one.
+Figures measureIn(const QString &folder, int runs)
+{
+    QList<double> startUps;
+    QList<double> memory;
+    for (int run = 0; run < runs; ++run) {
+        const Figures once = runChild(QStringLiteral("--start"), folder, 1);
+        startUps.append(once.value(0).second);
+        memory.append(once.value(1).second);
+    }
+    std::sort(startUps.begin(), startUps.end());
+    std::sort(memory.begin(), memory.end());
+    Figures figures = {
+        {QStringLiteral("Start-up from main to the shown, filled window"), startUps.at(runs / 2)}};
+    figures.append(runChild(QStringLiteral("--child"), folder, runs));
+    figures.append(
+        {QStringLiteral("Peak memory of a session using every command (MB)"), memory.at(runs / 2)});
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 4 && args.at(1).startsWith(QLatin1String("--"))) {
+        if (!QDir::setCurrent(args.at(2)))
+            qFatal("no folder %s", qPrintable(args.at(2)));
+        Messages::setHandler([](QWidget *, const Messages::Message &) {});
+        if (args.at(1) == QLatin1String("--start"))
+            return startAndUseOnce(sinceMain);
+        for (const auto &[what, value] : measure(args.at(3).toInt()))
+            std::printf("%s\t%.4f\n", qPrintable(what), value);
+        return 0;
+    }
+
+    const int runs = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 15;
+    QTemporaryDir empty;
+    QTemporaryDir full;
+    if (!writeBenchData(empty.path(), 0) || !writeBenchData(full.path(), UnitCatalogue::MaxUnits))
+        qFatal("could not write the benchmark data");
+    const Figures floor = measureIn(empty.path(), runs);
+    const Figures big = measureIn(full.path(), runs);
+    std::printf("| %-45s | %12s | %12s | %8s |\n", "median of runs", "empty", "32767 units",
+                "ratio");
+    std::printf("|%s|%s|%s|%s|\n", QByteArray(47, '-').constData(), QByteArray(14, '-').constData(),
+                QByteArray(14, '-').constData(), QByteArray(10, '-').constData());
+    for (qsizetype i = 0; i < big.size() && i < floor.size(); ++i) {
+        const double ratio = floor.at(i).second > 0 ? big.at(i).second / floor.at(i).second : 0;
+        std::printf("| %-45s | %12.3f | %12.3f | %8.2f |\n", qPrintable(big.at(i).first),
+                    floor.at(i).second, big.at(i).second, ratio);
+    }
+    std::printf("\n%d runs each; times in ms unless the row says otherwise.\n", runs);
+    return 0;
+}
