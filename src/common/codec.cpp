@@ -56,11 +56,25 @@ QString decodeText(QByteArrayView bytes)
 QByteArray encodeText(QStringView text)
 {
     const QHash<char16_t, char> &table = encodingTable();
-    QByteArray out;
-    out.reserve(text.size());
-    for (QChar ch : text) {
-        const auto it = table.constFind(ch.unicode());
-        out.append(it == table.cend() ? '?' : *it);
+    // Most characters of our files are below U+0100; those come straight from an array.
+    static const std::array<int, 256> direct = [&table] {
+        std::array<int, 256> d{};
+        for (int c = 0; c < 256; ++c) {
+            const auto it = table.constFind(char16_t(c));
+            d[c] = it == table.cend() ? -1 : static_cast<unsigned char>(*it);
+        }
+        return d;
+    }();
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char *next = out.data();
+    for (const QChar ch : text) {
+        const char16_t code = ch.unicode();
+        if (code < 256 && direct[code] >= 0) {
+            *next++ = char(direct[code]);
+        } else {
+            const auto it = table.constFind(code);
+            *next++ = it == table.cend() ? '?' : *it;
+        }
     }
     return out;
 }
