@@ -71,3 +71,20 @@ TEST(LoadTally, RowsTakeTheRecordsAndTotalsFollowThem)
         loadedTally(records({u"40000"_s}), units(), PriceReading::Forgiving, english).overflow,
         TotalKind::Figures);
 }
+
+TEST(AddArmy, CountedRowsAddUpAndOthersTakeTheArmyRecord)
+{
+    // Row 1 is not counted, so it takes the army's text as it stands; prices read strictly.
+    const Tally collection{{u"1"_s, u"0"_s, u"4"_s}, Totals{5, 130, 1}};
+    const UnitCatalogue priced = units({u"1"_s, u"0.5 each"_s, u"2"_s});
+    EXPECT_EQ(shown(collectionWithArmy(collection, records({u"0"_s, u"2.0"_s, u"1"_s}), priced,
+                                       english)),
+              u"1_ 2.0_ 5_ | 8 210 3"_s);
+    // Rows the army file does not reach stay as they are; an overflow is reported.
+    const Tally counted{{u"0"_s, u"3"_s, u"4"_s}, Totals{1, 32000, 0}};
+    EXPECT_EQ(shown(collectionWithArmy(counted, records({u"5"_s}), units(), english)),
+              u"5_ 3 4 | 6 32050 5"_s);
+    EXPECT_EQ(
+        collectionWithArmy(counted, records({u"0"_s, u"0"_s, u"30"_s}), units(), english).overflow,
+        TotalKind::Points);
+}

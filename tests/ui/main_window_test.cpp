@@ -103,10 +103,11 @@ TEST_F(GuiTest, InputFileProblemsAreReportedAndTheProgramGoesOn)
          {u"\"rfarm.txt\", line 5:"_s, u"\"current-runeforge.txt\""_s}, 3},
         // A stray quote swallows the records up to the next quote, and says where it began.
         {"1,\"Grub,Weak,C,Mire,1\r\n2,Hob,Weak,C,Mire,1\r\n3,\"Nell\",Weak,C,Mire,1\r\n"
-         "4,Gull,Weak,C,Mire,1\r\n5,Wisp,Weak,C,Mire,1\r\n", "\"Gull (W)\",1\r\n",
+         "4,Gull,Weak,C,Mire,1\r\n5,\"Wi\r\nsp\",Weak,C,Mire,1\r\n", "\"Gull (W)\",1\r\n",
          {u"\"rfarm.txt\", line 1: a quoted field starts here and runs on to line 3"_s}, 3},
-        {numberedCatalogue(2), "\"Unit 0 (W)\",1\r\n\"Unit 1 (S)\"",
-         {u"\"current-runeforge.txt\", line 2: the entry \"Unit 1 (S)\" has no price"_s}, 2},
+        {numberedCatalogue(2), "\"Unit 0 (W)\",1\r\n" + QByteArray(100, 'x'),
+         {u"\"current-runeforge.txt\", line 2: the entry \"xxxx"_s,
+          u"x\u2026x"_s, u"x\" has no price"_s}, 2},
     };
     // clang-format on
     for (const Case &c : cases) {
@@ -121,7 +122,7 @@ TEST_F(GuiTest, InputFileProblemsAreReportedAndTheProgramGoesOn)
         ASSERT_EQ(messages.size(), 1);
         for (const QString &part : c.mustSay)
             EXPECT_TRUE(messages.front().text.contains(part))
-                << messages.front().text.toStdString();
+                << part.toStdString() << " in " << messages.front().text.toStdString();
         EXPECT_TRUE(main->isVisible());
         EXPECT_EQ(list("lstUnits")->model()->rowCount(), c.units);
     }
@@ -180,15 +181,15 @@ TEST_F(GuiTest, ClickScrollOrKeyInAnyColumnMovesAllEightAndThePriceLabelsFollow)
     writeFile(u"rfarm.txt"_s, numberedCatalogue(60) + "60,Wanderer,Giant,C,F0,1\r\n");
     writeFile(u"current-runeforge.txt"_s, "\"Unit 40 (W)\",12.50\n\"Unit 41 (S)\",3\n");
     start(true);
-    for (const char *name : ListNames) {
-        SCOPED_TRACE(name);
-        QListView *source = list(name);
+    for (int column = 0; column < 8; ++column) {
+        SCOPED_TRACE(ListNames[column]);
+        QListView *source = list(ListNames[column]);
         clickRow(source, 40);
         expectAligned(40);
         source->verticalScrollBar()->setValue(20);
         EXPECT_EQ(topRow(list("lstArmy")), 20);
         EXPECT_EQ(topRow(list("lstUnitId")), 20);
-        clickRow(source, 3);
+        clickRow(list(ListNames[(column + 3) % 8]), 3);
         expectAligned(3);
         // Keys start from the row chosen in another column, and scroll all columns together.
         source->setFocus();
