@@ -1,0 +1,160 @@
+#include "catalogue/catalogue_file.h"
+#include "catalogue/field_reader.h"
+#include "catalogue/price_guide.h"
+
+#include "qt_printers.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every field of `text` with the line it starts on: "a@1|b@2".
+QString readAll(const QString &text)
+{
+    FieldReader reader(text);
+    QStringList fields;
+    for (QString field; reader.next(field);)
+        fields.append(field + u'@' + QString::number(reader.fieldLine()));
+    return fields.join(u'|');
+}
+
+// One unit a row: its six fields, guide key and price.
+QStringList rowsOf(const UnitCatalogue &units)
+{
+    QStringList rows;
+    for (int i = 0; i < units.size(); ++i)
+        rows.append(QStringList{units.UnitId.value(i), units.UnitName.value(i),
+                                units.UnitStr.value(i), units.UnitRarity.value(i),
+                                units.UnitFaction.value(i), units.UnitPointValue.value(i),
+                                units.UnitGuideName.value(i), units.UnitPrice.value(i)}
+                        .join(u'|'));
+    return rows;
+}
+
+// Grub, Hob, Grub again (the same key), Boulder (no key), Nell.
+UnitCatalogue pricedUnits(const QByteArray &guide)
+{
+    UnitCatalogue units = parseCatalogue("1,Grub,Weak,C,Mire,5\n2,Hob,Standard,U,Mire,20\n"
+                                         "3,Grub,Weak,R,Mire,6\n4,Boulder,Giant,C,Stone,90\n"
+                                         "5,Nell,Unique,LE,Mire,70\n")
+                              .catalogue;
+    applyPrices(units, parsePriceGuide(guide).prices);
+    return units;
+}
+
+} // namespace
+
+TEST(FieldReader, SplitsFieldsAsTheCatalogueWritesThemAndKnowsTheirLines)
+{
+    // clang-format off
+    const std::pair<QString, QString> cases[] = {
+        {u"a,b\r\nc\rd\ne"_s, u"a@1|b@1|c@2|d@3|e@4"_s},
+        {u"\n\r\na\n\n   \t\nb\n\n"_s, u"a@3|b@6"_s},       // empty and blank lines: no field
+        {u"  a b  ,\tc\t\n"_s, u"a b@1|c@1"_s}, {u"a\"b,c"_s, u"a\"b@1|c@1"_s},
+        {u"  \" Old, \"\"Brack\"\" \" ,x"_s, u" Old, \"Brack\" @1|x@1"_s},
+        {u"\"two\nlines\" junk,b"_s, u"two\nlines@1|b@2"_s}, // text after the quote goes
+        {u"a\r\n\nb,\"x\r\ny\",\r\"p\rq\",c"_s, u"a@1|b@3|x\r\ny@3|@4|p\rq@5|c@6"_s},
+        {u"\"\",,x"_s, u"@1|@1|x@1"_s}, {u"a,\nb,"_s, u"a@1|@1|b@2|@2"_s},
+        {u"a\n\"open,\nstill"_s, u"a@1|open,\nstill@2"_s}, {QString(), QString()},
+        {u"\r\n\r\n"_s, QString()}};
+    // clang-format on
+    for (const auto &[text, fields] : cases)
+        EXPECT_EQ(readAll(text), fields) << text.toStdString();
+}
+
+TEST(Catalogue, LoadsRecordsInFileOrderWithFieldsAsWrittenAndExactGuideKeys)
+{
+    const CatalogueLoad load =
+        LoadCatalogue(QStringLiteral(ROSTERMERE_TEST_DATA "/catalogue/crlf.txt"));
+    EXPECT_TRUE(load.error.isEmpty() && load.problems.isEmpty());
+    EXPECT_EQ(rowsOf(load.catalogue),
+              (QStringList{u"1|Grub|Weak|C|Mire Folk|5|Grub (W)|"_s,
+                           u"2|Hob, the Elder|Standard|U|Mire Folk|20|Hob, the Elder (S)|"_s,
+                           u"3|  Old Nell  |Unique|LE|Mire Folk|70|Old Nell (LE)|"_s,
+                           u"4|S\u00e9raphine|Unique|R|Choir|65|S\u00e9raphine (U)|"_s,
+                           u"5|Boulder|Giant|C|Stone|90||"_s, u"6|Gob|Tough|LE|Stone|8|Gob (T)|"_s,
+                           u"7|Gob|Unique|le|Stone|8|Gob (U)|"_s, u"8|Gob|weak|C|Stone|8||"_s,
+                           u"9|Gob|Weak |C|Stone|8||"_s, u"10|Gob||C|Stone|8||"_s}));
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"rfarm.txt"_s));
+    for (const QString &name : {u"missing.txt"_s, u"rfarm.txt"_s})
+        EXPECT_FALSE(LoadCatalogue(dir.filePath(name)).error.isEmpty()) << name.toStdString();
+}
+
+TEST(Catalogue, KeepsTheCompleteRecordsAndReportsWhereABrokenOneStarts)
+{
+    // clang-format off
+    const std::tuple<QByteArray, QStringList, QList<int>> cases[] = {
+        {"", {}, {}}, {"1,A,Weak,C,F,5", {u"1"_s}, {}},
+        {"1,A,Weak,C,F,5\n2,B,Weak,C,F,5\n\n  \n", {u"1"_s, u"2"_s}, {}},
+        {"1,A,Weak,C,F,5\n\n3\nNell,Unique\n", {u"1"_s}, {3}},  // line of the record's first field
+        {"1,\"A,Weak,C,F,1\n2,B,Weak,C,F,1\n", {}, {1, 1}}};      // and the quote left open
+    // clang-format on
+    for (const auto &[bytes, ids, problemLines] : cases) {
+        SCOPED_TRACE(bytes.toStdString());
+        const CatalogueLoad load = parseCatalogue(bytes);
+        EXPECT_EQ(load.catalogue.UnitId, ids);
+        QList<int> lines;
+        for (const LoadProblem &problem : load.problems)
+            lines.append(problem.line);
+        EXPECT_EQ(lines, problemLines);
+    }
+    EXPECT_EQ(describe(parseCatalogue("1,A,Weak,C,F,5\n3,Nell,Unique").problems.value(0)),
+              u"line 2: the file ends inside a record (3 of its 6 fields); the rest of the file "
+              u"was ignored."_s);
+}
+
+TEST(Catalogue, KeepsAtMostTheSixteenBitRowCount)
+{
+    QByteArray text;
+    for (int i = 0; i <= UnitCatalogue::MaxUnits; ++i)
+        text += "u" + QByteArray::number(i) + ",Unit,Weak,C,F,1\r\n";
+    const CatalogueLoad over = parseCatalogue(text);
+    EXPECT_EQ(over.catalogue.UnitId.size(), UnitCatalogue::MaxUnits);
+    EXPECT_EQ(over.catalogue.UnitId.back(), u"u32766"_s);
+    ASSERT_EQ(over.problems.size(), 1);
+    EXPECT_EQ(over.problems.front().line, UnitCatalogue::MaxUnits + 1);
+    const CatalogueLoad atLimit = parseCatalogue(text.left(text.indexOf("u32767,")));
+    EXPECT_EQ(atLimit.catalogue.size(), UnitCatalogue::MaxUnits);
+    EXPECT_TRUE(atLimit.problems.isEmpty());
+}
+
+TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
+{
+    // the prices of Grub, Hob, Grub, Boulder and Nell after reading the guide
+    // clang-format off
+    const std::tuple<const char *, QByteArray, QString> cases[] = {
+        {"every unit with a key priced", "\"Grub (W)\",1.25\n\"Hob (S)\",3\n\"Nell (LE)\",40.50\n",
+         u"1.25|3|1.25||40.50"_s},
+        {"a later entry wins; one that matches nothing changes nothing after it",
+         "\"Hob (S)\",3\n\"Nobody (T)\",9\n\"Hob (S)\",4.5\n", u"|4.5|||"_s},
+        {"matching is case-sensitive and needs the whole key",
+         "\"hob (S)\",1\n\"Hob\",2\n\"Hob (s)\",3\n\"Hob  (S)\",4\n", u"||||"_s},
+        {"pairs may span lines", "\"Hob (S)\"\n3,\"Nell (LE)\"\n\n40\n", u"|3|||40"_s},
+        {"prices are kept as written", "\"Hob (S)\",\"  $3,00 \"\n", u"|  $3,00 |||"_s},
+        {"a name without a price is ignored", "\"Hob (S)\",3\n\"Grub (W)\"\n", u"|3|||"_s},
+        {"a unit of no known strength takes the price of the empty name",
+         "\"\",7\n\"Hob (S)\",3\n", u"|3||7|"_s},
+        {"empty guide", "", u"||||"_s}};
+    // clang-format on
+    for (const auto &[what, guide, prices] : cases)
+        EXPECT_EQ(pricedUnits(guide).UnitPrice.join(u'|'), prices) << what;
+    EXPECT_EQ(parsePriceGuide("\"Hob (S)\",3\n\"Grub (W)\"\n").problems,
+              (QList<LoadProblem>{{2, u"the entry \"Grub (W)\" has no price; it was ignored."_s}}));
+}
+
+TEST(PriceGuide, ANewGuideReplacesEarlierPricesAndAMissingOneClearsThem)
+{
+    UnitCatalogue units = pricedUnits("\"Hob (S)\",3\n\"Grub (W)\",1\n");
+    applyPrices(units, parsePriceGuide("\"Hob (S)\",5\n").prices);
+    EXPECT_EQ(units.UnitPrice, (QStringList{QString(), u"5"_s, QString(), QString(), QString()}));
+    QTemporaryDir dir;
+    EXPECT_FALSE(LoadPriceGuide(units, dir.filePath(u"none.txt"_s)).error.isEmpty());
+    EXPECT_EQ(units.UnitPrice, QStringList(5));
+}
