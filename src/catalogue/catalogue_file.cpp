@@ -25,16 +25,20 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
     const QString text = decodeText(bytes);
     FieldReader reader(text);
     std::array<QString, FieldsPerRecord> fields;
+    std::array<SharedStrings, FieldsPerRecord> shared;
+    QStringView field;
     // A record takes at least one line end, so the lines bound the units.
-    result.catalogue.reserve(int(
-        std::min<qsizetype>(bytes.count('\n') + bytes.count('\r') + 1, UnitCatalogue::MaxUnits)));
+    result.catalogue.reserve(
+        int(std::min<qsizetype>(lineEnds(bytes) + 1, UnitCatalogue::MaxUnits)));
 
     for (;;) {
         int filled = 0;
         int recordLine = 0;
-        while (filled < FieldsPerRecord && reader.next(fields[filled])) {
+        while (filled < FieldsPerRecord && reader.next(field)) {
             if (filled == 0)
                 recordLine = reader.fieldLine();
+            // Ids and names are nearly all different; the other fields repeat.
+            fields[filled] = filled <= 1 ? field.toString() : shared[filled](field);
             ++filled;
         }
         if (filled == 0)

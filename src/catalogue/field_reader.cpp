@@ -17,6 +17,12 @@ bool endsField(QChar c)
 
 } // namespace
 
+qsizetype lineEnds(QByteArrayView bytes)
+{
+    const qsizetype lf = bytes.count('\n');
+    return lf > 0 ? lf : bytes.count('\r');
+}
+
 inline bool FieldReader::atLineEnd() const
 {
     return m_pos < m_text.size() && (m_text[m_pos] == u'\n' || m_text[m_pos] == u'\r');
@@ -32,6 +38,15 @@ void FieldReader::skipLineEnd()
 
 bool FieldReader::next(QString &field)
 {
+    QStringView view;
+    if (!next(view))
+        return false;
+    field = view.toString();
+    return true;
+}
+
+bool FieldReader::next(QStringView &field)
+{
     for (;;) {
         while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
             ++m_pos;
@@ -40,7 +55,7 @@ bool FieldReader::next(QString &field)
             if (pendingEmptyField) {
                 m_afterComma = false;
                 m_fieldLine = m_line;
-                field.clear();
+                field = QStringView();
                 return true;
             }
             if (m_pos >= m_text.size())
@@ -60,27 +75,27 @@ bool FieldReader::next(QString &field)
     return true;
 }
 
-QString FieldReader::readQuoted()
+QStringView FieldReader::readQuoted()
 {
     const int openingLine = m_line;
     ++m_pos; // the opening quote
-    QString value;
-    qsizetype copied = m_pos; // where the text not yet in `value` starts
+    const qsizetype start = m_pos;
+    // Most quoted fields hold no doubled quote and are handed out as they stand in the text.
+    bool doubled = false;
+    qsizetype end = m_text.size();
     for (;;) {
         if (m_pos >= m_text.size()) {
             m_unclosedQuoteLine = openingLine;
-            value.append(m_text.sliced(copied, m_pos - copied));
             break;
         }
         const QChar c = m_text[m_pos];
         if (c == u'"') {
-            value.append(m_text.sliced(copied, m_pos - copied));
             if (m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'"') {
-                value.append(u'"');
+                doubled = true;
                 m_pos += 2;
-                copied = m_pos;
                 continue;
             }
+            end = m_pos;
             ++m_pos;
             break;
         }
@@ -88,6 +103,12 @@ QString FieldReader::readQuoted()
             (c == u'\r' && !(m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')))
             ++m_line;
         ++m_pos;
+    }
+    QStringView value = m_text.sliced(start, end - start);
+    if (doubled) {
+        m_unquoted = value.toString();
+        m_unquoted.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+        value = m_unquoted;
     }
     if (m_line > openingLine && m_multiLineQuoteLine == 0) {
         m_multiLineQuoteLine = openingLine;
@@ -117,7 +138,7 @@ QList<LoadProblem> FieldReader::quoteProblems() const
     return problems;
 }
 
-QString FieldReader::readUnquoted()
+QStringView FieldReader::readUnquoted()
 {
     const qsizetype start = m_pos;
     while (m_pos < m_text.size() && !endsField(m_text[m_pos]))
@@ -125,5 +146,5 @@ QString FieldReader::readUnquoted()
     qsizetype end = m_pos;
     while (end > start && isBlank(m_text[end - 1]))
         --end;
-    return m_text.sliced(start, end - start).toString();
+    return m_text.sliced(start, end - start);
 }

@@ -2,8 +2,11 @@
 
 #include "load_problem.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+
+#include <unordered_set>
 
 // Reads the comma- and line-separated fields that the catalogue and the price guide are made of.
 //  - A comma or a line end (CR LF, LF or CR) ends a field; a line with no text carries no field,
@@ -17,7 +20,9 @@ class FieldReader
 public:
     explicit FieldReader(QStringView text) : m_text(text) {}
 
-    // Stores the next field in `field`; false when the text holds no more fields.
+    // Points `field` at the next field; false when the text holds no more fields. The view
+    // stays valid until the next call, so a caller keeps what it needs as a string.
+    bool next(QStringView &field);
     bool next(QString &field);
 
     // The 1-based line on which the field last returned by next() starts.
@@ -35,10 +40,11 @@ public:
 private:
     bool atLineEnd() const;
     void skipLineEnd();
-    QString readQuoted();
-    QString readUnquoted();
+    QStringView readQuoted();
+    QStringView readUnquoted();
 
     QStringView m_text;
+    QString m_unquoted; // a quoted field with doubled quotes, once they are made single
     qsizetype m_pos = 0;
     int m_line = 1;
     int m_fieldLine = 0;
@@ -47,3 +53,38 @@ private:
     int m_multiLineQuoteEndLine = 0;
     bool m_afterComma = false;
 };
+
+// Turns fields into strings, giving equal fields one shared string: strengths, factions and
+// prices repeat from unit to unit, and sharing saves an allocation for each and memory for all.
+class SharedStrings
+{
+public:
+    QString operator()(QStringView value)
+    {
+        const auto found = m_values.find(value);
+        if (found != m_values.end())
+            return *found;
+        QString text = value.toString();
+        // A column of (nearly) all different values gains nothing from sharing.
+        if (m_values.size() < MaxShared)
+            m_values.insert(text);
+        return text;
+    }
+
+private:
+    static constexpr std::size_t MaxShared = 1024;
+    struct Hash
+    {
+        using is_transparent = void;
+        std::size_t operator()(QStringView text) const { return qHash(text); }
+    };
+    struct Equal
+    {
+        using is_transparent = void;
+        bool operator()(QStringView a, QStringView b) const { return a == b; }
+    };
+    std::unordered_set<QString, Hash, Equal> m_values;
+};
+
+// The number of line ends (LF, or CR where the text has no LF) that bound its records.
+qsizetype lineEnds(QByteArrayView bytes);

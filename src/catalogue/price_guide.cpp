@@ -12,8 +12,11 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
     PriceGuideLoad result;
     const QString text = decodeText(bytes);
     FieldReader reader(text);
-    QString name;
-    QString price;
+    // A guide holds about one entry a line.
+    result.prices.reserve(lineEnds(bytes) + 1);
+    SharedStrings sharedPrices;
+    QStringView name;
+    QStringView price;
     while (reader.next(name)) {
         const int nameLine = reader.fieldLine();
         if (!reader.next(price)) {
@@ -21,10 +24,10 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
                 {nameLine, QCoreApplication::translate("LoadPriceGuide",
                                                        "the entry \"%1\" has no price; it was "
                                                        "ignored.")
-                               .arg(shownName(name))});
+                               .arg(shownName(name.toString()))});
             break;
         }
-        result.prices.insert(name, price);
+        result.prices.insert(name.toString(), sharedPrices(price));
     }
     result.problems.append(reader.quoteProblems());
     return result;
