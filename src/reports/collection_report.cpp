@@ -6,19 +6,11 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 const QString Rule(66, u'=');
-
-QByteArray linesToBytes(const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &line : lines) {
-        bytes += encodeText(line);
-        bytes += "\r\n";
-    }
-    return bytes;
-}
 
 void printRows(const CollectionReport &report, LinePrinter &printer)
 {
@@ -60,6 +52,13 @@ void printLine(LinePrinter &printer, const QString &text)
 // character references, so that any name shows as written.
 QString html(const QString &text)
 {
+    // Nearly every text is plain ASCII without markup and goes in as it is.
+    const bool plain = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.unicode() >= u' ' && c.unicode() < 0x7F && c != u'&' && c != u'<' && c != u'>' &&
+               c != u'"';
+    });
+    if (plain)
+        return text;
     QString escaped;
     escaped.reserve(text.size());
     for (QChar c : text) {
@@ -116,7 +115,7 @@ QByteArray textReport(const CollectionReport &report)
     printRows(report, printer);
     printSummary(report, printer);
     printer.endDocument();
-    return linesToBytes(printer.lines());
+    return encodeText(printer.text());
 }
 
 bool printReport(const CollectionReport &report, LinePrinter &printer)
@@ -138,42 +137,46 @@ bool printReport(const CollectionReport &report, LinePrinter &printer)
 
 QByteArray htmlReport(const CollectionReport &report)
 {
-    QStringList lines = {
-        QStringLiteral("<html>"),
-        QStringLiteral("<div><center>"),
-        QStringLiteral("<hr>"),
-        QStringLiteral("              <strong>") + html(report.name) + QStringLiteral("</strong>"),
-        QStringLiteral("<hr>"),
-        QStringLiteral("<table border=\"1\" cellpadding=\"3\" width=\"70%\">"),
-        QStringLiteral("    <tr>"),
-        QStringLiteral("        <td align=\"center\" width=\"10%\"><strong>Unit ID#</strong></td>"),
-        QStringLiteral(
-            "        <td align=\"center\" width=\"80%\"><strong>Unit Name</strong></td>"),
-        QStringLiteral("        <td align=\"center\" width=\"10%\"><strong>Quantity</strong></td>"),
-        QStringLiteral("    </tr>"),
+    QString page;
+    // A row takes about 250 characters; the page then grows once or not at all.
+    page.reserve(1000 + report.rows.size() * 256);
+    const auto line = [&page](const auto &...parts) {
+        (page.append(parts), ...);
+        page.append(u"\r\n");
     };
-    const QString narrowCell = QStringLiteral("        <td align=\"center\" width=\"10%\">");
-    const QString wideCell = QStringLiteral("        <td align=\"center\" width=\"80%\">");
-    const QString cellEnd = QStringLiteral("</td>");
+    line(u"<html>");
+    line(u"<div><center>");
+    line(u"<hr>");
+    line(u"              <strong>", html(report.name), u"</strong>");
+    line(u"<hr>");
+    line(u"<table border=\"1\" cellpadding=\"3\" width=\"70%\">");
+    line(u"    <tr>");
+    line(u"        <td align=\"center\" width=\"10%\"><strong>Unit ID#</strong></td>");
+    line(u"        <td align=\"center\" width=\"80%\"><strong>Unit Name</strong></td>");
+    line(u"        <td align=\"center\" width=\"10%\"><strong>Quantity</strong></td>");
+    line(u"    </tr>");
+    const QStringView narrowCell = u"        <td align=\"center\" width=\"10%\">";
+    const QStringView wideCell = u"        <td align=\"center\" width=\"80%\">";
+    const QStringView cellEnd = u"</td>";
     for (const ReportRow &row : report.rows) {
-        lines.append(QStringLiteral("    <tr>"));
-        lines.append(narrowCell + html(row.unitId) + cellEnd);
-        lines.append(wideCell + html(row.unitLabel) + cellEnd);
-        lines.append(narrowCell + html(row.quantity) + cellEnd);
-        lines.append(QStringLiteral("    </tr>"));
+        line(u"    <tr>");
+        line(narrowCell, html(row.unitId), cellEnd);
+        line(wideCell, html(row.unitLabel), cellEnd);
+        line(narrowCell, html(row.quantity), cellEnd);
+        line(u"    </tr>");
     }
-    lines.append(QStringLiteral("</table>"));
-    lines.append(QStringLiteral("</center></div>"));
+    line(u"</table>");
+    line(u"</center></div>");
     if (report.summary) {
-        lines.append(QString());
-        lines.append(QStringLiteral("<hr>"));
-        lines.append(QStringLiteral("<p>Number of Pieces in Collection:           ") +
-                     html(report.summary->pieces) + QStringLiteral("</p>"));
-        lines.append(QStringLiteral("<p>Total Point Value:                        ") +
-                     html(report.summary->points) + QStringLiteral("</p>"));
-        lines.append(QStringLiteral("<p>Alleged Value:                            ") +
-                     html(report.summary->value) + QStringLiteral("</p>"));
+        line(u"");
+        line(u"<hr>");
+        line(u"<p>Number of Pieces in Collection:           ", html(report.summary->pieces),
+             u"</p>");
+        line(u"<p>Total Point Value:                        ", html(report.summary->points),
+             u"</p>");
+        line(u"<p>Alleged Value:                            ", html(report.summary->value),
+             u"</p>");
     }
-    lines.append(QStringLiteral("</html>"));
-    return linesToBytes(lines);
+    line(u"</html>");
+    return encodeText(page);
 }

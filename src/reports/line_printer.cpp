@@ -4,27 +4,27 @@
 
 void TextLinePrinter::print(const QString &text)
 {
-    m_line += text;
+    m_text += text;
 }
 
 void TextLinePrinter::advanceTo(int column)
 {
     const qsizetype target = std::max(column, 1) - 1;
-    if (m_line.size() > target)
+    if (m_text.size() - m_lineStart > target)
         endLine();
-    if (m_line.size() < target)
-        m_line += QString(target - m_line.size(), u' ');
+    if (m_text.size() - m_lineStart < target)
+        m_text.resize(m_lineStart + target, u' ');
 }
 
 void TextLinePrinter::endLine()
 {
-    m_lines.append(m_line);
-    m_line.clear();
+    m_text += u"\r\n";
+    m_lineStart = m_text.size();
 }
 
 bool TextLinePrinter::endDocument()
 {
-    if (!m_line.isEmpty())
+    if (m_text.size() > m_lineStart)
         endLine();
     return true;
 }

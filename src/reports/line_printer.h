@@ -34,10 +34,12 @@ public:
     void endLine() override;
     bool endDocument() override;
 
-    // The lines so far, the current unfinished one excluded.
-    const QStringList &lines() const { return m_lines; }
+    // The lines so far, each ending in CR LF; the current unfinished one is left out.
+    QStringView text() const { return QStringView(m_text).first(m_lineStart); }
 
 private:
-    QStringList m_lines;
-    QString m_line;
+    // One text for the whole report: a long report is one allocation that grows, not one per
+    // line.
+    QString m_text;
+    qsizetype m_lineStart = 0;
 };
