@@ -137,12 +137,18 @@ bool printReport(const CollectionReport &report, LinePrinter &printer)
 
 QByteArray htmlReport(const CollectionReport &report)
 {
-    QString page;
-    // A row takes about 250 characters; the page then grows once or not at all.
-    page.reserve(1000 + report.rows.size() * 256);
-    const auto line = [&page](const auto &...parts) {
-        (page.append(parts), ...);
-        page.append(u"\r\n");
+    // The page is encoded piece by piece as it grows, so that a full catalogue's page is held
+    // once, in bytes, and not a second time as text.
+    QByteArray bytes;
+    bytes.reserve(1000 + report.rows.size() * 250);
+    QString piece;
+    const auto line = [&bytes, &piece](const auto &...parts) {
+        (piece.append(parts), ...);
+        piece.append(u"\r\n");
+        if (piece.size() > 16384) {
+            bytes += encodeText(piece);
+            piece.resize(0); // keeps its room for the next piece
+        }
     };
     line(u"<html>");
     line(u"<div><center>");
@@ -178,5 +184,6 @@ QByteArray htmlReport(const CollectionReport &report)
              u"</p>");
     }
     line(u"</html>");
-    return encodeText(page);
+    bytes += encodeText(piece);
+    return bytes;
 }

@@ -54,6 +54,9 @@ TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogu
     Totals sum;
     const qsizetype rows = std::min<qsizetype>(counts.size(), catalogue.size());
     for (qsizetype row = 0; row < rows; ++row) {
+        // Most rows of a big catalogue hold no figures, and a plain "0" needs no reading.
+        if (counts.at(row) == u"0")
+            continue;
         const double count = readNumber(counts.at(row));
         if (count == 0)
             continue;

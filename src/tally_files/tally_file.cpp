@@ -6,6 +6,7 @@
 #include "common/output_file.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QtEndian>
 
 #include <algorithm>
@@ -75,8 +76,19 @@ Decoded decode(QByteArrayView bytes, int catalogueRows)
     }
     const int kept = std::min<int>(rows, std::max(catalogueRows, 0));
     result.records.reserve(kept);
-    for (int row = 0; row < kept; ++row)
-        result.records.append(decodeText(recordAt(row)));
+    // Most records repeat ("0" and a few small counts); equal records share one string.
+    QHash<QByteArrayView, QString> shared;
+    for (int row = 0; row < kept; ++row) {
+        const QByteArrayView record = recordAt(row);
+        const auto found = shared.constFind(record);
+        if (found != shared.cend()) {
+            result.records.append(*found);
+            continue;
+        }
+        result.records.append(decodeText(record));
+        if (shared.size() < 1024)
+            shared.insert(record, result.records.back());
+    }
     return result;
 }
 
