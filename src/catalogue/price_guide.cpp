@@ -40,7 +40,7 @@ void applyPrices(UnitCatalogue &catalogue, const QHash<QString, QString> &prices
         catalogue.UnitPrice[row] = prices.value(catalogue.UnitGuideName.at(row));
 }
 
-PriceGuideLoad LoadPriceGuide(UnitCatalogue &catalogue, const QString &path)
+PriceGuideLoad readPriceGuide(const QString &path)
 {
     const InputFile file = readInputFile(path);
     PriceGuideLoad result;
@@ -48,6 +48,12 @@ PriceGuideLoad LoadPriceGuide(UnitCatalogue &catalogue, const QString &path)
         result = parsePriceGuide(file.bytes);
     else
         result.error = file.error;
+    return result;
+}
+
+PriceGuideLoad LoadPriceGuide(UnitCatalogue &catalogue, const QString &path)
+{
+    PriceGuideLoad result = readPriceGuide(path);
     applyPrices(catalogue, result.prices);
     return result;
 }

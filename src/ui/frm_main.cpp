@@ -116,6 +116,8 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     // Saving past a file-size limit must fail with an error this window reports, not end the
     // program with the signal the system sends for it.
     ignoreFileSizeSignal();
+    // The first LoadUnits comes once the windows stand; a big catalogue is read meanwhile.
+    m_filesAhead.start();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("RF Collection Tracking Thing"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/rostermere.png")));
@@ -572,7 +574,9 @@ void frmMain::mnuExit_Click()
 QString frmMain::LoadUnits()
 {
     modGlobals next;
-    CatalogueLoad units = LoadCatalogue();
+    std::optional<RulesetFiles> ahead = m_filesAhead.take();
+    RulesetFiles files = ahead ? std::move(*ahead) : readRulesetFiles();
+    CatalogueLoad &units = files.units;
     QStringList report;
     const QString catalogueReport = fileProblems(CatalogueFileName, units.error, units.problems);
     if (!catalogueReport.isEmpty())
@@ -588,7 +592,8 @@ QString frmMain::LoadUnits()
         next.catalogue = m_globals.catalogue;
     }
 
-    const PriceGuideLoad prices = LoadPriceGuide(next.catalogue);
+    const PriceGuideLoad &prices = files.guide;
+    applyPrices(next.catalogue, prices.prices);
     const QString priceReport = fileProblems(PriceGuideFileName, prices.error, prices.problems);
     if (!priceReport.isEmpty())
         report.append(priceReport);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/ruleset_files.h"
 #include "catalogue_model.h"
 #include "common/numbers.h"
 #include "mod_globals.h"
@@ -110,6 +111,7 @@ private:
     NumberFormat m_numberFormat;
     int m_topRow = 0;
     bool m_aligningTopRows = false;
+    RulesetFilesAhead m_filesAhead;
 
     QLineEdit *txtCollectionName = nullptr;
     QLineEdit *txtArmyName = nullptr;

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QThread>
 
 namespace {
 
@@ -169,6 +170,18 @@ TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
     EXPECT_EQ(list("lstUnits")->model()->rowCount(), 7);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().text.contains(u"kept"_s)) << messages.front().text.toStdString();
+
+    // The files the window reads while it is built are read again when one changed meanwhile,
+    // even to a text of the same length.
+    writeFile(u"rfarm.txt"_s, numberedCatalogue(3));
+    writeFile(u"current-runeforge.txt"_s, "\"Unit 1 (S)\",1\n");
+    picker.reset();
+    main = std::make_unique<frmMain>(*globals);
+    QThread::msleep(200);
+    writeFile(u"current-runeforge.txt"_s, "\"Unit 1 (S)\",2\n");
+    picker = std::make_unique<frmWorldPick>(*main);
+    picker->Form_Load();
+    EXPECT_EQ(globals->catalogue.UnitPrice, (QStringList{{}, u"2"_s, {}}));
 
     // Closing the main window while the picker is hidden ends the program.
     QGuiApplication::setQuitOnLastWindowClosed(true);

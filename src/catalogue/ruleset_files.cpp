@@ -1,0 +1,51 @@
+#include "ruleset_files.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+RulesetFiles readRulesetFiles()
+{
+    std::future<PriceGuideLoad> guide =
+        std::async(std::launch::async, [] { return readPriceGuide(); });
+    RulesetFiles files;
+    files.units = LoadCatalogue();
+    files.guide = guide.get();
+    return files;
+}
+
+std::array<RulesetFilesAhead::Stamp, 2> RulesetFilesAhead::stamps()
+{
+    std::array<Stamp, 2> result;
+    for (std::size_t i = 0; i < result.size(); ++i) {
+        const QByteArray path = QFile::encodeName(i == 0 ? CatalogueFileName : PriceGuideFileName);
+        struct stat info
+        {};
+        if (::stat(path.constData(), &info) != 0)
+            continue;
+        result[i] = {true,
+                     qint64(info.st_dev),
+                     qint64(info.st_ino),
+                     qint64(info.st_size),
+                     qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec,
+                     qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+    }
+    return result;
+}
+
+void RulesetFilesAhead::start()
+{
+    // Stamped before the read begins: a change while it runs shows as a different stamp.
+    m_stamps = stamps();
+    m_read = std::async(std::launch::async, readRulesetFiles);
+}
+
+std::optional<RulesetFiles> RulesetFilesAhead::take()
+{
+    if (!m_read.valid())
+        return std::nullopt;
+    RulesetFiles files = m_read.get();
+    if (stamps() != m_stamps)
+        return std::nullopt;
+    return files;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "catalogue_file.h"
+#include "price_guide.h"
+
+#include <array>
+#include <future>
+#include <optional>
+
+// The catalogue and the price guide as read together; the guide's prices are not yet applied.
+struct RulesetFiles
+{
+    CatalogueLoad units;
+    PriceGuideLoad guide;
+};
+
+// Reads both files, the guide on a second thread while the catalogue is parsed.
+RulesetFiles readRulesetFiles();
+
+// Reads the files ahead of their first use on a thread of its own, so that a big catalogue is
+// read while the windows are built. What was read ahead is used only while both files are as
+// they were when the read began.
+class RulesetFilesAhead
+{
+public:
+    void start();
+
+    // The files as read ahead, or nothing when there is no such read or a file has changed
+    // since it began. Only the first call can return them.
+    std::optional<RulesetFiles> take();
+
+    // What identifies one state of a file: which file, its size and its last change.
+    struct Stamp
+    {
+        bool exists = false;
+        qint64 device = 0, inode = 0, size = 0, changedNs = 0, modifiedNs = 0;
+        bool operator==(const Stamp &) const = default;
+    };
+
+private:
+    static std::array<Stamp, 2> stamps();
+
+    std::future<RulesetFiles> m_read;
+    std::array<Stamp, 2> m_stamps;
+};
