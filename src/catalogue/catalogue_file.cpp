@@ -22,11 +22,10 @@ QString tr(const char *text)
 CatalogueLoad parseCatalogue(QByteArrayView bytes)
 {
     CatalogueLoad result;
-    const QString text = decodeText(bytes);
-    FieldReader reader(text);
+    FieldReader reader(bytes);
     std::array<QString, FieldsPerRecord> fields;
     std::array<SharedStrings, FieldsPerRecord> shared;
-    QStringView field;
+    QByteArrayView field;
     // A record takes at least one line end, so the lines bound the units.
     result.catalogue.reserve(
         int(std::min<qsizetype>(lineEnds(bytes) + 1, UnitCatalogue::MaxUnits)));
@@ -38,7 +37,7 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
             if (filled == 0)
                 recordLine = reader.fieldLine();
             // Ids and names are nearly all different; the other fields repeat.
-            fields[filled] = filled <= 1 ? field.toString() : shared[filled](field);
+            fields[filled] = filled <= 1 ? decodeText(field) : shared[filled](field);
             ++filled;
         }
         if (filled == 0)
@@ -57,7 +56,8 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
                                  .arg(UnitCatalogue::MaxUnits)});
             break;
         }
-        result.catalogue.append(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]);
+        result.catalogue.append(std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
+                                std::move(fields[3]), std::move(fields[4]), std::move(fields[5]));
     }
 
     result.problems.append(reader.quoteProblems());

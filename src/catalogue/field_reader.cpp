@@ -2,35 +2,41 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
-bool isBlank(QChar c)
+bool isBlank(char c)
 {
-    return c == u' ' || c == u'\t';
+    return c == ' ' || c == '\t';
 }
 
 // Whether `c` ends an unquoted field: a comma or a line end.
-bool endsField(QChar c)
+bool endsField(char c)
 {
-    return c == u',' || c == u'\n' || c == u'\r';
+    return c == ',' || c == '\n' || c == '\r';
 }
 
 } // namespace
 
 qsizetype lineEnds(QByteArrayView bytes)
 {
-    const qsizetype lf = bytes.count('\n');
-    return lf > 0 ? lf : bytes.count('\r');
+    // QByteArrayView::count() searches for a one-byte text as for any text, many times slower.
+    const auto count = [bytes](char c) {
+        return qsizetype(std::count(bytes.begin(), bytes.end(), c));
+    };
+    const qsizetype lf = count('\n');
+    return lf > 0 ? lf : count('\r');
 }
 
 inline bool FieldReader::atLineEnd() const
 {
-    return m_pos < m_text.size() && (m_text[m_pos] == u'\n' || m_text[m_pos] == u'\r');
+    return m_pos < m_text.size() && (m_text[m_pos] == '\n' || m_text[m_pos] == '\r');
 }
 
 void FieldReader::skipLineEnd()
 {
-    if (m_text[m_pos] == u'\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')
+    if (m_text[m_pos] == '\r' && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '\n')
         ++m_pos;
     ++m_pos;
     ++m_line;
@@ -38,14 +44,14 @@ void FieldReader::skipLineEnd()
 
 bool FieldReader::next(QString &field)
 {
-    QStringView view;
+    QByteArrayView view;
     if (!next(view))
         return false;
-    field = view.toString();
+    field = decodeText(view);
     return true;
 }
 
-bool FieldReader::next(QStringView &field)
+bool FieldReader::next(QByteArrayView &field)
 {
     for (;;) {
         while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
@@ -55,7 +61,7 @@ bool FieldReader::next(QStringView &field)
             if (pendingEmptyField) {
                 m_afterComma = false;
                 m_fieldLine = m_line;
-                field = QStringView();
+                field = QByteArrayView();
                 return true;
             }
             if (m_pos >= m_text.size())
@@ -67,15 +73,15 @@ bool FieldReader::next(QStringView &field)
     }
 
     m_fieldLine = m_line;
-    field = m_text[m_pos] == u'"' ? readQuoted() : readUnquoted();
+    field = m_text[m_pos] == '"' ? readQuoted() : readUnquoted();
 
-    m_afterComma = m_pos < m_text.size() && m_text[m_pos] == u',';
+    m_afterComma = m_pos < m_text.size() && m_text[m_pos] == ',';
     if (m_afterComma)
         ++m_pos;
     return true;
 }
 
-QStringView FieldReader::readQuoted()
+QByteArrayView FieldReader::readQuoted()
 {
     const int openingLine = m_line;
     ++m_pos; // the opening quote
@@ -88,9 +94,9 @@ QStringView FieldReader::readQuoted()
             m_unclosedQuoteLine = openingLine;
             break;
         }
-        const QChar c = m_text[m_pos];
-        if (c == u'"') {
-            if (m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'"') {
+        const char c = m_text[m_pos];
+        if (c == '"') {
+            if (m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '"') {
                 doubled = true;
                 m_pos += 2;
                 continue;
@@ -99,22 +105,21 @@ QStringView FieldReader::readQuoted()
             ++m_pos;
             break;
         }
-        if (c == u'\n' ||
-            (c == u'\r' && !(m_pos + 1 < m_text.size() && m_text[m_pos + 1] == u'\n')))
+        if (c == '\n' || (c == '\r' && !(m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '\n')))
             ++m_line;
         ++m_pos;
     }
-    QStringView value = m_text.sliced(start, end - start);
+    QByteArrayView value = m_text.sliced(start, end - start);
     if (doubled) {
-        m_unquoted = value.toString();
-        m_unquoted.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+        m_unquoted = value.toByteArray();
+        m_unquoted.replace("\"\"", "\"");
         value = m_unquoted;
     }
     if (m_line > openingLine && m_multiLineQuoteLine == 0) {
         m_multiLineQuoteLine = openingLine;
         m_multiLineQuoteEndLine = m_line;
     }
-    while (m_pos < m_text.size() && m_text[m_pos] != u',' && !atLineEnd())
+    while (m_pos < m_text.size() && m_text[m_pos] != ',' && !atLineEnd())
         ++m_pos;
     return value;
 }
@@ -138,7 +143,7 @@ QList<LoadProblem> FieldReader::quoteProblems() const
     return problems;
 }
 
-QStringView FieldReader::readUnquoted()
+QByteArrayView FieldReader::readUnquoted()
 {
     const qsizetype start = m_pos;
     while (m_pos < m_text.size() && !endsField(m_text[m_pos]))

@@ -2,13 +2,17 @@
 
 #include "load_problem.h"
 
+#include "common/codec.h"
+
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <QStringView>
 
-#include <unordered_set>
+#include <unordered_map>
 
-// Reads the comma- and line-separated fields that the catalogue and the price guide are made of.
+// Reads the comma- and line-separated fields that the catalogue and the price guide are made of,
+// from the file's bytes: every separator is the same byte in Windows-1252 as in ASCII, so only
+// the fields that are kept need decoding.
 //  - A comma or a line end (CR LF, LF or CR) ends a field; a line with no text carries no field,
 //    while a comma right before a line end or the end of the text leaves one empty field.
 //  - An unquoted field loses the blanks (spaces, tabs) on both sides.
@@ -18,11 +22,12 @@
 class FieldReader
 {
 public:
-    explicit FieldReader(QStringView text) : m_text(text) {}
+    explicit FieldReader(QByteArrayView text) : m_text(text) {}
 
-    // Points `field` at the next field; false when the text holds no more fields. The view
-    // stays valid until the next call, so a caller keeps what it needs as a string.
-    bool next(QStringView &field);
+    // Points `field` at the next field's bytes; false when the text holds no more fields. The
+    // view stays valid until the next call, so a caller keeps what it needs as a string.
+    bool next(QByteArrayView &field);
+    // The next field, decoded.
     bool next(QString &field);
 
     // The 1-based line on which the field last returned by next() starts.
@@ -40,11 +45,11 @@ public:
 private:
     bool atLineEnd() const;
     void skipLineEnd();
-    QStringView readQuoted();
-    QStringView readUnquoted();
+    QByteArrayView readQuoted();
+    QByteArrayView readUnquoted();
 
-    QStringView m_text;
-    QString m_unquoted; // a quoted field with doubled quotes, once they are made single
+    QByteArrayView m_text;
+    QByteArray m_unquoted; // a quoted field with doubled quotes, once they are made single
     qsizetype m_pos = 0;
     int m_line = 1;
     int m_fieldLine = 0;
@@ -54,20 +59,20 @@ private:
     bool m_afterComma = false;
 };
 
-// Turns fields into strings, giving equal fields one shared string: strengths, factions and
+// Decodes fields into strings, giving equal fields one shared string: strengths, factions and
 // prices repeat from unit to unit, and sharing saves an allocation for each and memory for all.
 class SharedStrings
 {
 public:
-    QString operator()(QStringView value)
+    QString operator()(QByteArrayView value)
     {
         const auto found = m_values.find(value);
         if (found != m_values.end())
-            return *found;
-        QString text = value.toString();
+            return found->second;
+        QString text = decodeText(value);
         // A column of (nearly) all different values gains nothing from sharing.
         if (m_values.size() < MaxShared)
-            m_values.insert(text);
+            m_values.emplace(value.toByteArray(), text);
         return text;
     }
 
@@ -76,14 +81,14 @@ private:
     struct Hash
     {
         using is_transparent = void;
-        std::size_t operator()(QStringView text) const { return qHash(text); }
+        std::size_t operator()(QByteArrayView bytes) const { return qHash(bytes); }
     };
     struct Equal
     {
         using is_transparent = void;
-        bool operator()(QStringView a, QStringView b) const { return a == b; }
+        bool operator()(QByteArrayView a, QByteArrayView b) const { return a == b; }
     };
-    std::unordered_set<QString, Hash, Equal> m_values;
+    std::unordered_map<QByteArray, QString, Hash, Equal> m_values;
 };
 
 // The number of line ends (LF, or CR where the text has no LF) that bound its records.

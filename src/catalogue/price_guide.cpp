@@ -10,13 +10,12 @@
 PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
 {
     PriceGuideLoad result;
-    const QString text = decodeText(bytes);
-    FieldReader reader(text);
+    FieldReader reader(bytes);
     // A guide holds about one entry a line.
     result.prices.reserve(lineEnds(bytes) + 1);
     SharedStrings sharedPrices;
-    QStringView name;
-    QStringView price;
+    QByteArrayView name;
+    QByteArrayView price;
     while (reader.next(name)) {
         const int nameLine = reader.fieldLine();
         if (!reader.next(price)) {
@@ -24,10 +23,10 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
                 {nameLine, QCoreApplication::translate("LoadPriceGuide",
                                                        "the entry \"%1\" has no price; it was "
                                                        "ignored.")
-                               .arg(shownName(name.toString()))});
+                               .arg(shownName(decodeText(name)))});
             break;
         }
-        result.prices.insert(name.toString(), sharedPrices(price));
+        result.prices.insert(decodeText(name), sharedPrices(price));
     }
     result.problems.append(reader.quoteProblems());
     return result;

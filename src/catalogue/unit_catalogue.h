@@ -26,8 +26,8 @@ struct UnitCatalogue
     void reserve(int units);
 
     // Appends one unit and builds its guide key; the price starts empty.
-    void append(const QString &id, const QString &name, const QString &strength,
-                const QString &rarity, const QString &faction, const QString &pointValue);
+    void append(QString id, QString name, QString strength, QString rarity, QString faction,
+                QString pointValue);
 };
 
 // The price-guide key of a unit, or an empty text for a strength class that has no tag.

@@ -45,6 +45,8 @@ const QHash<char16_t, char> &encodingTable()
 
 QString decodeText(QByteArrayView bytes)
 {
+    if (bytes.isEmpty())
+        return QString();
     const std::array<char16_t, 256> &table = decodingTable();
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());

@@ -1,5 +1,6 @@
 #include "column_list_view.h"
 
+#include <QAccessible>
 #include <QItemSelectionModel>
 
 ColumnListView::ColumnListView(QWidget *parent) : QListView(parent)
@@ -26,7 +27,23 @@ void ColumnListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &
     // what changed, and only when the change is in its own column.
     if (modelColumn() < topLeft.column() || modelColumn() > bottomRight.column())
         return;
-    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+    if (topLeft.row() == bottomRight.row()) {
+        QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    // For a range, QAbstractItemView asks for the rectangle of every changed row to find what
+    // to repaint; a whole column is every row, and the list shows only a screenful of them.
+    viewport()->update();
+#if QT_CONFIG(accessibility)
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::DataChanged);
+        event.setFirstRow(topLeft.row());
+        event.setLastRow(bottomRight.row());
+        event.setFirstColumn(0);
+        event.setLastColumn(0);
+        QAccessible::updateAccessibility(&event);
+    }
+#endif
 }
 
 QModelIndex ColumnListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Every field of `text` with the line it starts on: "a@1|b@2".
-QString readAll(const QString &text)
+QString readAll(const QByteArray &text)
 {
     FieldReader reader(text);
     QStringList fields;
@@ -52,16 +52,16 @@ UnitCatalogue pricedUnits(const QByteArray &guide)
 TEST(FieldReader, SplitsFieldsAsTheCatalogueWritesThemAndKnowsTheirLines)
 {
     // clang-format off
-    const std::pair<QString, QString> cases[] = {
-        {u"a,b\r\nc\rd\ne"_s, u"a@1|b@1|c@2|d@3|e@4"_s},
-        {u"\n\r\na\n\n   \t\nb\n\n"_s, u"a@3|b@6"_s},       // empty and blank lines: no field
-        {u"  a b  ,\tc\t\n"_s, u"a b@1|c@1"_s}, {u"a\"b,c"_s, u"a\"b@1|c@1"_s},
-        {u"  \" Old, \"\"Brack\"\" \" ,x"_s, u" Old, \"Brack\" @1|x@1"_s},
-        {u"\"two\nlines\" junk,b"_s, u"two\nlines@1|b@2"_s}, // text after the quote goes
-        {u"a\r\n\nb,\"x\r\ny\",\r\"p\rq\",c"_s, u"a@1|b@3|x\r\ny@3|@4|p\rq@5|c@6"_s},
-        {u"\"\",,x"_s, u"@1|@1|x@1"_s}, {u"a,\nb,"_s, u"a@1|@1|b@2|@2"_s},
-        {u"a\n\"open,\nstill"_s, u"a@1|open,\nstill@2"_s}, {QString(), QString()},
-        {u"\r\n\r\n"_s, QString()}};
+    const std::pair<QByteArray, QString> cases[] = {
+        {"a,b\r\nc\rd\ne", u"a@1|b@1|c@2|d@3|e@4"_s},
+        {"\n\r\na\n\n   \t\nb\n\n", u"a@3|b@6"_s},       // empty and blank lines: no field
+        {"  a b  ,\tc\t\n", u"a b@1|c@1"_s}, {"a\"b,c", u"a\"b@1|c@1"_s},
+        {"  \" Old, \"\"Brack\"\" \" ,x", u" Old, \"Brack\" @1|x@1"_s},
+        {"\"two\nlines\" junk,b", u"two\nlines@1|b@2"_s}, // text after the quote goes
+        {"a\r\n\nb,\"x\r\ny\",\r\"p\rq\",c", u"a@1|b@3|x\r\ny@3|@4|p\rq@5|c@6"_s},
+        {"\"\",,x", u"@1|@1|x@1"_s}, {"a,\nb,", u"a@1|@1|b@2|@2"_s},
+        {"a\n\"open,\nstill", u"a@1|open,\nstill@2"_s}, {"\x93quoted\x94,\xe9", u"\u201cquoted\u201d@1|\u00e9@1"_s},
+        {QByteArray(), QString()}, {"\r\n\r\n", QString()}};
     // clang-format on
     for (const auto &[text, fields] : cases)
         EXPECT_EQ(readAll(text), fields) << text.toStdString();
