@@ -55,10 +55,12 @@ QString decodeText(QByteArrayView bytes)
     return text;
 }
 
-QByteArray encodeText(QStringView text)
+namespace {
+
+// The byte for a character from U+0080 on, or '?' where Windows-1252 has none.
+char encodedByte(char16_t code)
 {
     const QHash<char16_t, char> &table = encodingTable();
-    // Most characters of our files are below U+0100; those come straight from an array.
     static const std::array<int, 256> direct = [&table] {
         std::array<int, 256> d{};
         for (int c = 0; c < 256; ++c) {
@@ -67,18 +69,45 @@ QByteArray encodeText(QStringView text)
         }
         return d;
     }();
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char *next = out.data();
-    for (const QChar ch : text) {
-        const char16_t code = ch.unicode();
-        if (code < 256 && direct[code] >= 0) {
-            *next++ = char(direct[code]);
-        } else {
-            const auto it = table.constFind(code);
-            *next++ = it == table.cend() ? '?' : *it;
-        }
+    if (code < 256 && direct[code] >= 0)
+        return char(direct[code]);
+    const auto it = table.constFind(code);
+    return it == table.cend() ? '?' : *it;
+}
+
+// Writes one byte for each character of `text` from `out` on.
+void encodeInto(char *out, QStringView text)
+{
+    // ASCII stays as it is in Windows-1252, and nearly all our text is ASCII: it is copied in a
+    // loop the compiler turns into vector instructions, and only the rest is looked up.
+    const char16_t *in = text.utf16();
+    const qsizetype size = text.size();
+    char16_t above = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        out[i] = char(in[i]);
+        above |= in[i];
     }
+    if (above < 0x80)
+        return;
+    for (qsizetype i = 0; i < size; ++i)
+        if (in[i] >= 0x80)
+            out[i] = encodedByte(in[i]);
+}
+
+} // namespace
+
+QByteArray encodeText(QStringView text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    encodeInto(out.data(), text);
     return out;
+}
+
+void appendEncoded(QByteArray &bytes, QStringView text)
+{
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    encodeInto(bytes.data() + start, text);
 }
 
 bool canEncode(QChar character)

@@ -13,5 +13,8 @@ QString decodeText(QByteArrayView bytes);
 // Encodes one byte per character; a character outside Windows-1252 becomes '?'.
 QByteArray encodeText(QStringView text);
 
+// Encodes `text` onto the end of `bytes`, as encodeText does.
+void appendEncoded(QByteArray &bytes, QStringView text);
+
 // Whether Windows-1252 has a byte for this character.
 bool canEncode(QChar character);

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -98,10 +99,33 @@ bool isSpaceLike(QChar c)
     return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
 }
 
+// Up to fifteen digits with blanks, tabs and line feeds around or between them, which is what
+// readNumber reads them as; nothing for any other text.
+std::optional<double> blankPaddedDigits(QStringView text)
+{
+    std::uint64_t whole = 0;
+    int digits = 0;
+    for (const QChar c : text) {
+        if (c == u' ' || c == u'\t' || c == u'\n')
+            continue;
+        if (!isDigit(c) || digits == 15)
+            return std::nullopt;
+        whole = whole * 10 + (c.unicode() - u'0');
+        ++digits;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    return double(whole); // exact: fifteen digits stay below 2^53
+}
+
 } // namespace
 
 double readNumber(QStringView text)
 {
+    // Counts as tally files hold them, digits padded with blanks, are read for every row on each
+    // load, recount and report; they need none of the general reading below.
+    if (const std::optional<double> count = blankPaddedDigits(text))
+        return *count;
     QString compact;
     compact.reserve(text.size());
     for (QChar c : text)

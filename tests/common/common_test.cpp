@@ -35,7 +35,8 @@ TEST(NumberReaders, TheLooseOneReadsTheStartAndTheStrictOneTheWholeText)
         {u"  "_s, 0, no}, {u"."_s, 0, no}, {u"-"_s, 0, no}, {u"1.2.3"_s, 1.2, no},
         {u"--1"_s, 0, no}, {u"1E+"_s, 1, no}, {u"1Ex"_s, 1, no}, {u"1e-999"_s, 0, 0},
         {u"-1e999"_s, -INFINITY, -INFINITY}, {u"0.000000000000000000001e-400"_s, 0, 0},
-        {u"100000000000000000000e300"_s, INFINITY, INFINITY}, {u"1,2345,678"_s, 1, no}};
+        {u"100000000000000000000e300"_s, INFINITY, INFINITY}, {u"1,2345,678"_s, 1, no},
+        {u"007      "_s, 7, 7}, {u" 99999999999999999999"_s, 1e20, 1e20}};
     // clang-format on
     for (const auto &[text, loose, strict] : cases) {
         SCOPED_TRACE(text.toStdString());
