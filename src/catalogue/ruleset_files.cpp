@@ -37,14 +37,16 @@ void RulesetFilesAhead::start()
 {
     // Stamped before the read begins: a change while it runs shows as a different stamp.
     m_stamps = stamps();
-    m_read = std::async(std::launch::async, readRulesetFiles);
+    m_read = std::async(std::launch::async, [] { return LoadCatalogue(); });
 }
 
 std::optional<RulesetFiles> RulesetFilesAhead::take()
 {
     if (!m_read.valid())
         return std::nullopt;
-    RulesetFiles files = m_read.get();
+    RulesetFiles files;
+    files.guide = readPriceGuide();
+    files.units = m_read.get();
     if (stamps() != m_stamps)
         return std::nullopt;
     return files;

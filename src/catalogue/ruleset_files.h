@@ -17,16 +17,17 @@ struct RulesetFiles
 // Reads both files, the guide on a second thread while the catalogue is parsed.
 RulesetFiles readRulesetFiles();
 
-// Reads the files ahead of their first use on a thread of its own, so that a big catalogue is
-// read while the windows are built. What was read ahead is used only while both files are as
-// they were when the read began.
+// Reads the catalogue ahead of its first use on a thread of its own, so that a big catalogue is
+// read while the windows are built; the guide is read when the files are taken, while the
+// catalogue may still be read (a third thread on a two-core machine only slowed both). What
+// was read is used only while both files are as they were when the read began.
 class RulesetFilesAhead
 {
 public:
     void start();
 
-    // The files as read ahead, or nothing when there is no such read or a file has changed
-    // since it began. Only the first call can return them.
+    // The files as read, or nothing when there is no read ahead or a file has changed since it
+    // began. Only the first call can return them.
     std::optional<RulesetFiles> take();
 
     // What identifies one state of a file: which file, its size and its last change.
@@ -40,6 +41,6 @@ public:
 private:
     static std::array<Stamp, 2> stamps();
 
-    std::future<RulesetFiles> m_read;
+    std::future<CatalogueLoad> m_read;
     std::array<Stamp, 2> m_stamps;
 };

@@ -47,8 +47,14 @@ void CatalogueModel::replaceData(modGlobals data)
     Q_ASSERT(data.collection.counts.size() == data.catalogue.size());
     Q_ASSERT(data.army.counts.size() == data.catalogue.size());
     beginResetModel();
-    m_globals = std::move(data);
+    std::swap(m_globals, data);
     endResetModel();
+    // A full catalogue and its tallies are a quarter of a million strings, and freeing them
+    // took a reload several milliseconds: they are freed on a thread of their own while the
+    // window goes on. Strings the new data shares with them keep their atomic counts right.
+    if (data.catalogue.size() > 0)
+        m_freeing = std::async(std::launch::async,
+                               [old = std::move(data)]() mutable { old = modGlobals(); });
 }
 
 void CatalogueModel::countChanged(int row, Column column)

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+#include <future>
+
 // The catalogue and both tallies as one table; each column list of the main window shows
 // one of its columns, so the lists cannot disagree about which unit a row holds.
 class CatalogueModel : public QAbstractTableModel
@@ -42,4 +44,6 @@ public:
 
 private:
     modGlobals &m_globals;
+    // Waits, when replaced or destroyed, until the data replaced last is freed.
+    std::future<void> m_freeing;
 };

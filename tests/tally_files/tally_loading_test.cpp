@@ -77,9 +77,9 @@ TEST(AddArmy, CountedRowsAddUpAndOthersTakeTheArmyRecord)
     // Row 1 is not counted, so it takes the army's text as it stands; prices read strictly.
     const Tally collection{{u"1"_s, u"0"_s, u"4"_s}, Totals{5, 130, 1}};
     const UnitCatalogue priced = units({u"1"_s, u"0.5 each"_s, u"2"_s});
-    EXPECT_EQ(shown(collectionWithArmy(collection, records({u"0"_s, u"2.0"_s, u"1"_s}), priced,
-                                       english)),
-              u"1_ 2.0_ 5_ | 8 210 3"_s);
+    EXPECT_EQ(
+        shown(collectionWithArmy(collection, records({u"0"_s, u"2.0"_s, u"1"_s}), priced, english)),
+        u"1_ 2.0_ 5_ | 8 210 3"_s);
     // Rows the army file does not reach stay as they are; an overflow is reported.
     const Tally counted{{u"0"_s, u"3"_s, u"4"_s}, Totals{1, 32000, 0}};
     EXPECT_EQ(shown(collectionWithArmy(counted, records({u"5"_s}), units(), english)),
