@@ -14,6 +14,16 @@ int CatalogueModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+QModelIndex CatalogueModel::index(int row, int column, const QModelIndex &parent) const
+{
+    // The lists ask for an index of every row whenever they lay themselves out; the base
+    // class asks rowCount() and columnCount() through virtual calls each time.
+    if (parent.isValid() || row < 0 || row >= m_globals.catalogue.size() || column < 0 ||
+        column >= ColumnCount)
+        return QModelIndex();
+    return createIndex(row, column);
+}
+
 QVariant CatalogueModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
