@@ -6,6 +6,7 @@
 #include "ui/messages.h"
 #include "ui/mod_globals.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -85,6 +86,9 @@ protected:
         main.reset();
         globals = std::make_unique<modGlobals>();
         main = std::make_unique<frmMain>(*globals);
+        // Checks the model's answers on every change it announces; owned by the model.
+        new QAbstractItemModelTester(
+            main->model(), QAbstractItemModelTester::FailureReportingMode::Fatal, main->model());
         picker = std::make_unique<frmWorldPick>(*main);
         picker->Form_Load();
         picker->show();

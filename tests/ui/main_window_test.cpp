@@ -149,6 +149,8 @@ TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
     }
     EXPECT_EQ(rowText(list("lstUnits"), 12) + rowText(list("lstFaction"), 12),
               u"S\u00e9raphine \u20acCh\u00f6ir"_s);
+    for (const auto &[row, column] : {std::pair{13, 0}, {0, 8}, {-1, 0}, {0, -1}})
+        EXPECT_FALSE(main->model()->index(row, column).isValid()) << row << "," << column;
     EXPECT_EQ(globals->catalogue.UnitPrice.mid(0, 3), (QStringList{{}, u"2.50"_s, {}}));
     EXPECT_EQ(globals->catalogue.UnitPrice.at(12), u"1"_s);
 
@@ -171,16 +173,17 @@ TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().text.contains(u"kept"_s)) << messages.front().text.toStdString();
 
-    // The files the window reads while it is built are read again when one changed meanwhile,
+    // The catalogue read while the window is built is read again when it changed meanwhile,
     // even to a text of the same length.
     writeFile(u"rfarm.txt"_s, numberedCatalogue(3));
-    writeFile(u"current-runeforge.txt"_s, "\"Unit 1 (S)\",1\n");
+    writeFile(u"current-runeforge.txt"_s, "\"Unit 1 (S)\",1\n\"Unit 7 (S)\",2\n");
     picker.reset();
     main = std::make_unique<frmMain>(*globals);
     QThread::msleep(200);
-    writeFile(u"current-runeforge.txt"_s, "\"Unit 1 (S)\",2\n");
+    writeFile(u"rfarm.txt"_s, numberedCatalogue(3).replace("Unit 1", "Unit 7"));
     picker = std::make_unique<frmWorldPick>(*main);
     picker->Form_Load();
+    EXPECT_EQ(globals->catalogue.UnitName.at(1), u"Unit 7"_s);
     EXPECT_EQ(globals->catalogue.UnitPrice, (QStringList{{}, u"2"_s, {}}));
 
     // Closing the main window while the picker is hidden ends the program.
