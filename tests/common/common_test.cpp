@@ -36,7 +36,7 @@ TEST(NumberReaders, TheLooseOneReadsTheStartAndTheStrictOneTheWholeText)
         {u"--1"_s, 0, no}, {u"1E+"_s, 1, no}, {u"1Ex"_s, 1, no}, {u"1e-999"_s, 0, 0},
         {u"-1e999"_s, -INFINITY, -INFINITY}, {u"0.000000000000000000001e-400"_s, 0, 0},
         {u"100000000000000000000e300"_s, INFINITY, INFINITY}, {u"1,2345,678"_s, 1, no},
-        {u"007      "_s, 7, 7}, {u" 99999999999999999999"_s, 1e20, 1e20}};
+        {u"007      "_s, 7, 7}, {u" 99999999999999999999"_s, 1e20, 1e20}, {u"1\t2.5"_s, 12.5, no}};
     // clang-format on
     for (const auto &[text, loose, strict] : cases) {
         SCOPED_TRACE(text.toStdString());
