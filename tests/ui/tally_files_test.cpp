@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QPushButton>
+#include <QSignalSpy>
 
 #include <sys/resource.h>
 
@@ -92,7 +93,12 @@ TEST_F(TallyFiles, SavedTalliesLoadBackThroughThePickers)
         writeFile(name, TallyFile::encode({u"3"_s}));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"folder.sav"_s));
     main->selectRow(0);
+    // The lists repaint what the model says changed: the whole count column.
+    QSignalSpy changed(main->model(), &QAbstractItemModel::dataChanged);
     pick("mnuLoadCollection", CollectionPicker, texts({".sav", "army1.sav"}), u"army1.sav"_s);
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed.front().at(0).toModelIndex(), main->model()->index(0, 6));
+    EXPECT_EQ(changed.front().at(1).toModelIndex(), main->model()->index(2, 6));
     EXPECT_EQ(text("txtCollectionName"), u"army1"_s);
     EXPECT_EQ(shown("Collection"), u"0_ 2_ 11_ | 13 380 1"_s);
     expectSelected(2, "Nell (T)");
