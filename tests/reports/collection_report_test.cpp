@@ -66,6 +66,8 @@ TEST(CollectionReport, TextAndHtmlMatchTheirGoldenFiles)
         EXPECT_EQ(QByteArray(c.file).endsWith(".htm") ? htmlReport(r) : textReport(r),
                   golden.readAll());
     }
+    // Such a character is written as a reference in a text without markup too.
+    EXPECT_TRUE(htmlReport(report(u"\u03a9"_s, {}, springUnits, {})).contains("<strong>&#937;<"));
 }
 
 TEST(CollectionReport, PrinterGetsHeadingsRowsColumnStopsAndTheSummary)
