@@ -18,15 +18,17 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
     QByteArrayView price;
     while (reader.next(name)) {
         const int nameLine = reader.fieldLine();
+        // Decoded before the next field is read, which may reuse the view's storage.
+        QString key = decodeText(name);
         if (!reader.next(price)) {
             result.problems.append(
                 {nameLine, QCoreApplication::translate("LoadPriceGuide",
                                                        "the entry \"%1\" has no price; it was "
                                                        "ignored.")
-                               .arg(shownName(decodeText(name)))});
+                               .arg(shownName(key))});
             break;
         }
-        result.prices.insert(decodeText(name), sharedPrices(price));
+        result.prices.insert(std::move(key), sharedPrices(price));
     }
     result.problems.append(reader.quoteProblems());
     return result;

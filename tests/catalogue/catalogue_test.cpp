@@ -147,6 +147,9 @@ TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
         EXPECT_EQ(pricedUnits(guide).UnitPrice.join(u'|'), prices) << what;
     EXPECT_EQ(parsePriceGuide("\"Hob (S)\",3\n\"Grub (W)\"\n").problems,
               (QList<LoadProblem>{{2, u"the entry \"Grub (W)\" has no price; it was ignored."_s}}));
+    // A name and its price that both hold doubled quotes keep their own texts.
+    EXPECT_EQ(parsePriceGuide("\"A \"\"B\"\" (S)\",\"1\"\"2\"\n").prices,
+              (QHash<QString, QString>{{u"A \"B\" (S)"_s, u"1\"2"_s}}));
 }
 
 TEST(PriceGuide, ANewGuideReplacesEarlierPricesAndAMissingOneClearsThem)
