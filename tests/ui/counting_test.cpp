@@ -20,14 +20,9 @@ protected:
 
 TEST_F(Counting, DoubleClicksCountIntoTheChosenTally)
 {
-    struct Click
-    {
-        const char *option; // chosen before the double-click, when set
-        const char *column;
-        int row;
-        const char *collection, *army;
-    };
     // clang-format off
+    struct Click { const char *option /* chosen first, when set */, *column; int row;
+                   const char *collection, *army; };
     const Click steps[] = {
         {nullptr, "lstUnitId", 2, "0 0 1 0 | 1 2 1", "0 0 0 0 | 0 0 0"}, // "Collection" at start
         {nullptr, "lstUnits", 2, "0 0 2 0 | 2 4 2", "0 0 0 0 | 0 0 0"}, // 2.5 points round to 2

@@ -176,17 +176,9 @@ protected:
         QObject *object = find<QObject>(main.get(), control);
         if (object == nullptr)
             object = find<QObject>(picker.get(), control);
-        if (auto *label = qobject_cast<QLabel *>(object))
-            return label->text();
-        if (auto *box = qobject_cast<QGroupBox *>(object))
-            return box->title();
-        if (auto *option = qobject_cast<QRadioButton *>(object))
-            return option->text();
-        if (auto *field = qobject_cast<QLineEdit *>(object))
-            return field->text();
-        if (auto *action = qobject_cast<QAction *>(object))
-            return action->text();
-        return QStringLiteral("<no control %1>").arg(QLatin1String(control));
+        if (object == nullptr)
+            return QStringLiteral("<no control %1>").arg(QLatin1String(control));
+        return object->property(qobject_cast<QGroupBox *>(object) ? "title" : "text").toString();
     }
 
     // "Army" or "Collection": the figure, point and money labels.
