@@ -41,8 +41,15 @@ Decoded decode(QByteArrayView bytes, int catalogueRows)
         return result;
     }
     const qint16 rows = qFromLittleEndian<qint16>(bytes.data());
-    if (rows <= 0)
+    if (rows == 0)
         return result;
+    // No save writes a negative row count; such a file is damaged, not empty.
+    if (rows < 0) {
+        result.error = QCoreApplication::translate("TallyFile", "It is not a tally file: its "
+                                                                "row count is negative (%1).")
+                           .arg(rows);
+        return result;
+    }
     const qsizetype needed = HeaderBytes + qsizetype(RecordBytes) * rows;
     if (bytes.size() < needed) {
         result.error = QCoreApplication::translate("TallyFile", "The file is shorter than its "

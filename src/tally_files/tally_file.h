@@ -25,9 +25,10 @@ struct Decoded
 };
 
 // Reads the row count and the records that have a place among `catalogueRows` rows. An empty
-// file, or a row count of 0 or less, holds no records. A file shorter than its row count needs
-// is refused whole, and so is one whose records hold anything but printable ASCII or a negative
-// count, since the program writes neither. Bytes after the last record are not looked at.
+// file, or a row count of 0, holds no records. A file shorter than its row count needs is
+// refused whole, and so is one with a negative row count or whose records hold anything but
+// printable ASCII or a negative count, since the program writes none of these. Bytes after the
+// last record are not looked at.
 Decoded decode(QByteArrayView bytes, int catalogueRows);
 
 // Writes the file for these counts whole or not at all, replacing any file of that name.

@@ -80,11 +80,6 @@ TEST(Catalogue, LoadsRecordsInFileOrderWithFieldsAsWrittenAndExactGuideKeys)
                            u"5|Boulder|Giant|C|Stone|90||"_s, u"6|Gob|Tough|LE|Stone|8|Gob (T)|"_s,
                            u"7|Gob|Unique|le|Stone|8|Gob (U)|"_s, u"8|Gob|weak|C|Stone|8||"_s,
                            u"9|Gob|Weak |C|Stone|8||"_s, u"10|Gob||C|Stone|8||"_s}));
-
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(u"rfarm.txt"_s));
-    for (const QString &name : {u"missing.txt"_s, u"rfarm.txt"_s})
-        EXPECT_FALSE(LoadCatalogue(dir.filePath(name)).error.isEmpty()) << name.toStdString();
 }
 
 TEST(Catalogue, KeepsTheCompleteRecordsAndReportsWhereABrokenOneStarts)
@@ -108,21 +103,6 @@ TEST(Catalogue, KeepsTheCompleteRecordsAndReportsWhereABrokenOneStarts)
     EXPECT_EQ(describe(parseCatalogue("1,A,Weak,C,F,5\n3,Nell,Unique").problems.value(0)),
               u"line 2: the file ends inside a record (3 of its 6 fields); the rest of the file "
               u"was ignored."_s);
-}
-
-TEST(Catalogue, KeepsAtMostTheSixteenBitRowCount)
-{
-    QByteArray text;
-    for (int i = 0; i <= UnitCatalogue::MaxUnits; ++i)
-        text += "u" + QByteArray::number(i) + ",Unit,Weak,C,F,1\r\n";
-    const CatalogueLoad over = parseCatalogue(text);
-    EXPECT_EQ(over.catalogue.UnitId.size(), UnitCatalogue::MaxUnits);
-    EXPECT_EQ(over.catalogue.UnitId.back(), u"u32766"_s);
-    ASSERT_EQ(over.problems.size(), 1);
-    EXPECT_EQ(over.problems.front().line, UnitCatalogue::MaxUnits + 1);
-    const CatalogueLoad atLimit = parseCatalogue(text.left(text.indexOf("u32767,")));
-    EXPECT_EQ(atLimit.catalogue.size(), UnitCatalogue::MaxUnits);
-    EXPECT_TRUE(atLimit.problems.isEmpty());
 }
 
 TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)

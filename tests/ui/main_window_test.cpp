@@ -88,47 +88,6 @@ TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesMenusAndTabOrder)
     EXPECT_EQ(focusOrder(picker.get(), {u"filWorld"_s, u"txtX"_s}), texts({"filWorld", "txtX"}));
 }
 
-TEST_F(GuiTest, InputFileProblemsAreReportedAndTheProgramGoesOn)
-{
-    struct Case
-    {
-        QByteArray catalogue; // empty: no file
-        QByteArray guide;     // empty: no file
-        QStringList mustSay;
-        int units;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {{}, {}, {u"\"rfarm.txt\""_s, u"does not exist"_s, u"\"current-runeforge.txt\""_s}, 0},
-        {numberedCatalogue(3) + "\r\nu3,Unit 3,Weak\r\n", {},
-         {u"\"rfarm.txt\", line 5:"_s, u"\"current-runeforge.txt\""_s}, 3},
-        // A stray quote swallows the records up to the next quote, and says where it began.
-        {"1,\"Grub,Weak,C,Mire,1\r\n2,Hob,Weak,C,Mire,1\r\n3,\"Nell\",Weak,C,Mire,1\r\n"
-         "4,Gull,Weak,C,Mire,1\r\n5,\"Wi\r\nsp\",Weak,C,Mire,1\r\n", "\"Gull (W)\",1\r\n",
-         {u"\"rfarm.txt\", line 1: a quoted field starts here and runs on to line 3"_s}, 3},
-        {numberedCatalogue(2), "\"Unit 0 (W)\",1\r\n" + QByteArray(100, 'x'),
-         {u"\"current-runeforge.txt\", line 2: the entry \"xxxx"_s,
-          u"x\u2026x"_s, u"x\" has no price"_s}, 2},
-    };
-    // clang-format on
-    for (const Case &c : cases) {
-        messages.clear();
-        QFile::remove(u"rfarm.txt"_s);
-        QFile::remove(u"current-runeforge.txt"_s);
-        if (!c.catalogue.isEmpty())
-            writeFile(u"rfarm.txt"_s, c.catalogue);
-        if (!c.guide.isEmpty())
-            writeFile(u"current-runeforge.txt"_s, c.guide);
-        start();
-        ASSERT_EQ(messages.size(), 1);
-        for (const QString &part : c.mustSay)
-            EXPECT_TRUE(messages.front().text.contains(part))
-                << part.toStdString() << " in " << messages.front().text.toStdString();
-        EXPECT_TRUE(main->isVisible());
-        EXPECT_EQ(list("lstUnits")->model()->rowCount(), c.units);
-    }
-}
-
 TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
 {
     writeFile(u"rfarm.txt"_s, numberedCatalogue(12) + "12,S\xe9raphine \x80,Weak,C,Ch\xf6ir,5\r\n");

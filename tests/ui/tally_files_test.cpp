@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-#include <sys/resource.h>
-
 namespace {
 
 class TallyFiles : public GuiTest
@@ -155,79 +153,4 @@ TEST_F(TallyFiles, AddArmyAddsTheSavedArmyNotTheOneOnScreen)
     EXPECT_EQ(shown("Collection"), u"3_ 4_ 26_ | 33 910 6"_s);
     EXPECT_EQ(shown("Army"), u"0 0 0 | 0 0 0"_s);
     expectSelected(1, "Hob (S)");
-}
-
-TEST_F(TallyFiles, BadNamesAndFilesSayWhyAndChangeNothing)
-{
-    // Names that would leave the folder point back into it, so that a file they wrote shows.
-    ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"blocked.sav"_s) && QDir(m_dir.path()).mkdir(u"sub"_s));
-    writeFile(u"cut.sav"_s, TallyFile::encode(texts({"1", "2", "3"})).chopped(10));
-    writeFile(u"huge.sav"_s, TallyFile::encode(texts({"40000", "0", "0"})));
-    writeFile(u"minus.sav"_s, TallyFile::encode(texts({"2", "-5", "0"})));
-    writeFile(u"picture.sav"_s,
-              QByteArray("\x02\x00\x89PNG\r\n\x1a\n", 10) + QByteArray(52, '\xff'));
-    for (const QString &name : {u"full.sav"_s, u"full.txt"_s, u"full.htm"_s})
-        writeFile(name, "old");
-    const QString longName(100000, u'n');
-    setCounts(globals->collection, {"5", "0", "0"});
-    find<QRadioButton>(main.get(), "optArmy")->setChecked(true);
-    doubleClickRow(list("lstUnits"), 0);
-    main->selectRow(1);
-    struct Case
-    {
-        const char *command; // "load" loads as a pick of that name would
-        QString name;
-        const char *reason;
-        rlim_t fileSizeLimit = RLIM_INFINITY; // a full disk, as the program meets one
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"mnuSaveArmy", u"blocked"_s, "folder"}, {"mnuSaveArmy", u"full"_s, "disk is full", 50},
-        {"mnuSaveArmy", u"no/such/folder"_s, "folder part"},
-        {"mnuSaveArmy", u"sub/../up"_s, "folder part"},
-        {"mnuSaveArmy", m_dir.filePath(u"x"_s), "folder part"},
-        {"mnuSaveArmy", u"a\\b"_s, "folder part"}, {"mnuSaveArmy", longName, "too long"},
-        {"load", u"missing"_s, "does not exist"}, {"load", u"cut"_s, "shorter than"},
-        {"load", u"huge"_s, "out of its range"}, {"load", u"minus"_s, "not a tally file"},
-        {"load", u"picture"_s, "not a tally file"}, {"load", u"sub/../cut"_s, "folder part"},
-        {"mnuAddArmyCollection", u"missing"_s, "does not exist"},
-        {"mnuAddArmyCollection", u"huge"_s, "out of its range"},
-        {"mnuAddArmyCollection", u"picture"_s, "not a tally file"},
-        {"mnuPrintCollectionToFile", u"full"_s, "disk is full", 50},
-        {"mnuPrintCollectionHtml", u"full"_s, "disk is full", 50},
-        {"mnuPrintCollectionToFile", u"a/b"_s, "folder part"},
-        {"mnuPrintCollectionHtml", u"a\\b"_s, "folder part"},
-        {"mnuPrintCollectionHtml", longName, "too long"}};
-    // clang-format on
-    const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.command + (u" "_s + c.name.left(20)).toStdString());
-        messages.clear();
-        setName(QByteArray(c.command).startsWith("mnuPrint") ? "txtCollectionName" : "txtArmyName",
-                c.name);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit unlimited = limit;
-        limit.rlim_cur = c.fileSizeLimit;
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        if (qstrcmp(c.command, "load") == 0)
-            main->LoadArmy();
-        else
-            trigger(c.command);
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
-
-        ASSERT_EQ(messages.size(), 1);
-        const QString &message = messages.front().text;
-        EXPECT_TRUE(message.contains(QLatin1String(c.reason))) << message.toStdString();
-        // A long name shows as its start and end.
-        EXPECT_TRUE(c.name.size() > 100 ? message.size() < 400 && message.contains(u"n\u2026n"_s)
-                                        : message.contains(u'"' + c.name))
-            << message.toStdString();
-        EXPECT_EQ(shown("Army"), u"1 0 0 | 1 10 2"_s);
-        EXPECT_EQ(shown("Collection"), u"5 0 0 | 0 0 0"_s);
-        EXPECT_EQ(main->selectedRow(), 1);
-    }
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden), filesBefore);
-    for (const QString &name : {u"full.sav"_s, u"full.txt"_s, u"full.htm"_s})
-        EXPECT_EQ(fileBytes(name), "old");
 }

@@ -1,0 +1,194 @@
+#include "gui_fixture.h"
+
+#include "tally_files/tally_file.h"
+
+#include <QRadioButton>
+
+#include <sys/resource.h>
+
+namespace {
+
+const QByteArray Units = "1,Grub,Weak,C,Mire,10\r\n2,Hob,Standard,C,Mire,25\r\n"
+                         "3,Nell,Tough,C,Mire,16000\r\n";
+const QByteArray Folder = "<folder>";
+const QByteArray Missing = "<missing>";
+
+// Whatever a case puts in place, the program says what it could not use (or says nothing when
+// all of it was usable), runs on with its columns together, and keeps every file it did not
+// save byte for byte. Cases whose input could not be used also leave the rows and totals alone.
+class BadInput : public GuiTest
+{
+protected:
+    // Starts afresh on three units in an empty folder: two Nell in the collection (32000 of
+    // the 32767 points a total holds), one Hob in the army, files that saving must not harm.
+    void startCounted()
+    {
+        QDir folder(m_dir.path());
+        ASSERT_TRUE(folder.removeRecursively() && folder.mkpath(u"sub"_s) &&
+                    folder.mkpath(u"blocked.sav"_s) && QDir::setCurrent(m_dir.path()));
+        writeFile(u"rfarm.txt"_s, Units);
+        writeFile(u"current-runeforge.txt"_s, "\"Grub (W)\",2\r\n");
+        for (const QString &name : {u"old.sav"_s, u"old.txt"_s, u"old.htm"_s})
+            writeFile(name, "old");
+        start(true);
+        for (const auto &[option, row] :
+             {std::pair{"optCollection", 2}, {"optCollection", 2}, {"optArmy", 1}}) {
+            find<QRadioButton>(main.get(), option)->setChecked(true);
+            doubleClickRow(list("lstUnits"), row);
+        }
+        main->selectRow(1);
+        messages.clear();
+    }
+
+    // The units and both tallies as the window shows them.
+    QString state() const
+    {
+        return column("lstUnitId").join(u' ') + u" / "_s + shown("Army") + u" / "_s +
+               shown("Collection");
+    }
+
+    // Every file and folder here, with its bytes.
+    QMap<QString, QByteArray> files() const
+    {
+        QMap<QString, QByteArray> all;
+        for (const QFileInfo &entry :
+             QDir(m_dir.path())
+                 .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+            all.insert(entry.fileName(), entry.isDir() ? Folder : fileBytes(entry.fileName()));
+        return all;
+    }
+
+    void run(const QString &command)
+    {
+        if (command == u"start")
+            start();
+        else if (command == u"reload")
+            picker->Form_Load();
+        else if (command == u"count") {
+            find<QRadioButton>(main.get(), "optCollection")->setChecked(true);
+            doubleClickRow(list("lstUnits"), 2);
+        } else if (command == u"load")
+            main->LoadArmy();
+        else
+            trigger(command.toLatin1().constData());
+    }
+};
+
+QByteArray records(const char *first, const char *second, const char *third)
+{
+    return TallyFile::encode(texts({first, second, third}));
+}
+
+QByteArray header(qint16 rows)
+{
+    return QByteArray(1, char(rows & 0xff)) + QByteArray(1, char((rows >> 8) & 0xff));
+}
+
+} // namespace
+
+TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
+{
+    const QByteArray garbage = QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) +
+                               QByteArray(300, '\xff') + QByteArray(300, '\0');
+    QByteArray tooMany = numberedCatalogue(UnitCatalogue::MaxUnits);
+    const QByteArray field(1 << 20, 'w');
+    const QString longName(100000, u'n');
+    struct Case
+    {
+        const char *command;   // "start", "reload", "count", "load" (the army) or a menu item
+        const char *file;      // what the case puts in place, if anything
+        QByteArray bytes;      // its bytes, or Folder, or Missing
+        QString says;          // parts of the one message, split by "|"; empty: no message
+        int units = 0;         // the units after the case; 0: all as they were
+        QString name = u"x"_s; // the army's name box, or the collection's for its commands
+        rlim_t fileSizeLimit = RLIM_INFINITY; // a full disk, as the program meets one
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"start", "rfarm.txt", Missing, u"\"rfarm.txt\": The file does not exist."_s, -1},
+        {"reload", "rfarm.txt", Missing, u"\"rfarm.txt\": The file does not exist.|are kept"_s},
+        {"reload", "rfarm.txt", Folder, u"It is a folder, not a file.|are kept"_s},
+        {"reload", "rfarm.txt", "", u"\"rfarm.txt\" holds no units.|are kept"_s},
+        {"reload", "rfarm.txt", garbage, u"\"rfarm.txt\", line 1: the file ends inside|kept"_s},
+        {"reload", "rfarm.txt", QByteArray(Units).replace("\r\n", "\n"), {}},
+        {"reload", "rfarm.txt", QByteArray(Units).replace("\r\n", "\r"), {}},
+        {"reload", "rfarm.txt", Units + "4," + field + ",Weak,C,Mire,1\r\n", {}, 4},
+        {"reload", "rfarm.txt", "1,\"Grub,Weak,C,M,1\r\n2,Hob,Weak,C,M,1\r\n3,\"Nell\",Weak,C,M,"
+         "1\r\n4,Gull,Weak,C,M,1\r\n", u"line 1: a quoted field starts here and runs on to line 3"_s, 2},
+        {"reload", "rfarm.txt", tooMany, {}, UnitCatalogue::MaxUnits},
+        {"reload", "rfarm.txt", tooMany + "u32767,Unit,Weak,C,F,1\r\n", u"line 32768: the file "
+         "holds more than 32767 units; only the first 32767 were loaded."_s, UnitCatalogue::MaxUnits},
+        {"reload", "current-runeforge.txt", Missing, u"does not exist.|shown without prices."_s},
+        {"reload", "current-runeforge.txt", Folder, u"It is a folder, not a file."_s},
+        // Garbage pairs up into entries that name no unit, as an empty guide names none.
+        {"reload", "current-runeforge.txt", "", {}}, {"reload", "current-runeforge.txt", garbage, {}},
+        {"reload", "current-runeforge.txt", "\"Grub (W)\",2\r\n\"" + field,
+         u"line 2: the entry \"www|w\u2026w|w\" has no price|a quoted field has no closing quote"_s},
+        {"count", nullptr, {}, u"Adding this figure would take the collection's total point value"_s},
+        {"load", nullptr, {}, u"Could not load the army from \"x.sav\": The file does not exist."_s},
+        {"load", "x.sav", "", {}, 3}, // an empty tally, as an empty file always was
+        {"load", "x.sav", records("0", "1", "0") + "tail", {}},
+        {"load", "x.sav", "\x03", u"too short to hold a row count"_s},
+        {"load", "x.sav", records("1", "2", "3").chopped(1), u"shorter than its 3 rows need"_s},
+        {"load", "x.sav", header(32767) + records("1", "2", "3"), u"shorter than its 32767"_s},
+        {"load", "x.sav", header(-3) + records("1", "2", "3").mid(2), u"row count is negative"_s},
+        {"load", "x.sav", records("2", "-5", "0"), u"row 2 holds a negative count"_s},
+        {"load", "x.sav", header(2) + garbage.left(60), u"row 1 holds bytes that no tally file"_s},
+        {"load", "x.sav", records("40000", "0", "0"), u"army's number of figures out of its range"_s},
+        {"load", nullptr, {}, u"It is a folder"_s, 0, u"blocked"_s},
+        {"load", nullptr, {}, u"folder part"_s, 0, u"sub/../old"_s},
+        {"mnuAddArmyCollection", "x.sav", records("0", "0", "1"), u"total point value out of"_s},
+        {"mnuAddArmyCollection", "x.sav", header(-1), u"row count is negative"_s},
+        {"mnuSaveArmy", nullptr, {}, u"It is a folder"_s, 0, u"blocked"_s},
+        {"mnuSaveArmy", nullptr, {}, u"disk is full"_s, 0, u"old"_s, 50},
+        {"mnuSaveCollection", nullptr, {}, u"disk is full"_s, 0, u"old"_s, 50},
+        {"mnuSaveArmy", nullptr, {}, u"folder part"_s, 0, u"no/such/folder"_s},
+        {"mnuSaveArmy", nullptr, {}, u"folder part"_s, 0, u"a\\b"_s},
+        {"mnuSaveArmy", nullptr, {}, u"too long|n\u2026n"_s, 0, longName},
+        {"mnuPrintCollectionToFile", nullptr, {}, u"disk is full"_s, 0, u"old"_s, 50},
+        {"mnuPrintCollectionHtml", nullptr, {}, u"disk is full"_s, 0, u"old"_s, 50},
+        {"mnuPrintCollectionToFile", nullptr, {}, u"folder part"_s, 0, u"a/b"_s}};
+    // clang-format on
+    for (const Case &c : cases) {
+        const QString command = QLatin1String(c.command);
+        SCOPED_TRACE(
+            (command + u' ' + QLatin1String(c.file) + u' ' + c.says.left(50)).toStdString());
+        startCounted();
+        const QString before = state();
+        if (c.bytes == Missing)
+            QFile::remove(QLatin1String(c.file));
+        else if (c.bytes == Folder)
+            ASSERT_TRUE(QFile::remove(QLatin1String(c.file)) &&
+                        QDir().mkdir(QLatin1String(c.file)));
+        else if (c.file != nullptr)
+            writeFile(QLatin1String(c.file), c.bytes);
+        find<QLineEdit>(main.get(), command.contains(u"Collection") && !command.contains(u"Add")
+                                        ? "txtCollectionName"
+                                        : "txtArmyName")
+            ->setText(c.name);
+        const QMap<QString, QByteArray> filesBefore = files();
+
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit unlimited = limit;
+        limit.rlim_cur = c.fileSizeLimit;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        run(command);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+
+        ASSERT_EQ(messages.size(), c.says.isEmpty() ? 0 : 1);
+        for (const QString &part : c.says.split(u'|', Qt::SkipEmptyParts))
+            EXPECT_TRUE(messages.front().text.contains(part))
+                << part.toStdString() << " in " << messages.front().text.left(400).toStdString();
+        EXPECT_TRUE(main->isVisible());
+        // A refused file command leaves the selection where it was.
+        const bool fileCommand = command != u"start" && command != u"reload" && command != u"count";
+        EXPECT_TRUE(!fileCommand || c.says.isEmpty() || main->selectedRow() == 1);
+        expectAligned(main->selectedRow());
+        if (c.units == 0)
+            EXPECT_EQ(state().remove(u'_'), before);
+        else
+            EXPECT_EQ(list("lstArmy")->model()->rowCount(), std::max(c.units, 0));
+        EXPECT_EQ(files(), filesBefore);
+    }
+}
