@@ -9,6 +9,7 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -169,6 +170,24 @@ protected:
     }
 
     void trigger(const char *action) const { find<QAction>(main.get(), action)->trigger(); }
+
+    // Chooses `menuItem`, hands the modal window it shows to `answer`, and closes that window
+    // if `answer` left it open, so that no test waits on it; returns whether one was shown.
+    bool answerModal(const char *menuItem, const std::function<void(QDialog *)> &answer)
+    {
+        bool seen = false;
+        QTimer::singleShot(0, main.get(), [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            seen = dialog != nullptr && dialog->isModal();
+            if (dialog == nullptr)
+                return;
+            answer(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        trigger(menuItem);
+        return seen;
+    }
 
     // A label's, box's, group's or menu item's caption, in the main window or the picker.
     QString text(const char *control) const

@@ -2,7 +2,6 @@
 
 #include "tally_files/tally_file.h"
 
-#include <QDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -38,12 +37,7 @@ protected:
     void pick(const char *menuItem, const QString &caption, const QStringList &listed,
               const QString &name)
     {
-        bool seen = false;
-        QTimer::singleShot(0, main.get(), [&] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            seen = dialog != nullptr && dialog->isModal();
-            if (dialog == nullptr)
-                return;
+        EXPECT_TRUE(answerModal(menuItem, [&](QDialog *dialog) {
             EXPECT_EQ(dialog->windowTitle(), caption);
             EXPECT_EQ(dialog->size(), QSize(237, 213));
             auto *files = dialog->findChild<QListWidget *>(u"filLoadChar"_s);
@@ -55,11 +49,7 @@ protected:
             else
                 doubleClickItem(files, name);
             EXPECT_FALSE(dialog->isVisible());
-            if (dialog->isVisible())
-                dialog->reject(); // never leave a test waiting on a modal window
-        });
-        trigger(menuItem);
-        EXPECT_TRUE(seen) << menuItem << " showed no modal window";
+        })) << menuItem << " showed no modal window";
     }
 
     // The row a file command leaves selected everywhere, with the price display on its unit.
