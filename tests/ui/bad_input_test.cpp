@@ -43,8 +43,8 @@ protected:
     // The units and both tallies as the window shows them.
     QString state() const
     {
-        return column("lstUnitId").join(u' ') + u" / "_s + shown("Army") + u" / "_s +
-               shown("Collection");
+        return (column("lstUnitId") + column("lstPointValue")).join(u' ') + u" / "_s +
+               shown("Army") + u" / "_s + shown("Collection");
     }
 
     // Every file and folder here, with its bytes.
@@ -118,6 +118,7 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"reload", "rfarm.txt", tooMany, {}, UnitCatalogue::MaxUnits},
         {"reload", "rfarm.txt", tooMany + "u32767,Unit,Weak,C,F,1\r\n", u"line 32768: the file "
          "holds more than 32767 units; only the first 32767 were loaded."_s, UnitCatalogue::MaxUnits},
+        {"reload", "rfarm.txt", QByteArray(Units).replace("16000", "17000"), u"collection's total point value would be out of its range, so the catalogue was not reloaded."_s},
         {"reload", "current-runeforge.txt", Missing, u"does not exist.|shown without prices."_s},
         {"reload", "current-runeforge.txt", Folder, u"It is a folder, not a file."_s},
         // Garbage pairs up into entries that name no unit, as an empty guide names none.

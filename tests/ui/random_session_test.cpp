@@ -1,0 +1,176 @@
+#include "gui_fixture.h"
+#include "reports/collection_report.h"
+#include "tally_files/tally_file.h"
+
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+
+namespace {
+
+QList<int> numbers(const QStringList &counts)
+{
+    QList<int> out;
+    for (const QString &count : counts)
+        out.append(count.trimmed().toInt());
+    return out;
+}
+
+} // namespace
+
+// Random user actions on the real window, each checked against what it must do, and after
+// each one the columns, totals and labels checked against the tallies. ROSTERMERE_SEED picks
+// the session, ROSTERMERE_ACTIONS its length; PRINTER, when set, lets it print now and then.
+TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
+{
+    const auto setting = [](const char *name, int fallback) {
+        return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback;
+    };
+    const int seed = setting("ROSTERMERE_SEED", 1), actions = setting("ROSTERMERE_ACTIONS", 1500);
+    QRandomGenerator random{quint32(seed)};
+    const auto pick = [&](int from) { return random.bounded(from); };
+    int units = 40;
+    // Weak units cost a quarter of their row, amounts whose sums single precision holds exactly.
+    QByteArray guide;
+    for (int row = 0; row < units; row += 4)
+        guide += "\"Unit " + QByteArray::number(row) + " (W)\"," + QByteArray::number(row / 4.0) +
+                 "\r\n";
+    writeFile(u"current-runeforge.txt"_s, guide);
+    writeFile(u"rfarm.txt"_s, numberedCatalogue(units));
+    writeFile(u"Grand.arm"_s, {});
+    start(true);
+    Tally *const tallies[2] = {&globals->collection, &globals->army};
+    const char *const words[2] = {"Collection", "Army"};
+    QList<int> expected[2] = {QList<int>(units), QList<int>(units)};
+    QMap<QString, QList<int>> saved; // by the name box that saved them
+    bool scrolledAway = false;       // from the selected row, since the last click or key
+    for (int step = 0; step < actions && !HasFailure(); ++step) {
+        const int action = pick(14), row = pick(units), c = pick(8), which = pick(2);
+        SCOPED_TRACE("ROSTERMERE_SEED=" + std::to_string(seed) + ", action " +
+                     std::to_string(step) + " of kind " + std::to_string(action));
+        QListView *view = list(ListNames[c]);
+        const int chosen = find<QRadioButton>(main.get(), "optArmy")->isChecked() ? 1 : 0;
+        const QString name = QString(u"ab"_s.left(pick(3))).right(1); // "", "a" or "b"
+        const auto named = [&](const char *tally, const char *menuItem) {
+            find<QLineEdit>(main.get(), ("txt" + QByteArray(tally) + "Name").constData())
+                ->setText(name);
+            trigger(menuItem);
+        };
+        QList<int> after[2] = {expected[0], expected[1]};
+        scrolledAway = scrolledAway && action >= 4 && action != 12;
+        messages.clear();
+        if (action == 12 && pick(50) == 0 && !qEnvironmentVariableIsEmpty("PRINTER")) {
+            trigger("mnuPrintCollectionToPrinter");
+        } else if (action == 0 || action == 12) {
+            clickRow(view, row, pick(2) == 0 ? Qt::LeftButton : Qt::RightButton);
+            EXPECT_EQ(main->selectedRow(), row);
+        } else if (action <= 3) {
+            doubleClickRow(view, row);
+            after[chosen][row] += c < 2 ? 1 : c >= 6 && after[chosen][row] > 0 ? -1 : 0;
+        } else if (action == 4) {
+            const int before = main->selectedRow(), key = pick(5);
+            const int lands[] = {std::max(before - 1, 0), std::min(before + 1, units - 1), 0,
+                                 units - 1, -1};
+            view->setFocus();
+            QTest::keyClick(view, std::array{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
+                                             Qt::Key_PageDown}[key]);
+            EXPECT_TRUE(key == 4 || before < 0 || main->selectedRow() == lands[key]);
+            scrolledAway = scrolledAway && main->selectedRow() == before; // a key that moves
+        } else if (action == 5) {
+            const QPoint at = view->viewport()->rect().center();
+            QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), {},
+                              QPoint(0, 120 - 240 * which), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            if (pick(2) == 0)
+                QApplication::sendEvent(view->viewport(), &wheel);
+            else
+                view->verticalScrollBar()->setValue(row);
+            scrolledAway = true;
+        } else if (action == 6) {
+            QTest::mouseClick(find<QRadioButton>(main.get(), which ? "optArmy" : "optCollection"),
+                              Qt::LeftButton);
+        } else if (action == 7) {
+            named(words[which], which == 1 ? "mnuSaveArmy" : "mnuSaveCollection");
+            EXPECT_EQ(fileBytes(name + u".sav"_s), TallyFile::encode(tallies[which]->counts));
+            saved[name] = expected[which];
+        } else if (action == 8) {
+            QString picked;
+            answerModal(which == 1 ? "mnuLoadArmy" : "mnuLoadCollection", [&](QDialog *dialog) {
+                auto *files = dialog->findChild<QListWidget *>(u"filLoadChar"_s);
+                EXPECT_EQ(files->count(), saved.size());
+                if (const int item = pick(files->count() + 1); item < files->count())
+                    doubleClickItem(files, picked = files->item(item)->text());
+            });
+            if (!picked.isEmpty())
+                after[which] = saved.value(picked.chopped(4)), after[which].resize(units);
+        } else if (action == 9) {
+            named("Army", "mnuAddArmyCollection");
+            const QList<int> army = saved.value(name);
+            for (int r = 0; r < std::min(units, int(army.size())); ++r)
+                after[0][r] += army[r];
+        } else if (action == 10) {
+            trigger("mnuIncludeSummary");
+        } else if (action == 11) {
+            const QStringList shown = totals("Collection");
+            std::optional<ReportSummary> summary;
+            if (find<QAction>(main.get(), "mnuIncludeSummary")->isChecked())
+                summary = ReportSummary{shown[0], shown[1], shown[2]};
+            const CollectionReport report = buildCollectionReport(name, globals->collection.counts,
+                                                                  globals->catalogue, summary);
+            named("Collection", which ? "mnuPrintCollectionHtml" : "mnuPrintCollectionToFile");
+            EXPECT_EQ(fileBytes(name + (which ? u".htm"_s : u".txt"_s)),
+                      which ? htmlReport(report) : textReport(report));
+        } else {
+            // Another ruleset, the catalogue grown or shrunk meanwhile: some point values and a
+            // price changed, and a last unit of a strength the price guide has no key for.
+            const int previous = units;
+            units = units == 40 ? 33 : 40;
+            QByteArray catalogue = numberedCatalogue(units == 40 ? 40 : 32);
+            writeFile(u"rfarm.txt"_s, units == 40 ? catalogue
+                                                  : catalogue.replace("1\r\n", "0\r\n") +
+                                                        "u32,Wanderer,Giant,C,F2,1\r\n");
+            writeFile(u"current-runeforge.txt"_s,
+                      units == 40 ? guide : QByteArray(guide).replace(",1\r\n", ",7.5\r\n"));
+            picker->show();
+            doubleClickItem(find<QListWidget>(picker.get(), "filWorld"), u"Grand.arm"_s);
+            // Refused when a total would leave its range with the new values.
+            if (!messages.isEmpty() && messages.front().text.contains(u"not reloaded"_s))
+                units = previous;
+            int dropped = 0; // counted rows past the new end
+            for (QList<int> &counts : after) {
+                for (int r = units; r < counts.size(); ++r)
+                    dropped += counts[r] != 0;
+                counts.resize(units);
+            }
+            EXPECT_EQ(messages.size(), dropped > 0 || units == previous ? 1 : 0);
+            EXPECT_TRUE(dropped == 0 ||
+                        messages.front().text.contains(QString::number(dropped) + u" row(s)"_s));
+        }
+        // A refused change changes nothing; a reload only drops the counts of rows it took away.
+        const QString said = messages.isEmpty() ? QString() : messages.front().text;
+        EXPECT_TRUE(said.isEmpty() || said.contains(u"out of its range"_s) ||
+                    said.contains(u"would take"_s) || said.contains(u"does not exist"_s) ||
+                    said.contains(u"row(s)"_s))
+            << said.toStdString();
+        for (int t = 0; t < 2; ++t) {
+            if (said.isEmpty() || said.contains(u"row(s)"_s))
+                expected[t] = after[t];
+            EXPECT_EQ(numbers(tallies[t]->counts), expected[t]) << words[t];
+            Totals recounted;
+            EXPECT_EQ(recountTotals(tallies[t]->counts, globals->catalogue, recounted),
+                      TotalKind::None);
+            EXPECT_EQ(tallies[t]->totals, recounted) << words[t];
+            EXPECT_EQ(totals(words[t]),
+                      QStringList({QString::number(recounted.number),
+                                   QString::number(recounted.value), singleText(recounted.price)}));
+        }
+        for (const char *column : ListNames)
+            EXPECT_EQ(list(column)->model()->rowCount(), units) << column;
+        expectAligned(main->selectedRow(), scrolledAway);
+        if (const int at = main->selectedRow(); at >= 0) {
+            EXPECT_EQ(text("lblPriceGuideName") + u'|' + text("lblUnitPrice"),
+                      globals->catalogue.UnitGuideName[at] + u'|' +
+                          globals->catalogue.UnitPrice[at]);
+        }
+    }
+}
