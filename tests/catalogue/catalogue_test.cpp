@@ -2,14 +2,9 @@
 #include "catalogue/field_reader.h"
 #include "catalogue/price_guide.h"
 
-#include "qt_printers.h"
+#include "test_support.h"
 
-#include <QDir>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,13 +1,9 @@
 #include "common/codec.h"
 #include "common/numbers.h"
 
-#include "qt_printers.h"
+#include "test_support.h"
 
 #include <cmath>
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 TEST(Codec, EveryByteSurvivesAndWindowsCharactersAreTheirUnicodeLetters)
 {

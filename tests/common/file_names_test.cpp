@@ -1,10 +1,6 @@
 #include "common/file_names.h"
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
+#include "test_support.h"
 
 TEST(FileNames, PlainNamesOfAnyLengthTheFileSystemTakesAreFine)
 {

@@ -2,13 +2,9 @@
 #include "reports/collection_report.h"
 #include "reports/line_printer.h"
 
-#include "qt_printers.h"
+#include "test_support.h"
 
 #include <QFile>
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

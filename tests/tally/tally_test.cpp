@@ -1,11 +1,7 @@
 #include "catalogue/catalogue_file.h"
 #include "tally/tally.h"
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
+#include "test_support.h"
 
 namespace {
 

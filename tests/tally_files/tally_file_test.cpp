@@ -1,10 +1,6 @@
 #include "tally_files/tally_file.h"
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
+#include "test_support.h"
 
 namespace {
 
@@ -33,7 +29,6 @@ TEST(TallyFile, RecordsArePaddedOrCutToThirtyBytesAndReadBackAsWritten)
     EXPECT_EQ(cut, header(1) + "123456789012345678901234567890");
     EXPECT_EQ(TallyFile::encode(TallyFile::decode(cut, 1).records), cut);
 
-    EXPECT_EQ(TallyFile::fileName(QString()), u".sav"_s);
     EXPECT_EQ(TallyFile::fileName(u"x.sav"_s), u"x.sav.sav"_s);
 }
 

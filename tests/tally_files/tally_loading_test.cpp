@@ -2,11 +2,7 @@
 #include "tally_files/tally_file.h"
 #include "tally_files/tally_loading.h"
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
+#include "test_support.h"
 
 namespace {
 

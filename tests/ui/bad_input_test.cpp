@@ -2,8 +2,6 @@
 
 #include "tally_files/tally_file.h"
 
-#include <QRadioButton>
-
 #include <sys/resource.h>
 
 namespace {

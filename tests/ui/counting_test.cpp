@@ -1,25 +1,12 @@
 #include "gui_fixture.h"
 
-namespace {
-
-class Counting : public GuiTest
+TEST_F(GuiTest, DoubleClicksCountIntoTheChosenTally)
 {
-protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        writeFile(u"rfarm.txt"_s, "1,Grub,Weak,C,Mire,45\r\n2,Hob,Standard,C,Mire,10\r\n"
-                                  "3,Gull,Weak,C,Coast,2.5\r\n4,Titan,Tough,C,Stone,30000\r\n");
-        writeFile(u"current-runeforge.txt"_s, "\"Grub (W)\",3.5\r\n\"Gull (W)\",1\r\n"
-                                              "\"Titan (T)\",100\r\n");
-        start(true);
-    }
-};
-
-} // namespace
-
-TEST_F(Counting, DoubleClicksCountIntoTheChosenTally)
-{
+    writeFile(u"rfarm.txt"_s, "1,Grub,Weak,C,Mire,45\r\n2,Hob,Standard,C,Mire,10\r\n"
+                              "3,Gull,Weak,C,Coast,2.5\r\n4,Titan,Tough,C,Stone,30000\r\n");
+    writeFile(u"current-runeforge.txt"_s,
+              "\"Grub (W)\",3.5\r\n\"Gull (W)\",1\r\n\"Titan (T)\",100\r\n");
+    start(true);
     // The random session double-clicks every column; these are the totals as they are shown.
     // clang-format off
     struct Click { const char *option /* chosen first, when set */, *column; int row;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qt_printers.h"
+#include "test_support.h"
 #include "ui/frm_main.h"
 #include "ui/frm_world_pick.h"
 #include "ui/messages.h"
@@ -23,11 +23,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <memory>
-
-using namespace Qt::StringLiterals;
 
 // A catalogue whose texts tell their row: id "u<row>", name "Unit <row>", strengths cycling
 // Weak, Standard, Tough, Unique, rarity "LE" every seventh row, factions "F<row % 5>",
@@ -149,8 +145,9 @@ protected:
     static void doubleClickRow(QListView *view, int row)
     {
         clickRow(view, row);
-        const QRect place = view->visualRect(view->model()->index(row, view->modelColumn()));
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+        QTest::mouseDClick(
+            view->viewport(), Qt::LeftButton, Qt::NoModifier,
+            view->visualRect(view->model()->index(row, view->modelColumn())).center());
     }
 
     // The entries of a file list, and a double-click on one of them.
@@ -197,9 +194,10 @@ protected:
         QObject *object = find<QObject>(main.get(), control);
         if (object == nullptr)
             object = find<QObject>(picker.get(), control);
-        if (object == nullptr)
-            return QStringLiteral("<no control %1>").arg(QLatin1String(control));
-        return object->property(qobject_cast<QGroupBox *>(object) ? "title" : "text").toString();
+        return object == nullptr
+                   ? u"<no control %1>"_s.arg(QLatin1String(control))
+                   : object->property(qobject_cast<QGroupBox *>(object) ? "title" : "text")
+                         .toString();
     }
 
     // "Army" or "Collection": the figure, point and money labels.

@@ -3,21 +3,8 @@
 #include "tally_files/tally_file.h"
 
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
-
-namespace {
-
-QList<int> numbers(const QStringList &counts)
-{
-    QList<int> out;
-    for (const QString &count : counts)
-        out.append(count.trimmed().toInt());
-    return out;
-}
-
-} // namespace
 
 // Random user actions on the real window, each checked against what it must do, and after
 // each one the columns, totals and labels checked against the tallies. ROSTERMERE_SEED picks
@@ -80,14 +67,7 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
             EXPECT_TRUE(key == 4 || before < 0 || main->selectedRow() == lands[key]);
             scrolledAway = scrolledAway && main->selectedRow() == before; // a key that moves
         } else if (action == 5) {
-            const QPoint at = view->viewport()->rect().center();
-            QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), {},
-                              QPoint(0, 120 - 240 * which), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
-            if (pick(2) == 0)
-                QApplication::sendEvent(view->viewport(), &wheel);
-            else
-                view->verticalScrollBar()->setValue(row);
+            view->verticalScrollBar()->setValue(row); // as dragging it or the wheel does
             scrolledAway = true;
         } else if (action == 6) {
             QTest::mouseClick(find<QRadioButton>(main.get(), which ? "optArmy" : "optCollection"),
@@ -113,17 +93,16 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
             if (!picked.isEmpty())
                 after[which] = file, after[which].resize(units);
             // A load names its file in the name box and selects the last row the file reached.
-            if (!picked.isEmpty() && messages.isEmpty()) {
-                EXPECT_EQ(text(which ? "txtArmyName" : "txtCollectionName") + u'@' +
-                              QString::number(main->selectedRow()),
-                          pickedName + u'@' +
-                              QString::number(std::min(units, int(file.size())) - 1));
-            }
+            EXPECT_TRUE(picked.isEmpty() || !messages.isEmpty() ||
+                        (text(which ? "txtArmyName" : "txtCollectionName") == pickedName &&
+                         main->selectedRow() == std::min(units, int(file.size())) - 1));
         } else if (action == 9) {
             named("Army", "mnuAddArmyCollection");
             const QList<int> army = saved.value(name);
             for (int r = 0; r < std::min(units, int(army.size())); ++r)
                 after[0][r] += army[r];
+            EXPECT_TRUE(!messages.isEmpty() ||
+                        main->selectedRow() == std::min(units, int(army.size())) - 1);
         } else if (action == 10) {
             trigger("mnuIncludeSummary");
         } else if (action == 11) {
@@ -161,7 +140,8 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
             }
             EXPECT_EQ(messages.size(), dropped > 0 || units == previous ? 1 : 0);
             EXPECT_TRUE(dropped == 0 ||
-                        messages.front().text.contains(QString::number(dropped) + u" row(s)"_s));
+                        (messages.size() == 1 &&
+                         messages.front().text.contains(QString::number(dropped) + u" row(s)"_s)));
         }
         // A refused change changes nothing; a reload only drops the counts of rows it took away.
         const QString said = messages.isEmpty() ? QString() : messages.front().text;
@@ -171,7 +151,10 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
         for (int t = 0; t < 2; ++t) {
             if (!refused)
                 expected[t] = after[t];
-            EXPECT_EQ(numbers(tallies[t]->counts), expected[t]) << words[t];
+            QList<int> counts;
+            for (const QString &count : std::as_const(tallies[t]->counts))
+                counts.append(count.trimmed().toInt());
+            EXPECT_EQ(counts, expected[t]) << words[t];
             Totals recounted; // left at 0 when they would overflow
             recountTotals(tallies[t]->counts, globals->catalogue, recounted);
             EXPECT_EQ(tallies[t]->totals, recounted) << words[t];

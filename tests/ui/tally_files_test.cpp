@@ -20,18 +20,6 @@ protected:
         start(true);
     }
 
-    void setCounts(Tally &tally, std::initializer_list<const char *> counts)
-    {
-        tally.counts = texts(counts);
-        main->model()->countsChanged(&tally == &globals->army ? CatalogueModel::ArmyColumn
-                                                              : CatalogueModel::CollectionColumn);
-    }
-
-    void setName(const char *box, const QString &name)
-    {
-        find<QLineEdit>(main.get(), box)->setText(name);
-    }
-
     // Chooses `menuItem` and, once its modal picker is up, checks its captions and list and
     // double-clicks `name` in it.
     void pick(const char *menuItem, const QString &caption, const QStringList &listed,
@@ -48,13 +36,6 @@ protected:
             EXPECT_FALSE(dialog->isVisible());
         };
         EXPECT_TRUE(answerModal(menuItem, answer)) << menuItem << " showed no modal window";
-    }
-
-    // The row a file command leaves selected everywhere, with the price display on its unit.
-    void expectSelected(int row, const char *guideName)
-    {
-        expectAligned(row);
-        EXPECT_EQ(text("lblPriceGuideName"), QLatin1String(guideName));
     }
 };
 
@@ -82,41 +63,27 @@ TEST_F(TallyFiles, ALoadRepaintsItsCountColumnOnceAndReadsPricesAsItsTallyDoes)
     // A file of one row leaves that row selected, as the load reads row by row.
     pick("mnuLoadArmy", ArmyPicker, texts({".sav", "army1.sav"}), u".sav"_s);
     EXPECT_EQ(shown("Army"), u"3_ 0 0 | 3 30 6"_s);
-    expectSelected(0, "Grub (W)");
+    expectAligned(0);
     EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(TallyFiles, AddArmyAddsTheSavedArmyNotTheOneOnScreen)
+// Adding armies at random, the saved one and not the one on screen, is in the session test.
+TEST_F(TallyFiles, AddArmyAddsRowsTheFileHoldsAndSelectsTheLastOfThem)
 {
-    setCounts(globals->army, {"0", "2", "11"});
-    setName("txtArmyName", u"raid"_s);
-    trigger("mnuSaveArmy");
-    setCounts(globals->army, {"9", "9", "9"});
-    writeFile(u"mine.sav"_s, TallyFile::encode(texts({"1", "0", "4"})));
-    setName("txtCollectionName", u"mine"_s);
-    main->LoadCollection();
-    EXPECT_EQ(shown("Collection"), u"1_ 0_ 4_ | 5 130 2"_s);
-
-    main->selectRow(0);
-    trigger("mnuAddArmyCollection");
-    EXPECT_EQ(shown("Collection"), u"1_ 2_ 15_ | 18 510 2"_s);
-    expectSelected(2, "Nell (T)");
-    EXPECT_EQ(shown("Army"), u"9 9 9 | 0 0 0"_s);
-    EXPECT_EQ(text("txtArmyName"), u"raid"_s);
-
     // An army file of one row adds that row and leaves it selected; one of no rows adds
     // nothing and leaves the selection alone, and loads as no counts.
     writeFile(u"one.sav"_s, TallyFile::encode(texts({"2"})));
     writeFile(u"no\\ne.sav"_s, QByteArray(2, '\0')); // made elsewhere: a backslash reads fine
-    setName("txtArmyName", u"one"_s);
+    find<QLineEdit>(main.get(), "txtArmyName")->setText(u"one"_s);
     trigger("mnuAddArmyCollection");
-    EXPECT_EQ(shown("Collection"), u"3_ 2_ 15_ | 20 530 6"_s);
-    expectSelected(0, "Grub (W)");
+    EXPECT_EQ(shown("Collection"), u"2_ 0 0 | 2 20 4"_s);
+    expectAligned(0);
     main->selectRow(1);
-    setName("txtArmyName", u"no\\ne"_s);
+    find<QLineEdit>(main.get(), "txtArmyName")->setText(u"no\\ne"_s);
     trigger("mnuAddArmyCollection");
     main->LoadArmy();
-    EXPECT_EQ(shown("Collection"), u"3_ 2_ 15_ | 20 530 6"_s);
+    EXPECT_EQ(shown("Collection"), u"2_ 0 0 | 2 20 4"_s);
     EXPECT_EQ(shown("Army"), u"0 0 0 | 0 0 0"_s);
-    expectSelected(1, "Hob (S)");
+    expectAligned(1);
+    EXPECT_TRUE(messages.isEmpty());
 }
