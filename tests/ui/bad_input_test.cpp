@@ -105,8 +105,9 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"reload", "rfarm.txt", Folder, u"It is a folder, not a file.|are kept"_s},
         {"reload", "rfarm.txt", "", u"\"rfarm.txt\" holds no units.|are kept"_s},
         {"reload", "rfarm.txt", garbage, u"\"rfarm.txt\", line 1: the file ends inside|kept"_s},
-        // LF ends and none after the last record; lone CR ends with blank lines between records.
-        {"reload", "rfarm.txt", QByteArray(Units).replace("\r\n", "\n").chopped(1), {}},
+        // LF ends, a byte above 0x7F and no line end after the last record; lone CR ends with
+        // blank lines between the records.
+        {"reload", "rfarm.txt", QByteArray(Units).replace("\r\n", "\n").replace("Hob", "H\xf6" "b").chopped(1), {}},
         {"reload", "rfarm.txt", QByteArray(Units).replace("\r\n", "\r\r \t\r"), {}},
         {"reload", "rfarm.txt", "1,A,Weak,C,F,5\n\n3\nNell,Unique\n", u"line 3: the file ends inside a "
          "record (3 of its 6 fields); the rest of the file was ignored."_s, 1},
