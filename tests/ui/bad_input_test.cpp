@@ -107,7 +107,8 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"reload", "rfarm.txt", garbage, u"\"rfarm.txt\", line 1: the file ends inside|kept"_s},
         // LF ends, a byte above 0x7F and no line end after the last record; lone CR ends with
         // blank lines between the records.
-        {"reload", "rfarm.txt", QByteArray(Units).replace("\r\n", "\n").replace("Hob", "H\xf6" "b").chopped(1), {}},
+        {"reload", "rfarm.txt", QByteArray(Units).replace("\r\n", "\n").replace("Hob", "H\xf6" "b")
+         .chopped(1), {}},
         {"reload", "rfarm.txt", QByteArray(Units).replace("\r\n", "\r\r \t\r"), {}},
         {"reload", "rfarm.txt", "1,A,Weak,C,F,5\n\n3\nNell,Unique\n", u"line 3: the file ends inside a "
          "record (3 of its 6 fields); the rest of the file was ignored."_s, 1},
@@ -117,7 +118,8 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"reload", "rfarm.txt", tooMany, {}, UnitCatalogue::MaxUnits},
         {"reload", "rfarm.txt", tooMany + "u32767,Unit,Weak,C,F,1\r\n", u"line 32768: the file "
          "holds more than 32767 units; only the first 32767 were loaded."_s, UnitCatalogue::MaxUnits},
-        {"reload", "rfarm.txt", QByteArray(Units).replace("16000", "17000"), u"collection's total point value would be out of its range, so the catalogue was not reloaded."_s},
+        {"reload", "rfarm.txt", QByteArray(Units).replace("16000", "17000"), u"collection's total "
+         "point value would be out of its range, so the catalogue was not reloaded."_s},
         {"reload", "current-runeforge.txt", Missing, u"does not exist.|shown without prices."_s},
         {"reload", "current-runeforge.txt", Folder, u"It is a folder, not a file."_s},
         // Garbage pairs up into entries that name no unit, as an empty guide names none.

@@ -194,10 +194,9 @@ protected:
         QObject *object = find<QObject>(main.get(), control);
         if (object == nullptr)
             object = find<QObject>(picker.get(), control);
-        return object == nullptr
-                   ? u"<no control %1>"_s.arg(QLatin1String(control))
-                   : object->property(qobject_cast<QGroupBox *>(object) ? "title" : "text")
-                         .toString();
+        if (object == nullptr)
+            return QStringLiteral("<no control %1>").arg(QLatin1String(control));
+        return object->property(qobject_cast<QGroupBox *>(object) ? "title" : "text").toString();
     }
 
     // "Army" or "Collection": the figure, point and money labels.
