@@ -120,7 +120,7 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     m_filesAhead.start();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("RF Collection Tracking Thing"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/rostermere.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/org.rostermere.Rostermere.svg")));
     setFont(designFont(font()));
     buildControls();
     buildMenus();

@@ -10,6 +10,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rostermere"));
     QApplication::setApplicationVersion(QStringLiteral(".10"));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.rostermere.Rostermere"));
 
     modGlobals globals;
     frmMain main(globals);
