@@ -1,5 +1,6 @@
 #include "frm_main.h"
 
+#include "accessibility.h"
 #include "catalogue/catalogue_file.h"
 #include "catalogue/price_guide.h"
 #include "column_list_view.h"
@@ -47,11 +48,13 @@ QLabel *staticText(QWidget *parent, const char *name, const QString &text, const
     return label;
 }
 
-QLabel *valueText(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+QLabel *valueText(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                  const QString &what)
 {
-    auto *label = place(new QLabel(text, parent), name, geometry);
+    auto *label = place(new ValueLabel(text, parent), name, geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAccessibleName(what);
     return label;
 }
 
@@ -141,6 +144,8 @@ void frmMain::buildControls()
         place(new QLineEdit(client), "txtCollectionName", fromTwips(1680, 0, 1935, 285));
     staticText(client, "Label18", tr("Army Name --->"), fromTwips(4440, 0, 1215, 255));
     txtArmyName = place(new QLineEdit(client), "txtArmyName", fromTwips(5640, 0, 1455, 285));
+    txtCollectionName->setAccessibleName(tr("Collection name"));
+    txtArmyName->setAccessibleName(tr("Army name"));
 
     staticText(client, "Label1", tr("Unit ID Number"), fromTwips(120, 360, 735, 375));
     staticText(client, "Label2", tr("Unit Name"), fromTwips(960, 480, 2415, 255));
@@ -151,17 +156,20 @@ void frmMain::buildControls()
     staticText(client, "Label7", tr("# in Collection"), fromTwips(8040, 360, 735, 375));
     staticText(client, "Label8", tr("# in Current Army"), fromTwips(8760, 360, 855, 375));
 
-    auto list = [client](const char *name, int left, int width) {
-        return place(new ColumnListView(client), name, fromTwips(left, 840, width, 1200));
+    auto list = [client](const char *name, int left, int width, const QString &what) {
+        auto *view = place(new ColumnListView(client), name, fromTwips(left, 840, width, 1200));
+        view->setAccessibleName(what);
+        return view;
     };
-    lstUnitId = list("lstUnitId", 120, 855);
-    lstUnits = list("lstUnits", 960, 2655);
-    lstStr = list("lstStr", 3600, 1215);
-    lstFaction = list("lstFaction", 4800, 2055);
-    lstRarity = list("lstRarity", 6840, 615);
-    lstPointValue = list("lstPointValue", 7440, 735);
-    lstCollection = list("lstCollection", 8160, 735);
-    lstArmy = list("lstArmy", 8880, 735);
+    lstUnitId = list("lstUnitId", 120, 855, tr("Unit ID number"));
+    lstUnits = list("lstUnits", 960, 2655, tr("Unit name"));
+    lstStr = list("lstStr", 3600, 1215, tr("Strength"));
+    lstFaction = list("lstFaction", 4800, 2055, tr("Faction"));
+    lstRarity = list("lstRarity", 6840, 615, tr("Rarity"));
+    lstPointValue = list("lstPointValue", 7440, 735, tr("Point value"));
+    lstCollection =
+        list("lstCollection", 8160, 735, tr("Number of figures of each unit in the collection"));
+    lstArmy = list("lstArmy", 8880, 735, tr("Number of figures of each unit in the army"));
     m_lists = {lstUnitId, lstUnits,      lstStr,        lstFaction,
                lstRarity, lstPointValue, lstCollection, lstArmy};
 
@@ -171,43 +179,51 @@ void frmMain::buildControls()
                           fromTwips(120, 360, 1095, 255));
     optArmy =
         place(new QRadioButton(tr("Army"), frame1), "optArmy", fromTwips(1320, 360, 735, 255));
+    optCollection->setAccessibleName(tr("Count into the collection"));
+    optArmy->setAccessibleName(tr("Count into the army"));
     optCollection->setChecked(true);
 
     auto *frame2 = place(new QGroupBox(tr("Collection Stats"), client), "Frame2",
                          fromTwips(120, 3240, 2655, 1935));
     staticText(frame2, "Label10", tr("Total Point Value"), fromTwips(120, 360, 1455, 255));
-    lblCollectionValue = valueText(frame2, "lblCollectionValue", QStringLiteral("0"),
-                                   fromTwips(1800, 360, 735, 255));
+    lblCollectionValue =
+        valueText(frame2, "lblCollectionValue", QStringLiteral("0"), fromTwips(1800, 360, 735, 255),
+                  tr("Total point value of the collection"));
     staticText(frame2, "Label11", tr("Number of Figures"), fromTwips(120, 720, 1455, 255));
-    lblCollectionNumber = valueText(frame2, "lblCollectionNumber", QStringLiteral("0"),
-                                    fromTwips(1800, 720, 735, 255));
+    lblCollectionNumber =
+        valueText(frame2, "lblCollectionNumber", QStringLiteral("0"),
+                  fromTwips(1800, 720, 735, 255), tr("Number of figures in the collection"));
     QLabel *label9 =
         staticText(frame2, "Label9", tr("Aproximate Value ($)"), fromTwips(120, 1080, 1575, 375));
     label9->setToolTip(tr("Tae this with a large grain of salt. The data for any figures (the "
                           "commons) is very sparse."));
     lblCollectionPrice = valueText(frame2, "lblCollectionPrice", QStringLiteral("0"),
-                                   fromTwips(1800, 1080, 735, 255));
+                                   fromTwips(1800, 1080, 735, 255),
+                                   tr("Approximate value of the collection in dollars"));
 
     auto *frame3 =
         place(new QGroupBox(tr("Army Stats"), client), "Frame3", fromTwips(3000, 3240, 2535, 1935));
     staticText(frame3, "Label14", tr("Point Value"), fromTwips(120, 360, 855, 255));
-    lblArmyValue =
-        valueText(frame3, "lblArmyValue", QStringLiteral("0"), fromTwips(1680, 360, 735, 255));
+    lblArmyValue = valueText(frame3, "lblArmyValue", QStringLiteral("0"),
+                             fromTwips(1680, 360, 735, 255), tr("Point value of the army"));
     staticText(frame3, "Label16", tr("Number of Figures"), fromTwips(120, 720, 1335, 255));
-    lblArmyNumber =
-        valueText(frame3, "lblArmyNumber", QStringLiteral("0"), fromTwips(1680, 720, 735, 255));
+    lblArmyNumber = valueText(frame3, "lblArmyNumber", QStringLiteral("0"),
+                              fromTwips(1680, 720, 735, 255), tr("Number of figures in the army"));
     staticText(frame3, "Label15", tr("Aproximate Value ($)"), fromTwips(120, 1080, 1575, 255));
     lblArmyPrice =
-        valueText(frame3, "lblArmyPrice", QStringLiteral("0"), fromTwips(1680, 1080, 735, 255));
+        valueText(frame3, "lblArmyPrice", QStringLiteral("0"), fromTwips(1680, 1080, 735, 255),
+                  tr("Approximate value of the army in dollars"));
 
     auto *price = place(new QGroupBox(tr("Priceguide Info"), client), "frmPrice",
                         fromTwips(6120, 3240, 3375, 1815));
     staticText(price, "Label12", tr("Name in Guide"), fromTwips(120, 360, 615, 375));
     lblPriceGuideName =
-        valueText(price, "lblPriceGuideName", QString(), fromTwips(1080, 360, 2175, 375));
+        valueText(price, "lblPriceGuideName", QString(), fromTwips(1080, 360, 2175, 375),
+                  tr("Name of the selected unit in the price guide"));
     lblPriceGuideName->setWordWrap(true);
     staticText(price, "Label13", tr("Priceguide Value ($)"), fromTwips(120, 960, 975, 495));
-    lblUnitPrice = valueText(price, "lblUnitPrice", QString(), fromTwips(1680, 960, 1575, 495));
+    lblUnitPrice = valueText(price, "lblUnitPrice", QString(), fromTwips(1680, 960, 1575, 495),
+                             tr("Price guide value of the selected unit in dollars"));
 
     const QList<QWidget *> tabOrder = {
         lstUnits,      lstUnitId, lstStr,        lstFaction, lstPointValue,     lstRarity,
@@ -236,6 +252,7 @@ void frmMain::buildMenus()
             &QAction::triggered, this, &frmMain::mnuPrintCollectionToPrinter_Click);
     QMenu *blank = subMenu(bar, "mnuBlank", QStringLiteral("-----------------"));
     blank->setFont(font());
+    nameMenuItem(blank->menuAction(), tr("Army and summary commands"));
     connect(menuItem(blank, "mnuAddArmyCollection", tr("Add Army To Collection")),
             &QAction::triggered, this, &frmMain::mnuAddArmyCollection_Click);
     // A check item that flips itself; it is read by the reports and never stored.

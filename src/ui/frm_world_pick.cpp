@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 
 frmWorldPick::frmWorldPick(frmMain &main, QWidget *parent) : QWidget(parent), m_main(main)
 {
@@ -27,11 +28,18 @@ frmWorldPick::frmWorldPick(frmMain &main, QWidget *parent) : QWidget(parent), m_
     filWorld->setGeometry(fromTwips(960, 1200, 3495, 1785));
     filWorld->setToolTip(tr("Double click on the rules you want to choose."));
     filWorld->setSelectionMode(QAbstractItemView::SingleSelection);
+    filWorld->setAccessibleName(tr("Rulesets"));
     connect(filWorld, &QListWidget::itemDoubleClicked, this, &frmWorldPick::filWorld_DblClick);
+    // Enter chooses the current ruleset as a double-click does.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(key), filWorld, nullptr, nullptr, Qt::WidgetShortcut),
+                &QShortcut::activated, this,
+                [this] { filWorld_DblClick(filWorld->currentItem()); });
 
     txtX = new QLineEdit(QStringLiteral("Text1"), this);
     txtX->setObjectName(QStringLiteral("txtX"));
     txtX->setGeometry(fromTwips(1080, 3480, 1695, 285));
+    txtX->setAccessibleName(tr("Current folder"));
 
     setTabOrder(filWorld, txtX);
 }

@@ -1,5 +1,6 @@
 #include "gui_fixture.h"
 
+#include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
 #include <QThread>
@@ -30,6 +31,20 @@ QString menuTree(const QList<QAction *> &actions)
                                                action->menu()->title(),
                                                menuTree(action->menu()->actions())));
     return names.join(u' ');
+}
+
+// "object<tab>name" of every control under `node` whose object name marks it as one that holds
+// or shows data or commands; checks that each child knows its parent on the way.
+void accessibleNames(QAccessibleInterface *node, QStringList &lines)
+{
+    const QString object = node->object() != nullptr ? node->object()->objectName() : QString();
+    if (QRegularExpression(u"^(lst|txt|lbl|opt|mnu|fil)"_s).match(object).hasMatch() &&
+        node->role() != QAccessible::PopupMenu)
+        lines.append(object + u'\t' + node->text(QAccessible::Name));
+    for (int i = 0; node->role() != QAccessible::List && i < node->childCount(); ++i) {
+        EXPECT_EQ(node->child(i)->parent(), node) << object.toStdString() << " child " << i;
+        accessibleNames(node->child(i), lines);
+    }
 }
 
 } // namespace
@@ -86,6 +101,38 @@ TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesMenusAndTabOrder)
     EXPECT_EQ(find<QListWidget>(picker.get(), "filWorld")->toolTip(),
               u"Double click on the rules you want to choose."_s);
     EXPECT_EQ(focusOrder(picker.get(), {u"filWorld"_s, u"txtX"_s}), texts({"filWorld", "txtX"}));
+}
+
+TEST_F(GuiTest, AssistiveTechnologyFindsEveryControlByNameAndTheKeyboardCounts)
+{
+    writeFile(u"rfarm.txt"_s, numberedCatalogue(3));
+    writeFile(u"Grand.arm"_s, "x");
+    start();
+    QStringList names;
+    for (QWidget *window : std::initializer_list<QWidget *>{main.get(), picker.get()})
+        accessibleNames(QAccessible::queryAccessibleInterface(window), names);
+    names.sort();
+    QFile expected(QStringLiteral(ROSTERMERE_TEST_DATA "/ui/accessible-names.txt"));
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly | QIODevice::Text));
+    EXPECT_EQ(names, QString::fromUtf8(expected.readAll()).split(u'\n', Qt::SkipEmptyParts));
+
+    // Enter chooses a ruleset and counts a figure as a double-click does; Space picks the tally.
+    auto *rulesets = find<QListWidget>(picker.get(), "filWorld");
+    rulesets->setCurrentRow(0);
+    QTest::keyClick(rulesets, Qt::Key_Return);
+    EXPECT_FALSE(picker->isVisible());
+    QTest::keyClick(list("lstUnits"), Qt::Key_Down);
+    QTest::keyClick(list("lstUnits"), Qt::Key_Return);
+    QTest::keyClick(find<QRadioButton>(main.get(), "optArmy"), Qt::Key_Space);
+    for (const char *name : {"lstUnitId", "lstUnitId", "lstArmy"})
+        QTest::keyClick(list(name), Qt::Key_Enter);
+    EXPECT_EQ(shown("Collection") + u' ' + shown("Army"), u"1 0 0 | 1 1 0 1 0 0 | 1 1 0"_s);
+    // Alt takes the keyboard to the menu bar.
+    QTest::keyClick(list("lstArmy"), Qt::Key_Alt);
+    EXPECT_EQ(main->menuBar()->activeAction(), find<QAction>(main.get(), "mnuLoadCollection"));
+    QAccessibleInterface *value =
+        QAccessible::queryAccessibleInterface(find<QLabel>(main.get(), "lblArmyValue"));
+    EXPECT_EQ(value->text(QAccessible::Description), text("lblArmyValue"));
 }
 
 TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
