@@ -7,6 +7,7 @@
 #include "common/file_names.h"
 #include "common/output_file.h"
 #include "frm_load_tally.h"
+#include "growing_places.h"
 #include "messages.h"
 #include "printer_line_printer.h"
 #include "tally_files/tally_file.h"
@@ -26,6 +27,8 @@
 #include <QPrinterInfo>
 #include <QRadioButton>
 #include <QScrollBar>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -127,8 +130,8 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     setFont(designFont(font()));
     buildControls();
     buildMenus();
-    // The controls stand in designed places, so the window keeps its designed size.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The window opens at its designed size and grows from there (see buildControls).
+    resize(minimumSizeHint());
     linkColumns();
 }
 
@@ -136,7 +139,7 @@ void frmMain::buildControls()
 {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(sizeFromTwips(9675, 5220));
+    client->resize(sizeFromTwips(9675, 5220));
     setCentralWidget(client);
 
     staticText(client, "Label17", tr("Collection Name  -->"), fromTwips(120, 0, 1455, 255));
@@ -224,6 +227,25 @@ void frmMain::buildControls()
     staticText(price, "Label13", tr("Priceguide Value ($)"), fromTwips(120, 960, 975, 495));
     lblUnitPrice = valueText(price, "lblUnitPrice", QString(), fromTwips(1680, 960, 1575, 495),
                              tr("Price guide value of the selected unit in dollars"));
+
+    // A larger window shows more rows, and longer names in the widened name column; the
+    // columns right of the names and the boxes below the lists go with the edge they stand by.
+    using Edge = GrowingPlaces::Edge;
+    const std::pair<QStringList, int> growth[] = {
+        {{u"Label2"_s}, Edge::Width},
+        {{u"lstUnits"_s}, Edge::Width | Edge::Height},
+        {{u"lstUnitId"_s}, Edge::Height},
+        {{u"Label4"_s, u"Label3"_s, u"Label5"_s, u"Label6"_s, u"Label7"_s, u"Label8"_s},
+         Edge::Right},
+        {{u"lstStr"_s, u"lstFaction"_s, u"lstRarity"_s, u"lstPointValue"_s, u"lstCollection"_s,
+          u"lstArmy"_s},
+         Edge::Right | Edge::Height},
+        {{u"Frame1"_s, u"Frame2"_s, u"Frame3"_s}, Edge::Bottom},
+        {{u"frmPrice"_s}, Edge::Right | Edge::Bottom}};
+    auto *places = new GrowingPlaces(client);
+    for (const auto &[names, edges] : growth)
+        for (const QString &name : names)
+            places->follow(client->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly), edges);
 
     const QList<QWidget *> tabOrder = {
         lstUnits,      lstUnitId, lstStr,        lstFaction, lstPointValue,     lstRarity,

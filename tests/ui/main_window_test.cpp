@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QThread>
 
 namespace {
@@ -133,6 +134,61 @@ TEST_F(GuiTest, AssistiveTechnologyFindsEveryControlByNameAndTheKeyboardCounts)
     QAccessibleInterface *value =
         QAccessible::queryAccessibleInterface(find<QLabel>(main.get(), "lblArmyValue"));
     EXPECT_EQ(value->text(QAccessible::Description), text("lblArmyValue"));
+}
+
+TEST_F(GuiTest, AGrownWindowShowsMoreRowsAndLongerNamesAndShrinksBackToItsDesign)
+{
+    writeFile(u"rfarm.txt"_s, numberedCatalogue(300));
+    start(true);
+    QWidget *client = main->centralWidget();
+    auto places = [client] {
+        QMap<QString, QRect> rects;
+        for (QWidget *control : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            rects.insert(control->objectName(), control->geometry());
+        return rects;
+    };
+    const QMap<QString, QRect> designed = places();
+    const QSize designedSize = main->size();
+    // The lists scroll by rows: a page is the number of rows shown.
+    auto rowsShown = [this] { return list("lstUnits")->verticalScrollBar()->pageStep(); };
+    const int designedRows = rowsShown();
+    main->selectRow(290);
+
+    // r: moves right with the window's right edge, b: down with its bottom edge, w and h: grows
+    // in width and height; any other control stays where it was designed.
+    const QStringList growth =
+        u"Label2:w lstUnits:wh lstUnitId:h Label4:r Label3:r Label5:r Label6:r Label7:r Label8:r "
+        u"lstStr:rh lstFaction:rh lstRarity:rh lstPointValue:rh lstCollection:rh lstArmy:rh "
+        u"Frame1:b Frame2:b Frame3:b frmPrice:rb"_s.split(u' ');
+    const int dx = 300, dy = 200;
+    main->resize(designedSize + QSize(dx, dy));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(client->size(), QSize(645 + dx, 348 + dy));
+    for (auto [name, place] : designed.asKeyValueRange()) {
+        QRect rect = place;
+        const QString edges =
+            growth.filter(QRegularExpression(u"^"_s + name + u":"_s)).join(u"").section(u':', 1);
+        rect.translate(edges.contains(u'r') ? dx : 0, edges.contains(u'b') ? dy : 0);
+        rect.setSize(rect.size() +
+                     QSize(edges.contains(u'w') ? dx : 0, edges.contains(u'h') ? dy : 0));
+        EXPECT_EQ(client->findChild<QWidget *>(name)->geometry(), rect) << name.toStdString();
+    }
+    // Controls apart in the design stay apart (the lists' borders meet as designed).
+    const QList<QWidget *> controls = client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *one : controls)
+        for (QWidget *other : controls)
+            EXPECT_TRUE(designed[one->objectName()].intersects(designed[other->objectName()]) ||
+                        !one->geometry().intersects(other->geometry()))
+                << one->objectName().toStdString() << " overlaps "
+                << other->objectName().toStdString();
+    EXPECT_GT(rowsShown(), designedRows + 10);
+    expectAligned(290);
+
+    main->resize(designedSize);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(places(), designed);
+    EXPECT_EQ(rowsShown(), designedRows);
+    expectAligned(290, true);
 }
 
 TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
