@@ -1,5 +1,7 @@
 #include "gui_fixture.h"
 
+#include "ui/accessibility.h"
+
 #include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,7 +50,51 @@ void accessibleNames(QAccessibleInterface *node, QStringList &lines)
     }
 }
 
+// Every shown control of the window as "name place", checking that each lies wholly inside its
+// parent. A caption's size is left out: it widens to its text, whose width the font's hinting
+// changes from one scale to another.
+QStringList layoutReport(QWidget *window)
+{
+    QStringList lines;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        const QString name = control->objectName();
+        if (name.isEmpty() || name.startsWith(u"qt_"_s) || !control->isVisible())
+            continue;
+        QRect place = control->geometry();
+        if (qobject_cast<QLabel *>(control) == nullptr)
+            EXPECT_TRUE(control->parentWidget()->rect().contains(place)) << name.toStdString();
+        else if (qobject_cast<ValueLabel *>(control) == nullptr)
+            place.setSize({});
+        lines.append(u"%1 %2,%3 %4x%5"_s.arg(name)
+                         .arg(place.x())
+                         .arg(place.y())
+                         .arg(place.width())
+                         .arg(place.height()));
+    }
+    lines.sort();
+    return lines;
+}
+
 } // namespace
+
+TEST_F(GuiTest, AtTwiceTheScaleEveryControlIsWholeAndWhereItIsAtTheDesignedScale)
+{
+    writeFile(u"rfarm.txt"_s, numberedCatalogue(20));
+    start();
+    const QString report = (layoutReport(main.get()) + layoutReport(picker.get())).join(u'\n');
+    // The screenshot and the icon have as many pixels as the screen's scale gives them.
+    const qreal scale = main->devicePixelRatioF();
+    EXPECT_EQ(main->grab().size(), main->size() * scale);
+    EXPECT_EQ(main->windowIcon().pixmap(QSize(128, 128), scale).size(), QSize(128, 128) * scale);
+    if (qEnvironmentVariableIsSet("ROSTERMERE_CHILD")) {
+        EXPECT_EQ(scale, 2.0);
+        EXPECT_EQ(report, qEnvironmentVariable("ROSTERMERE_LAYOUT"));
+        return;
+    }
+    EXPECT_EQ(failureOfChild("AtTwiceTheScaleEveryControlIsWholeAndWhereItIsAtTheDesignedScale",
+                             {u"QT_SCALE_FACTOR=2"_s, u"ROSTERMERE_LAYOUT="_s + report}),
+              QString());
+}
 
 TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesMenusAndTabOrder)
 {
