@@ -1,7 +1,9 @@
 #include "accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -123,4 +125,29 @@ void nameMenuItem(QAction *action, const QString &name)
 {
     installFactory();
     action->setProperty(NameProperty, name);
+}
+
+void chooseOnEnter(QAbstractItemView *list, const std::function<void()> &choose)
+{
+    class EnterFilter : public QObject
+    {
+    public:
+        EnterFilter(QObject *parent, std::function<void()> choose)
+            : QObject(parent), m_choose(std::move(choose))
+        {}
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() != QEvent::KeyPress)
+                return QObject::eventFilter(watched, event);
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key != Qt::Key_Return && key != Qt::Key_Enter)
+                return false;
+            m_choose();
+            return true;
+        }
+
+    private:
+        std::function<void()> m_choose;
+    };
+    list->installEventFilter(new EnterFilter(list, choose));
 }

@@ -2,6 +2,9 @@
 
 #include <QLabel>
 
+#include <functional>
+
+class QAbstractItemView;
 class QAction;
 
 // What assistive technology reads where a control's caption does not say what it is.
@@ -18,3 +21,6 @@ public:
 
 // Gives a menu bar item a spoken name of its own where its caption is only decoration.
 void nameMenuItem(QAction *action, const QString &name);
+
+// Enter in `list` does `choose`, as a double-click on its current entry does.
+void chooseOnEnter(QAbstractItemView *list, const std::function<void()> &choose);

@@ -1,5 +1,6 @@
 #include "frm_load_tally.h"
 
+#include "accessibility.h"
 #include "twips.h"
 
 #include <QDir>
@@ -22,7 +23,9 @@ TallyPicker::TallyPicker(const char *objectName, const QString &caption, QWidget
     // Saving always writes a lower-case ".sav"; an empty name box saves the hidden ".sav".
     filLoadChar->addItems(QDir::current().entryList(
         {QStringLiteral("*.sav")}, QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Name));
+    filLoadChar->setAccessibleName(tr("Saved tally files"));
     connect(filLoadChar, &QListWidget::itemDoubleClicked, this, &TallyPicker::filLoadChar_DblClick);
+    chooseOnEnter(filLoadChar, [this] { filLoadChar_DblClick(filLoadChar->currentItem()); });
 
     cmdOoops = new QPushButton(tr("Oops, don't load"), this);
     cmdOoops->setObjectName(QStringLiteral("cmdOoops"));

@@ -1,5 +1,6 @@
 #include "frm_world_pick.h"
 
+#include "accessibility.h"
 #include "frm_main.h"
 #include "messages.h"
 #include "twips.h"
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QShortcut>
 
 frmWorldPick::frmWorldPick(frmMain &main, QWidget *parent) : QWidget(parent), m_main(main)
 {
@@ -30,11 +30,7 @@ frmWorldPick::frmWorldPick(frmMain &main, QWidget *parent) : QWidget(parent), m_
     filWorld->setSelectionMode(QAbstractItemView::SingleSelection);
     filWorld->setAccessibleName(tr("Rulesets"));
     connect(filWorld, &QListWidget::itemDoubleClicked, this, &frmWorldPick::filWorld_DblClick);
-    // Enter chooses the current ruleset as a double-click does.
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(key), filWorld, nullptr, nullptr, Qt::WidgetShortcut),
-                &QShortcut::activated, this,
-                [this] { filWorld_DblClick(filWorld->currentItem()); });
+    chooseOnEnter(filWorld, [this] { filWorld_DblClick(filWorld->currentItem()); });
 
     txtX = new QLineEdit(QStringLiteral("Text1"), this);
     txtX->setObjectName(QStringLiteral("txtX"));

@@ -100,7 +100,6 @@ TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesMenusAndTabOrder)
 {
     start();
     EXPECT_EQ(main->windowTitle(), u"RF Collection Tracking Thing"_s);
-    EXPECT_FALSE(main->windowIcon().isNull());
     // Every control's and menu item's designed caption, one "name<tab>caption" per line.
     QFile captions(QStringLiteral(ROSTERMERE_TEST_DATA "/ui/captions.txt"));
     ASSERT_TRUE(captions.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -155,9 +154,19 @@ TEST_F(GuiTest, AssistiveTechnologyFindsEveryControlByNameAndTheKeyboardCounts)
     writeFile(u"rfarm.txt"_s, numberedCatalogue(3));
     writeFile(u"Grand.arm"_s, "x");
     start();
+    writeFile(u"damaged.sav"_s, "x");
     QStringList names;
     for (QWidget *window : std::initializer_list<QWidget *>{main.get(), picker.get()})
         accessibleNames(QAccessible::queryAccessibleInterface(window), names);
+    // The tally picker's list too, where Enter loads the current file as a double-click does.
+    EXPECT_TRUE(answerModal("mnuLoadArmy", [&names](QDialog *dialog) {
+        accessibleNames(QAccessible::queryAccessibleInterface(dialog), names);
+        auto *files = find<QListWidget>(dialog, "filLoadChar");
+        files->setCurrentRow(0);
+        QTest::keyClick(files, Qt::Key_Return);
+        EXPECT_FALSE(dialog->isVisible());
+    }));
+    EXPECT_TRUE(messages.back().text.contains(u"damaged"_s)) << messages.back().text.toStdString();
     names.sort();
     QFile expected(QStringLiteral(ROSTERMERE_TEST_DATA "/ui/accessible-names.txt"));
     ASSERT_TRUE(expected.open(QIODevice::ReadOnly | QIODevice::Text));
