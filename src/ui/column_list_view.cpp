@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 
 ColumnListView::ColumnListView(QWidget *parent) : QListView(parent)
 {
@@ -54,14 +53,4 @@ QModelIndex ColumnListView::moveCursor(CursorAction cursorAction, Qt::KeyboardMo
         selectionModel()->setCurrentIndex(current.siblingAtColumn(modelColumn()),
                                           QItemSelectionModel::NoUpdate);
     return QListView::moveCursor(cursorAction, modifiers);
-}
-
-void ColumnListView::keyPressEvent(QKeyEvent *event)
-{
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        currentIndex().isValid()) {
-        Q_EMIT doubleClicked(currentIndex());
-        return;
-    }
-    QListView::keyPressEvent(event);
 }

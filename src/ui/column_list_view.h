@@ -16,6 +16,4 @@ protected:
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                      const QList<int> &roles = QList<int>()) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
-    // Enter does what a double-click does, so that figures can be counted from the keyboard.
-    void keyPressEvent(QKeyEvent *event) override;
 };

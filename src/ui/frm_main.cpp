@@ -19,7 +19,6 @@
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -313,6 +312,11 @@ void frmMain::linkColumns()
     connect(lstUnits, &QListView::doubleClicked, this, &frmMain::lstUnits_DblClick);
     connect(lstArmy, &QListView::doubleClicked, this, &frmMain::lstArmy_DblClick);
     connect(lstCollection, &QListView::doubleClicked, this, &frmMain::lstCollection_DblClick);
+    // Enter does what a double-click does, so that figures can be counted from the keyboard.
+    chooseOnEnter(lstUnitId, [this] { lstUnitId_DblClick(); });
+    chooseOnEnter(lstUnits, [this] { lstUnits_DblClick(); });
+    chooseOnEnter(lstArmy, [this] { lstArmy_DblClick(); });
+    chooseOnEnter(lstCollection, [this] { lstCollection_DblClick(); });
 }
 
 void frmMain::alignTopRows(int topRow)
