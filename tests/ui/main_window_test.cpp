@@ -3,6 +3,7 @@
 #include "ui/accessibility.h"
 
 #include <QAccessible>
+#include <QDebug>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -65,11 +66,7 @@ QStringList layoutReport(QWidget *window)
             EXPECT_TRUE(control->parentWidget()->rect().contains(place)) << name.toStdString();
         else if (qobject_cast<ValueLabel *>(control) == nullptr)
             place.setSize({});
-        lines.append(u"%1 %2,%3 %4x%5"_s.arg(name)
-                         .arg(place.x())
-                         .arg(place.y())
-                         .arg(place.width())
-                         .arg(place.height()));
+        QDebug(&lines.emplace_back()) << name << place;
     }
     lines.sort();
     return lines;
