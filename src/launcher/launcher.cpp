@@ -2,6 +2,8 @@
 // in, and a menu starts programs in the home folder, among the user's other files; so this starts
 // it in a folder of its own, seeded with the installed sample data while it holds no catalogue.
 
+#include "catalogue/catalogue_file.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -14,17 +16,15 @@
 
 namespace {
 
-constexpr auto Catalogue = "rfarm.txt";
-
 // Copies the sample files the folder lacks, never one the user already has. The catalogue comes
 // last: while it is missing, the next start copies whatever an interrupted start did not.
 QString seed(const QDir &folder, const QDir &sample)
 {
-    if (folder.exists(QLatin1String(Catalogue)))
+    if (folder.exists(CatalogueFileName))
         return {};
     QStringList names = sample.entryList(QDir::Files, QDir::Name);
-    if (names.removeAll(QLatin1String(Catalogue)) > 0)
-        names.append(QLatin1String(Catalogue));
+    if (names.removeAll(CatalogueFileName) > 0)
+        names.append(CatalogueFileName);
     for (const QString &name : names) {
         if (QFileInfo::exists(folder.filePath(name)))
             continue;
@@ -61,8 +61,8 @@ int main(int argc, char *argv[])
 {
     // Installed as bin/rostermere-launcher beside bin/rostermere, with the sample data in the
     // share folder of the same prefix, wherever that prefix is.
-    const QDir bin = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(
-        u'/', 0, -2);
+    const QDir bin =
+        QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
     const QDir sample(bin.filePath(QStringLiteral(ROSTERMERE_SAMPLE_FROM_BIN)));
     const QString program = bin.filePath(QStringLiteral("rostermere"));
     const QString problem =

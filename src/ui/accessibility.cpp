@@ -91,7 +91,7 @@ private:
     QPointer<QMenuBar> m_bar;
 };
 
-QAccessibleInterface *create(const QString &, QObject *object)
+QAccessibleInterface *createInterface(const QString &, QObject *object)
 {
     // Qt's own factory, asked first, knows QLabel but not the class derived from it.
     if (auto *label = qobject_cast<ValueLabel *>(object))
@@ -105,25 +105,17 @@ QAccessibleInterface *create(const QString &, QObject *object)
     return nullptr;
 }
 
-void installFactory()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(create);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
 } // namespace
 
 ValueLabel::ValueLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
-    installFactory();
+    // Qt keeps one entry for a factory however often it is installed.
+    QAccessible::installFactory(createInterface);
 }
 
 void nameMenuItem(QAction *action, const QString &name)
 {
-    installFactory();
+    QAccessible::installFactory(createInterface);
     action->setProperty(NameProperty, name);
 }
 

@@ -7,7 +7,8 @@
 class QAbstractItemView;
 class QAction;
 
-// What assistive technology reads where a control's caption does not say what it is.
+// What assistive technology reads where a control's caption does not say what it is, and the
+// keyboard's way to what a double-click does.
 
 // A label that shows a value: its accessible name says what the value is, and assistive
 // technology reads the value it shows as its description.

@@ -18,8 +18,6 @@ bool GrowingPlaces::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_area && event->type() == QEvent::Resize) {
         const QSize grown = (m_area->size() - m_designed).expandedTo(QSize(0, 0));
         for (const Place &place : std::as_const(m_places)) {
-            if (place.control == nullptr)
-                continue;
             QRect rect = place.designed;
             rect.translate((place.edges & Right) ? grown.width() : 0,
                            (place.edges & Bottom) ? grown.height() : 0);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -31,7 +30,7 @@ protected:
 private:
     struct Place
     {
-        QPointer<QWidget> control;
+        QWidget *control;
         QRect designed;
         int edges;
     };
