@@ -83,8 +83,10 @@ struct Session
 // The reports list every unit: the collection counts one of each, with the summary.
 void listEveryUnit(Session &s)
 {
-    s.globals.collection.counts = QStringList(s.globals.catalogue.size(), QStringLiteral("1"));
-    s.main.model()->countsChanged(CatalogueModel::CollectionColumn);
+    Tally everyUnit{QStringList(s.globals.catalogue.size(), QStringLiteral("1")),
+                    s.globals.collection.totals};
+    s.main.document().replaceTally(WhichTally::Collection, std::move(everyUnit),
+                                   QStringLiteral("every unit"));
     s.trigger("mnuIncludeSummary");
     s.name("txtCollectionName", "report");
 }

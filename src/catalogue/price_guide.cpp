@@ -41,7 +41,7 @@ void applyPrices(UnitCatalogue &catalogue, const QHash<QString, QString> &prices
         catalogue.UnitPrice[row] = prices.value(catalogue.UnitGuideName.at(row));
 }
 
-PriceGuideLoad readPriceGuide(const QString &path)
+PriceGuideLoad LoadPriceGuide(const QString &path)
 {
     const InputFile file = readInputFile(path);
     PriceGuideLoad result;
@@ -49,12 +49,5 @@ PriceGuideLoad readPriceGuide(const QString &path)
         result = parsePriceGuide(file.bytes);
     else
         result.error = file.error;
-    return result;
-}
-
-PriceGuideLoad LoadPriceGuide(UnitCatalogue &catalogue, const QString &path)
-{
-    PriceGuideLoad result = readPriceGuide(path);
-    applyPrices(catalogue, result.prices);
     return result;
 }

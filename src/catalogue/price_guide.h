@@ -22,8 +22,5 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes);
 // there is none. A unit without a key takes the price of an empty guide name.
 void applyPrices(UnitCatalogue &catalogue, const QHash<QString, QString> &prices);
 
-// Reads and parses the guide file.
-PriceGuideLoad readPriceGuide(const QString &path = PriceGuideFileName);
-
-// Reads the guide file and sets every unit's price from it (all empty when it can't be read).
-PriceGuideLoad LoadPriceGuide(UnitCatalogue &catalogue, const QString &path = PriceGuideFileName);
+// Reads and parses the guide file; applyPrices gives the units its prices.
+PriceGuideLoad LoadPriceGuide(const QString &path = PriceGuideFileName);

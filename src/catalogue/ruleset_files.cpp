@@ -4,10 +4,10 @@
 
 #include <sys/stat.h>
 
-RulesetFiles readRulesetFiles()
+RulesetFiles loadRulesetFiles()
 {
     std::future<PriceGuideLoad> guide =
-        std::async(std::launch::async, [] { return readPriceGuide(); });
+        std::async(std::launch::async, [] { return LoadPriceGuide(); });
     RulesetFiles files;
     files.units = LoadCatalogue();
     files.guide = guide.get();
@@ -45,7 +45,7 @@ std::optional<RulesetFiles> RulesetFilesAhead::take()
     if (!m_read.valid())
         return std::nullopt;
     RulesetFiles files;
-    files.guide = readPriceGuide();
+    files.guide = LoadPriceGuide();
     files.units = m_read.get();
     if (stamps() != m_stamps)
         return std::nullopt;

@@ -15,7 +15,7 @@ struct RulesetFiles
 };
 
 // Reads both files, the guide on a second thread while the catalogue is parsed.
-RulesetFiles readRulesetFiles();
+RulesetFiles loadRulesetFiles();
 
 // Reads the catalogue ahead of its first use on a thread of its own, so that a big catalogue is
 // read while the windows are built; the guide is read when the files are taken, while the

@@ -1,8 +1,18 @@
 #include "catalogue_model.h"
 
-CatalogueModel::CatalogueModel(modGlobals &globals, QObject *parent)
-    : QAbstractTableModel(parent), m_globals(globals)
-{}
+CatalogueModel::CatalogueModel(TallyDocument &document, QObject *parent)
+    : QAbstractTableModel(parent), m_globals(document.data())
+{
+    connect(&document, &TallyDocument::catalogueAboutToBeReplaced, this,
+            &CatalogueModel::beginResetModel);
+    connect(&document, &TallyDocument::catalogueReplaced, this, &CatalogueModel::endResetModel);
+    connect(&document, &TallyDocument::tallyChanged, this, &CatalogueModel::tallyChanged);
+}
+
+CatalogueModel::Column CatalogueModel::countColumn(WhichTally which)
+{
+    return which == WhichTally::Army ? ArmyColumn : CollectionColumn;
+}
 
 int CatalogueModel::rowCount(const QModelIndex &parent) const
 {
@@ -52,30 +62,11 @@ QVariant CatalogueModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void CatalogueModel::replaceData(modGlobals data)
+void CatalogueModel::tallyChanged(WhichTally which, int row)
 {
-    Q_ASSERT(data.collection.counts.size() == data.catalogue.size());
-    Q_ASSERT(data.army.counts.size() == data.catalogue.size());
-    beginResetModel();
-    std::swap(m_globals, data);
-    endResetModel();
-    // A full catalogue and its tallies are a quarter of a million strings, and freeing them
-    // took a reload several milliseconds: they are freed on a thread of their own while the
-    // window goes on. Strings the new data shares with them keep their atomic counts right.
-    if (data.catalogue.size() > 0)
-        m_freeing = std::async(std::launch::async,
-                               [old = std::move(data)]() mutable { old = modGlobals(); });
-}
-
-void CatalogueModel::countChanged(int row, Column column)
-{
-    const QModelIndex cell = index(row, column);
-    Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
-}
-
-void CatalogueModel::countsChanged(Column column)
-{
-    if (rowCount() == 0)
-        return;
-    Q_EMIT dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
+    const int column = countColumn(which);
+    if (row >= 0)
+        Q_EMIT dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
+    else if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
 }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "mod_globals.h"
+#include "document/tally_document.h"
 
 #include <QAbstractTableModel>
 
-#include <future>
-
 // The catalogue and both tallies as one table; each column list of the main window shows
-// one of its columns, so the lists cannot disagree about which unit a row holds.
+// one of its columns, so the lists cannot disagree about which unit a row holds. It shows the
+// document and follows its changes.
 class CatalogueModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -26,7 +25,7 @@ public:
         ColumnCount
     };
 
-    explicit CatalogueModel(modGlobals &globals, QObject *parent = nullptr);
+    explicit CatalogueModel(TallyDocument &document, QObject *parent = nullptr);
 
     QModelIndex index(int row, int column,
                       const QModelIndex &parent = QModelIndex()) const override;
@@ -34,18 +33,11 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    // Replaces the catalogue and both tallies in a single reset. Every tally must have one
-    // count per catalogue row.
-    void replaceData(modGlobals data);
-
-    // Tells the views that one count text changed.
-    void countChanged(int row, Column column);
-
-    // Tells the views that a whole count column changed.
-    void countsChanged(Column column);
+    static Column countColumn(WhichTally which);
 
 private:
-    modGlobals &m_globals;
-    // Waits, when replaced or destroyed, until the data replaced last is freed.
-    std::future<void> m_freeing;
+    // Tells the views which count texts changed: one, or the whole column.
+    void tallyChanged(WhichTally which, int row);
+
+    const modGlobals &m_globals;
 };

@@ -3,25 +3,19 @@
 #include "catalogue/ruleset_files.h"
 #include "catalogue_model.h"
 #include "common/numbers.h"
-#include "mod_globals.h"
+#include "document/tally_document.h"
+#include "frm_main_controls.h"
 #include "reports/collection_report.h"
 #include "tally_files/tally_file.h"
 
 #include <QMainWindow>
 
-#include <array>
-
-class QAction;
-class QGroupBox;
-class QItemSelectionModel;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QRadioButton;
+class LinkedColumns;
 class TallyPicker;
 
 // The working window: the catalogue as eight linked column lists, the two tallies' names and
-// totals, and the price-guide entry of the selected unit.
+// totals, and the price-guide entry of the selected unit. Its handlers read the name boxes,
+// call the tally files and the document, and show what went wrong.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
@@ -31,13 +25,14 @@ public:
 
     // Reads the catalogue and the price guide from the current directory and shows them. The
     // counts of both tallies stay row by row and their totals are rebuilt with the new point
-    // values and prices. A catalogue that yields no units, or totals that would overflow, leave
-    // everything as it was. Returns what went wrong, for the caller to show once the windows
-    // are up.
+    // values and prices; the undo history starts afresh. A catalogue that yields no units, or
+    // totals that would overflow, leave everything as it was. Returns what went wrong, for the
+    // caller to show once the windows are up.
     QString LoadUnits();
 
-    // Load the tally file named by the army or collection name box into that tally. A file that
-    // is missing, damaged or would overflow a total changes nothing and is reported.
+    // Load the tally file named by the army or collection name box into that tally, as one
+    // step of the history. A file that is missing, damaged or would overflow a total changes
+    // nothing and is reported.
     void LoadArmy();
     void LoadCollection();
 
@@ -47,16 +42,11 @@ public:
     // Selects `row` in every column and scrolls it into view; -1 clears the selection.
     void selectRow(int row);
 
-    // The eight column lists, left to right.
-    const std::array<QListView *, CatalogueModel::ColumnCount> &lists() const { return m_lists; }
-
     CatalogueModel *model() const { return m_model; }
+    TallyDocument &document() { return m_document; }
 
 private:
-    void buildControls();
-    void buildMenus();
-    void linkColumns();
-    void alignTopRows(int topRow);
+    void addUndoKeys();
 
     // Shows the guide name and price of the selected unit.
     void lstUnits_Click();
@@ -69,31 +59,25 @@ private:
     void lstCollection_DblClick();
     void countFigure(Step step);
 
-    // Rewrites the six total labels from the totals.
+    // Follows the document: the total labels, and the unit whose count was done or undone.
+    void tallyChanged(WhichTally which, int row);
     void showTotals();
 
-    enum class Which
-    {
-        Collection,
-        Army
-    };
-    Tally &tally(Which which);
-    QLineEdit *nameBox(Which which) const;
-    static QString tallyWord(Which which);
-    static CatalogueModel::Column countColumn(Which which);
+    QLineEdit *nameBox(WhichTally which) const;
 
     void mnuSaveCollection_Click();
     void mnuSaveArmy_Click();
     void mnuLoadCollection_Click();
     void mnuLoadArmy_Click();
     void mnuAddArmyCollection_Click();
-    void pickAndLoad(TallyPicker &picker, Which which);
-    void saveTally(Which which);
-    void loadTally(Which which);
+    void pickAndLoad(TallyPicker &picker, WhichTally which);
+    void saveTally(WhichTally which);
+    void loadTally(WhichTally which);
     // The tally file of that name, or why it can't be read.
-    TallyFile::Decoded readTallyFile(const QString &fileName) const;
-    // Puts a changed tally on screen in one pass and selects the last row the file reached.
-    void showChangedTally(Which which, Tally changed, qsizetype fileRows);
+    TallyFile::Decoded loadTallyFile(const QString &fileName) const;
+    // The rows are read in order, one selected at a time, so the last row a file reaches
+    // ends selected; a file without rows leaves the selection alone.
+    void selectFileRows(qsizetype fileRows);
     void selectLastRow();
 
     void mnuPrintCollectionToFile_Click();
@@ -104,34 +88,11 @@ private:
     CollectionReport collectionReport() const;
     void writeReportFile(const QString &extension, const QByteArray &bytes);
 
-    modGlobals &m_globals;
+    TallyDocument m_document;
+    const modGlobals &m_globals;
     CatalogueModel *m_model = nullptr;
-    QItemSelectionModel *m_selection = nullptr;
-    std::array<QListView *, CatalogueModel::ColumnCount> m_lists{};
+    frmMainControls ui;
+    LinkedColumns *m_columns = nullptr;
     NumberFormat m_numberFormat;
-    int m_topRow = 0;
-    bool m_aligningTopRows = false;
     RulesetFilesAhead m_filesAhead;
-
-    QLineEdit *txtCollectionName = nullptr;
-    QLineEdit *txtArmyName = nullptr;
-    QListView *lstUnitId = nullptr;
-    QListView *lstUnits = nullptr;
-    QListView *lstStr = nullptr;
-    QListView *lstFaction = nullptr;
-    QListView *lstRarity = nullptr;
-    QListView *lstPointValue = nullptr;
-    QListView *lstCollection = nullptr;
-    QListView *lstArmy = nullptr;
-    QRadioButton *optCollection = nullptr;
-    QRadioButton *optArmy = nullptr;
-    QLabel *lblCollectionValue = nullptr;
-    QLabel *lblCollectionNumber = nullptr;
-    QLabel *lblCollectionPrice = nullptr;
-    QLabel *lblArmyValue = nullptr;
-    QLabel *lblArmyNumber = nullptr;
-    QLabel *lblArmyPrice = nullptr;
-    QLabel *lblPriceGuideName = nullptr;
-    QLabel *lblUnitPrice = nullptr;
-    QAction *mnuIncludeSummary = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "frm_main.h"
 #include "frm_world_pick.h"
-#include "mod_globals.h"
+#include "document/mod_globals.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -110,6 +110,8 @@ TEST(PriceGuide, ANewGuideReplacesEarlierPricesAndAMissingOneClearsThem)
     applyPrices(units, parsePriceGuide("\"Hob (S)\",5\n").prices);
     EXPECT_EQ(units.UnitPrice, (QStringList{QString(), u"5"_s, QString(), QString(), QString()}));
     QTemporaryDir dir;
-    EXPECT_FALSE(LoadPriceGuide(units, dir.filePath(u"none.txt"_s)).error.isEmpty());
+    const PriceGuideLoad missing = LoadPriceGuide(dir.filePath(u"none.txt"_s));
+    EXPECT_FALSE(missing.error.isEmpty());
+    applyPrices(units, missing.prices);
     EXPECT_EQ(units.UnitPrice, QStringList(5));
 }

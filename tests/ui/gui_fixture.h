@@ -4,7 +4,7 @@
 #include "ui/frm_main.h"
 #include "ui/frm_world_pick.h"
 #include "ui/messages.h"
-#include "ui/mod_globals.h"
+#include "document/mod_globals.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

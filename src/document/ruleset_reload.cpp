@@ -1,0 +1,95 @@
+#include "ruleset_reload.h"
+
+#include "tally_document.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("frmMain", text);
+}
+
+QString fileProblems(const QString &fileName, const QString &error,
+                     const QList<LoadProblem> &problems)
+{
+    QStringList lines;
+    if (!error.isEmpty())
+        lines.append(tr("Could not read \"%1\": %2").arg(fileName, error));
+    for (const LoadProblem &problem : problems)
+        lines.append(QStringLiteral("\"%1\", %2").arg(fileName, describe(problem)));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+QString totalName(TotalKind total)
+{
+    switch (total) {
+    case TotalKind::Figures:
+        return tr("number of figures");
+    case TotalKind::Points:
+        return tr("total point value");
+    case TotalKind::Money:
+        return tr("approximate value");
+    case TotalKind::None:
+        break;
+    }
+    return QString();
+}
+
+QString tallyWord(WhichTally which)
+{
+    return which == WhichTally::Army ? tr("army") : tr("collection");
+}
+
+RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
+{
+    RulesetReload reload;
+    QStringList &report = reload.report;
+    modGlobals next;
+    CatalogueLoad &units = files.units;
+    const QString catalogueReport = fileProblems(CatalogueFileName, units.error, units.problems);
+    if (!catalogueReport.isEmpty())
+        report.append(catalogueReport);
+
+    if (units.catalogue.size() > 0) {
+        next.catalogue = std::move(units.catalogue);
+    } else {
+        if (units.error.isEmpty())
+            report.append(tr("\"%1\" holds no units.").arg(CatalogueFileName));
+        if (current.catalogue.size() > 0)
+            report.append(tr("The units already shown are kept."));
+        next.catalogue = current.catalogue;
+    }
+
+    const PriceGuideLoad &prices = files.guide;
+    applyPrices(next.catalogue, prices.prices);
+    const QString priceReport = fileProblems(PriceGuideFileName, prices.error, prices.problems);
+    if (!priceReport.isEmpty())
+        report.append(priceReport);
+    if (!prices.error.isEmpty())
+        report.append(tr("The units are shown without prices."));
+
+    // What the user counted stays with its row; totals follow the new values.
+    int droppedRows = 0;
+    for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
+        const Tally &counted = which == WhichTally::Army ? current.army : current.collection;
+        CarriedTally carried = carryOver(counted, next.catalogue);
+        if (carried.overflow != TotalKind::None) {
+            report.append(tr("With the new catalogue the %1's %2 would be out of its range, so "
+                             "the catalogue was not reloaded.")
+                              .arg(tallyWord(which), totalName(carried.overflow)));
+            return reload;
+        }
+        droppedRows += carried.droppedRows;
+        (which == WhichTally::Army ? next.army : next.collection) = std::move(carried.tally);
+    }
+    if (droppedRows > 0)
+        report.append(tr("The new catalogue has fewer units, so the counts of %1 row(s) past "
+                         "its end were dropped.")
+                          .arg(droppedRows));
+    reload.next = std::move(next);
+    return reload;
+}

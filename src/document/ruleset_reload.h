@@ -1,0 +1,27 @@
+#pragma once
+
+#include "catalogue/ruleset_files.h"
+#include "mod_globals.h"
+
+#include <QStringList>
+
+#include <optional>
+
+enum class WhichTally;
+
+// What the user reads about a total: "number of figures", "total point value", ...
+QString totalName(TotalKind total);
+// "army" or "collection".
+QString tallyWord(WhichTally which);
+
+struct RulesetReload
+{
+    std::optional<modGlobals> next; // nothing when the catalogue must stay as it is
+    QStringList report;             // what went wrong, in the user's words
+};
+
+// The program's data after reading the ruleset's files: the new catalogue with the guide's
+// prices, or the current one when the new file yields no units; the counts of both tallies
+// stay row by row and their totals are rebuilt with the new values. Totals that would leave
+// their range keep everything as it is.
+RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current);

@@ -1,0 +1,86 @@
+#include "tally_document.h"
+
+#include "tally_steps.h"
+
+TallyDocument::TallyDocument(modGlobals &globals, QObject *parent)
+    : QObject(parent), m_globals(globals)
+{
+    m_undo.setUndoLimit(UndoLimit);
+}
+
+TallyDocument::~TallyDocument()
+{
+    // The steps refer to this document; they go before its data does.
+    m_undo.clear();
+}
+
+const Tally &TallyDocument::tally(WhichTally which) const
+{
+    return which == WhichTally::Army ? m_globals.army : m_globals.collection;
+}
+
+Tally &TallyDocument::tallyAt(WhichTally which)
+{
+    return which == WhichTally::Army ? m_globals.army : m_globals.collection;
+}
+
+FigureChange TallyDocument::countFigure(WhichTally which, int row, Step step)
+{
+    const Tally &current = tally(which);
+    if (row < 0 || row >= current.counts.size())
+        return {};
+    // Worked out on the one row, so that the step can be made before anything changes.
+    Tally one{{current.counts.at(row)}, current.totals};
+    const FigureChange change =
+        changeFigure(one, 0, m_globals.catalogue.UnitPointValue.at(row),
+                     m_globals.catalogue.UnitPrice.at(row), step);
+    if (change.changed)
+        m_undo.push(new CountStep(*this, which, row, one.counts.front(), one.totals));
+    return change;
+}
+
+void TallyDocument::replaceTally(WhichTally which, Tally changed, const QString &text)
+{
+    Q_ASSERT(changed.counts.size() == m_globals.catalogue.size());
+    m_undo.push(new TallyStep(*this, which, std::move(changed), text));
+}
+
+void TallyDocument::replaceCatalogue(modGlobals next)
+{
+    Q_ASSERT(next.collection.counts.size() == next.catalogue.size());
+    Q_ASSERT(next.army.counts.size() == next.catalogue.size());
+    m_undo.clear();
+    Q_EMIT catalogueAboutToBeReplaced();
+    std::swap(m_globals, next);
+    Q_EMIT catalogueReplaced();
+    // A full catalogue and its tallies are a quarter of a million strings, and freeing them
+    // took a reload several milliseconds: they are freed on a thread of their own while the
+    // window goes on. Strings the new data shares with them keep their atomic counts right.
+    if (next.catalogue.size() > 0)
+        m_freeing = std::async(std::launch::async,
+                               [old = std::move(next)]() mutable { old = modGlobals(); });
+}
+
+void TallyDocument::setCount(WhichTally which, int row, const QString &count, const Totals &totals)
+{
+    Tally &changed = tallyAt(which);
+    changed.counts[row] = count;
+    changed.totals = totals;
+    Q_EMIT tallyChanged(which, row);
+}
+
+void TallyDocument::setCounts(WhichTally which, const QList<int> &rows, const QStringList &counts,
+                              const Totals &totals)
+{
+    Tally &changed = tallyAt(which);
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        changed.counts[rows.at(i)] = counts.at(i);
+    changed.totals = totals;
+    Q_EMIT tallyChanged(which, -1);
+}
+
+void TallyDocument::setTally(WhichTally which, Tally tally)
+{
+    tallyAt(which) = std::move(tally);
+    Q_EMIT tallyChanged(which, -1);
+}

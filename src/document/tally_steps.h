@@ -1,0 +1,50 @@
+#pragma once
+
+#include "tally_document.h"
+
+#include <QUndoCommand>
+
+#include <optional>
+
+// One figure counted in or out: the row's count text and the totals, before and after.
+class CountStep : public QUndoCommand
+{
+public:
+    CountStep(TallyDocument &document, WhichTally which, int row, QString countAfter,
+              const Totals &totalsAfter);
+
+    void undo() override;
+    void redo() override;
+
+private:
+    TallyDocument &m_document;
+    WhichTally m_which;
+    int m_row;
+    QString m_countBefore, m_countAfter;
+    Totals m_totalsBefore, m_totalsAfter;
+};
+
+// A whole tally replaced, by a load or by adding an army. Only the rows that changed are kept,
+// packed and compressed, so that a history of full-size loads stays small.
+class TallyStep : public QUndoCommand
+{
+public:
+    TallyStep(TallyDocument &document, WhichTally which, Tally after, const QString &text);
+
+    void undo() override;
+    void redo() override;
+
+    // The bytes the step keeps for undoing and redoing.
+    qsizetype storedBytes() const { return m_packedBefore.size() + m_packedAfter.size(); }
+
+private:
+    TallyDocument &m_document;
+    WhichTally m_which;
+    Totals m_totalsBefore, m_totalsAfter;
+    QByteArray m_packedBefore, m_packedAfter; // the changed rows with their texts
+    std::optional<Tally> m_firstRedo;         // the new tally, until it is first put in place
+};
+
+// Changed rows and their texts as one compressed block, and back.
+QByteArray packRows(const QList<int> &rows, const QStringList &texts);
+void unpackRows(const QByteArray &packed, QList<int> &rows, QStringList &texts);

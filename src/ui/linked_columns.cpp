@@ -1,0 +1,56 @@
+#include "linked_columns.h"
+
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QScrollBar>
+
+LinkedColumns::LinkedColumns(const std::array<QListView *, 8> &lists, QAbstractItemModel *model,
+                             QObject *parent)
+    : QObject(parent), m_lists(lists), m_model(model),
+      m_selection(new QItemSelectionModel(model, this))
+{
+    for (int column = 0; column < int(m_lists.size()); ++column) {
+        QListView *view = m_lists[column];
+        view->setModel(m_model);
+        view->setModelColumn(column);
+        view->setSelectionModel(m_selection);
+        QScrollBar *bar = view->verticalScrollBar();
+        connect(bar, &QScrollBar::valueChanged, this, &LinkedColumns::alignTopRows);
+        // A list that is laid out later than the others gets the shared top row once it can.
+        connect(bar, &QScrollBar::rangeChanged, this, [this, bar] {
+            if (!m_aligningTopRows)
+                bar->setValue(m_topRow);
+        });
+    }
+}
+
+void LinkedColumns::alignTopRows(int topRow)
+{
+    // The lists scroll per row, so a scroll bar's value is its top row.
+    if (m_aligningTopRows)
+        return;
+    m_aligningTopRows = true;
+    m_topRow = topRow;
+    for (QListView *view : m_lists)
+        view->verticalScrollBar()->setValue(topRow);
+    m_aligningTopRows = false;
+}
+
+int LinkedColumns::selectedRow() const
+{
+    const QItemSelection selection = m_selection->selection();
+    return selection.isEmpty() ? -1 : selection.first().top();
+}
+
+void LinkedColumns::selectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_selection->clear();
+        return;
+    }
+    // The name column stands for the row, as a click on a name does.
+    const QModelIndex index = m_model->index(row, 1);
+    m_selection->setCurrentIndex(index,
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_lists[1]->scrollTo(index);
+}
