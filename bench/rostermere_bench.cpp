@@ -103,6 +103,12 @@ int startAndUseOnce(QElapsedTimer &sinceMain)
     s.main.LoadCollection();
     s.trigger("mnuAddArmyCollection");
     s.trigger("mnuSaveArmy");
+    // An undo history of ten loads, each file into the other tally's place in turn.
+    for (int load = 0; load < 10; ++load) {
+        s.name("txtArmyName", load % 2 ? "army" : "collection");
+        s.main.LoadArmy();
+    }
+    s.name("txtArmyName", "army");
     listEveryUnit(s);
     for (const char *report :
          {"mnuPrintCollectionToFile", "mnuPrintCollectionHtml", "mnuPrintCollectionToPrinter"})
@@ -186,6 +192,25 @@ Figures measure(int runs)
         {QStringLiteral("Add Army To Collection"),
          medianMs(
              runs, [&] { s.trigger("mnuAddArmyCollection"); }, [&] { s.main.LoadCollection(); })});
+    // Undoing and redoing a load that changed every row, the same step back and forth.
+    s.main.document().replaceTally(
+        WhichTally::Collection,
+        Tally{QStringList(s.globals.catalogue.size(), QStringLiteral("0")), Totals()}, QString());
+    s.main.LoadCollection();
+    QUndoStack *history = s.main.document().undoStack();
+    figures.append({QStringLiteral("Undo of a Load Collection of every row"),
+                    medianMs(
+                        runs, [&] { history->undo(); },
+                        [&] {
+                            if (history->canRedo())
+                                history->redo();
+                        })});
+    figures.append({QStringLiteral("Redo of it"), medianMs(
+                                                      runs, [&] { history->redo(); },
+                                                      [&] {
+                                                          if (history->canUndo())
+                                                              history->undo();
+                                                      })});
     listEveryUnit(s);
     figures.append({QStringLiteral("Print Collection To File"),
                     medianMs(runs, [&] { s.trigger("mnuPrintCollectionToFile"); })});

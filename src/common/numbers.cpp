@@ -1,5 +1,7 @@
 #include "numbers.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -233,4 +235,14 @@ std::optional<qint16> roundToInt16(double value)
     if (rounded < -32768 || rounded > 32767)
         return std::nullopt;
     return static_cast<qint16>(rounded);
+}
+
+NumberFormat regionalFormat(const QLocale &locale)
+{
+    NumberFormat format;
+    if (!locale.decimalPoint().isEmpty())
+        format.decimalSeparator = locale.decimalPoint().front();
+    if (!locale.groupSeparator().isEmpty())
+        format.groupSeparator = locale.groupSeparator().front();
+    return format;
 }

@@ -13,6 +13,10 @@ struct NumberFormat
     QChar groupSeparator = u',';
 };
 
+class QLocale;
+// The separators `locale` writes numbers with; the UI hands in the system's.
+NumberFormat regionalFormat(const QLocale &locale);
+
 // The number at the start of a text: blanks, tabs and line feeds anywhere are ignored; then an
 // optional sign, digits with at most one point, and an optional exponent (E or D, optional
 // sign, digits). Reading stops at the first other character; a text that starts with no number

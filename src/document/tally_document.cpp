@@ -31,9 +31,8 @@ FigureChange TallyDocument::countFigure(WhichTally which, int row, Step step)
         return {};
     // Worked out on the one row, so that the step can be made before anything changes.
     Tally one{{current.counts.at(row)}, current.totals};
-    const FigureChange change =
-        changeFigure(one, 0, m_globals.catalogue.UnitPointValue.at(row),
-                     m_globals.catalogue.UnitPrice.at(row), step);
+    const FigureChange change = changeFigure(one, 0, m_globals.catalogue.UnitPointValue.at(row),
+                                             m_globals.catalogue.UnitPrice.at(row), step);
     if (change.changed)
         m_undo.push(new CountStep(*this, which, row, one.counts.front(), one.totals));
     return change;

@@ -22,20 +22,6 @@
 #include <QPrinterInfo>
 #include <QRadioButton>
 
-namespace {
-
-NumberFormat regionalFormat(const QLocale &locale)
-{
-    NumberFormat format;
-    if (!locale.decimalPoint().isEmpty())
-        format.decimalSeparator = locale.decimalPoint().front();
-    if (!locale.groupSeparator().isEmpty())
-        format.groupSeparator = locale.groupSeparator().front();
-    return format;
-}
-
-} // namespace
-
 frmMain::frmMain(modGlobals &globals, QWidget *parent)
     : QMainWindow(parent), m_document(globals), m_globals(globals),
       m_model(new CatalogueModel(m_document, this)), m_numberFormat(regionalFormat(QLocale()))
@@ -161,7 +147,7 @@ void frmMain::tallyChanged(WhichTally, int row)
 {
     showTotals();
     // A count done or undone shows its unit; a whole tally leaves the selection where it is.
-    if (row >= 0 && row != selectedRow())
+    if (row >= 0)
         selectRow(row);
 }
 
@@ -260,8 +246,7 @@ void frmMain::loadTally(WhichTally which)
     }
     TallyUpdate loaded = loadedTally(
         file.records, m_globals.catalogue,
-        which == WhichTally::Army ? PriceReading::Strict : PriceReading::Forgiving,
-        m_numberFormat);
+        which == WhichTally::Army ? PriceReading::Strict : PriceReading::Forgiving, m_numberFormat);
     if (loaded.overflow != TotalKind::None) {
         Messages::warn(this,
                        tr("Loading \"%1\" would take the %2's %3 out of its range, so "
@@ -365,8 +350,7 @@ void frmMain::mnuExit_Click()
 QString frmMain::LoadUnits()
 {
     std::optional<RulesetFiles> ahead = m_filesAhead.take();
-    RulesetReload reload =
-        reloadRuleset(ahead ? std::move(*ahead) : loadRulesetFiles(), m_globals);
+    RulesetReload reload = reloadRuleset(ahead ? std::move(*ahead) : loadRulesetFiles(), m_globals);
     if (reload.next)
         m_document.replaceCatalogue(std::move(*reload.next));
     return reload.report.join(u'\n');

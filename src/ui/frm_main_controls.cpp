@@ -210,9 +210,12 @@ void frmMainControls::buildMenus(QMainWindow *window)
     mnuSaveCollection = menuItem(bar, "mnuSaveCollection", tr("Save Collection"));
     QMenu *print = subMenu(bar, "mnuPrintCollection", tr("Print Collection"));
     print->setFont(window->font());
-    mnuPrintCollectionToFile = menuItem(print, "mnuPrintCollectionToFile", tr("Print Collection To File"));
-    mnuPrintCollectionHtml = menuItem(print, "mnuPrintCollectionHtml", tr("Print Collection to HTML"));
-    mnuPrintCollectionToPrinter = menuItem(print, "mnuPrintCollectionToPrinter", tr("Print Collection To Printer"));
+    mnuPrintCollectionToFile =
+        menuItem(print, "mnuPrintCollectionToFile", tr("Print Collection To File"));
+    mnuPrintCollectionHtml =
+        menuItem(print, "mnuPrintCollectionHtml", tr("Print Collection to HTML"));
+    mnuPrintCollectionToPrinter =
+        menuItem(print, "mnuPrintCollectionToPrinter", tr("Print Collection To Printer"));
     QMenu *blank = subMenu(bar, "mnuBlank", QStringLiteral("-----------------"));
     blank->setFont(window->font());
     nameMenuItem(blank->menuAction(), tr("Army and summary commands"));
@@ -227,4 +230,3 @@ void frmMainControls::buildMenus(QMainWindow *window)
     menuItem(bar, "mnuPrintArmyToTextFile", tr("Print Army To File"));
     mnuExit = menuItem(bar, "mnuExit", tr("E&xit"));
 }
-

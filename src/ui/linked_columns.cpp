@@ -48,9 +48,11 @@ void LinkedColumns::selectRow(int row)
         m_selection->clear();
         return;
     }
-    // The name column stands for the row, as a click on a name does.
+    // The name column stands for the row, as a click on a name does; a row already selected
+    // keeps the column the user is in.
     const QModelIndex index = m_model->index(row, 1);
-    m_selection->setCurrentIndex(index,
-                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (row != selectedRow())
+        m_selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                QItemSelectionModel::Rows);
     m_lists[1]->scrollTo(index);
 }

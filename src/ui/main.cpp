@@ -1,6 +1,6 @@
+#include "document/mod_globals.h"
 #include "frm_main.h"
 #include "frm_world_pick.h"
-#include "document/mod_globals.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -33,8 +33,12 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
     QList<int> expected[2] = {QList<int>(units), QList<int>(units)};
     QMap<QString, QList<int>> saved; // by the name box that saved them
     bool scrolledAway = false;       // from the selected row, since the last click or key
+    // The steps Ctrl+Z and Ctrl+Y take back and forth: both tallies before the step, and the
+    // unit a count changed (-1 for a load or an add).
+    using Taken = std::pair<std::array<QList<int>, 2>, int>;
+    QList<Taken> undos, redos;
     for (int step = 0; step < actions && !HasFailure(); ++step) {
-        const int action = pick(14), row = pick(units), c = pick(8), which = pick(2);
+        const int action = pick(16), row = pick(units), c = pick(8), which = pick(2);
         SCOPED_TRACE("ROSTERMERE_SEED=" + std::to_string(seed) + ", action " +
                      std::to_string(step) + " of kind " + std::to_string(action));
         QListView *view = list(ListNames[c]);
@@ -46,6 +50,7 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
             trigger(menuItem);
         };
         QList<int> after[2] = {expected[0], expected[1]};
+        int stepUnit = -2; // the unit of a step this action makes, -1 for a whole tally
         scrolledAway = scrolledAway && action >= 4 && action != 12;
         messages.clear();
         if (action == 12 && pick(50) == 0 && !qEnvironmentVariableIsEmpty("PRINTER")) {
@@ -56,6 +61,7 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
         } else if (action <= 3) {
             doubleClickRow(view, row);
             after[chosen][row] += c < 2 ? 1 : c >= 6 && after[chosen][row] > 0 ? -1 : 0;
+            stepUnit = after[chosen][row] != expected[chosen][row] ? row : -2;
         } else if (action == 4) {
             const int before = main->selectedRow(), key = pick(5);
             const int lands[] = {std::max(before - 1, 0), std::min(before + 1, units - 1), 0,
@@ -93,7 +99,7 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
             const QString pickedName = picked.left(picked.size() - 4); // without ".sav"
             const QList<int> file = saved.value(pickedName);
             if (!picked.isEmpty())
-                after[which] = file, after[which].resize(units);
+                after[which] = file, after[which].resize(units), stepUnit = -1;
             // A load names its file in the name box and selects the last row the file reached.
             EXPECT_TRUE(picked.isEmpty() || !messages.isEmpty() ||
                         (text(which ? "txtArmyName" : "txtCollectionName") == pickedName &&
@@ -103,8 +109,29 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
             const QList<int> army = saved.value(name);
             for (int r = 0; r < std::min(units, int(army.size())); ++r)
                 after[0][r] += army[r];
+            stepUnit = -1;
             EXPECT_TRUE(!messages.isEmpty() ||
                         main->selectedRow() == std::min(units, int(army.size())) - 1);
+        } else if (action >= 14) {
+            // Undo or redo in the list last used, by the desktop's keys or Ctrl+Y.
+            QList<Taken> &from = action == 14 ? undos : redos, &to = action == 14 ? redos : undos;
+            const int before = main->selectedRow();
+            // A closed modal window hands the activation back on a desktop, not offscreen.
+            main->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(main.get()));
+            view->setFocus();
+            QTest::keySequence(
+                view, action == 15 && which
+                          ? QKeySequence(u"Ctrl+Y"_s)
+                          : QKeySequence(action == 14 ? QKeySequence::Undo : QKeySequence::Redo));
+            if (!from.isEmpty()) {
+                const auto [counts, unit] = from.takeLast();
+                to.append({{expected[0], expected[1]}, unit});
+                after[0] = counts[0], after[1] = counts[1];
+                // A count shows its unit again; a whole tally leaves the selection alone.
+                EXPECT_EQ(main->selectedRow(), unit >= 0 ? unit : before);
+                scrolledAway = scrolledAway && unit < 0;
+            }
         } else if (action == 10) {
             trigger("mnuIncludeSummary");
         } else if (action == 11) {
@@ -134,7 +161,9 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
             // Refused when a total would leave its range with the new values.
             if (!messages.isEmpty() && messages.front().text.contains(u"not reloaded"_s))
                 units = previous;
-            int dropped = 0; // counted rows past the new end
+            else
+                undos.clear(), redos.clear(); // the history starts afresh
+            int dropped = 0;                  // counted rows past the new end
             for (QList<int> &counts : after) {
                 for (int r = units; r < counts.size(); ++r)
                     dropped += counts[r] != 0;
@@ -150,6 +179,11 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
         const bool refused = said.contains(u"out of its range"_s) ||
                              said.contains(u"would take"_s) || said.contains(u"does not exist"_s);
         EXPECT_TRUE(said.isEmpty() || refused || said.contains(u"row(s)"_s)) << said.toStdString();
+        if (!refused && stepUnit > -2) {
+            undos.append({{expected[0], expected[1]}, stepUnit});
+            undos.remove(0, std::max<qsizetype>(0, undos.size() - TallyDocument::UndoLimit));
+            redos.clear();
+        }
         for (int t = 0; t < 2; ++t) {
             if (!refused)
                 expected[t] = after[t];

@@ -17,6 +17,8 @@ protected:
                                   "3,Nell,Tough,C,Mire,30\r\n");
         // The army reads prices strictly, the collection forgivingly: Hob's is 0.5 or nothing.
         writeFile(u"current-runeforge.txt"_s, "\"Grub (W)\",2\r\n\"Hob (S)\",0.5 each\r\n");
+        writeFile(u"Grand.arm"_s, {});
+        writeFile(u"army1.sav"_s, TallyFile::encode(texts({"0", "2", "11"})));
         start(true);
     }
 
@@ -37,6 +39,21 @@ protected:
         };
         EXPECT_TRUE(answerModal(menuItem, answer)) << menuItem << " showed no modal window";
     }
+
+    // Both tallies as they are shown, and the bytes a save of each would write.
+    QString state() const
+    {
+        return shown("Collection") + u" / "_s + shown("Army") + u" / "_s +
+               QString::fromLatin1(TallyFile::encode(globals->collection.counts).toHex()) +
+               QString::fromLatin1(TallyFile::encode(globals->army.counts).toHex());
+    }
+
+    // Keys as the user presses them in a counting list, or in `to`.
+    void press(const QKeySequence &keys, QWidget *to = nullptr)
+    {
+        (to = to ? to : list("lstUnits"))->setFocus();
+        QTest::keySequence(to, keys);
+    }
 };
 
 const QString ArmyPicker = u"Pick an Army  to load please"_s;
@@ -44,10 +61,10 @@ const QString CollectionPicker = u"Pick a collection to load please"_s;
 
 } // namespace
 
-// Saving, listing, loading back and "Oops" are driven at random by the session test.
+// Saving, listing, loading back and "Oops" are driven at random by the session test, and the
+// totals of each kind of load are in the step table below.
 TEST_F(TallyFiles, ALoadRepaintsItsCountColumnOnceAndReadsPricesAsItsTallyDoes)
 {
-    writeFile(u"army1.sav"_s, TallyFile::encode(texts({"0", "2", "11"})));
     writeFile(u".sav"_s, TallyFile::encode({u"3"_s}));
     main->selectRow(0);
     // The lists repaint what the model says changed: the whole count column.
@@ -56,9 +73,7 @@ TEST_F(TallyFiles, ALoadRepaintsItsCountColumnOnceAndReadsPricesAsItsTallyDoes)
     ASSERT_EQ(changed.size(), 1);
     EXPECT_EQ(changed.front().at(0).toModelIndex(), main->model()->index(0, 6));
     EXPECT_EQ(changed.front().at(1).toModelIndex(), main->model()->index(2, 6));
-    EXPECT_EQ(shown("Collection"), u"0_ 2_ 11_ | 13 380 1"_s);
     pick("mnuLoadArmy", ArmyPicker, texts({".sav", "army1.sav"}), u"army1.sav"_s);
-    EXPECT_EQ(shown("Army"), u"0_ 2_ 11_ | 13 380 0"_s);
 
     // A file of one row leaves that row selected, as the load reads row by row.
     pick("mnuLoadArmy", ArmyPicker, texts({".sav", "army1.sav"}), u".sav"_s);
@@ -85,5 +100,102 @@ TEST_F(TallyFiles, AddArmyAddsRowsTheFileHoldsAndSelectsTheLastOfThem)
     EXPECT_EQ(shown("Collection"), u"2_ 0 0 | 2 20 4"_s);
     EXPECT_EQ(shown("Army"), u"0 0 0 | 0 0 0"_s);
     expectAligned(1);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+// Each kind of step, undone, redone, undone again and redone: the rows, padding included, the
+// totals and the bytes a save writes are those before or after the step, and a count shows its
+// unit again while a load or an add leaves the selection where it is.
+TEST_F(TallyFiles, EveryStepGoesBackAndForthExactly)
+{
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    const auto option = [this](const char *name) {
+        QTest::mouseClick(find<QRadioButton>(main.get(), name), Qt::LeftButton);
+    };
+    const auto name = [this](const char *box, const QString &text) {
+        find<QLineEdit>(main.get(), box)->setText(text);
+    };
+    // clang-format off
+    struct Case { const char *what; std::function<void()> step; int unit; /* -1: a whole tally */
+                  const char *after; };
+    const Case cases[] = {
+        {"load army", [&] { name("txtArmyName", u"army1"_s); main->LoadArmy(); }, -1,
+         "0 0 0 | 0 0 0 / 0_ 2_ 11_ | 13 380 0"},
+        {"count out of the army", [&] { option("optArmy"); doubleClickRow(list("lstArmy"), 1); }, 1,
+         "0 0 0 | 0 0 0 / 0_ 1 11_ | 12 355 -0.5"},
+        {"count into the collection", [&] { option("optCollection"); doubleClickRow(list("lstUnitId"), 0); }, 0,
+         "1 0 0 | 1 10 2 / 0_ 1 11_ | 12 355 -0.5"},
+        {"add the saved army", [&] { trigger("mnuAddArmyCollection"); }, -1,
+         "1_ 2_ 11_ | 14 390 2 / 0_ 1 11_ | 12 355 -0.5"},
+        {"load the collection", [&] { name("txtCollectionName", u"army1"_s); main->LoadCollection(); }, -1,
+         "0_ 2_ 11_ | 13 380 1 / 0_ 1 11_ | 12 355 -0.5"},
+        {"count by Enter", [&] { list("lstCollection")->setFocus(); main->selectRow(2);
+                                 QTest::keyClick(list("lstCollection"), Qt::Key_Return); }, 2,
+         "0_ 2_ 10 | 12 350 1 / 0_ 1 11_ | 12 355 -0.5"}};
+    // clang-format on
+    QStringList states = {state()};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        c.step();
+        ASSERT_TRUE(messages.isEmpty()) << messages.front().text.toStdString();
+        const QString before = states.back(), after = state();
+        EXPECT_TRUE(after.startsWith(QLatin1String(c.after))) << after.toStdString();
+        for (int round = 0; round < 2; ++round) {
+            main->selectRow(1 - round); // elsewhere, or the selection a count had
+            press(QKeySequence::Undo);
+            EXPECT_EQ(state(), before);
+            expectAligned(c.unit >= 0 ? c.unit : 1 - round);
+            main->selectRow(round);
+            press(round == 0 ? QKeySequence(QKeySequence::Redo) : QKeySequence(u"Ctrl+Y"_s));
+            EXPECT_EQ(state(), after);
+            expectAligned(c.unit >= 0 ? c.unit : round);
+        }
+        states.append(after);
+    }
+
+    // A save after an undo writes what a save before the step wrote.
+    name("txtArmyName", u"check"_s);
+    trigger("mnuSaveArmy");
+    const QByteArray savedBefore = fileBytes(u"check.sav"_s);
+    trigger("mnuAddArmyCollection");
+    press(QKeySequence::Undo);
+    trigger("mnuSaveArmy");
+    EXPECT_EQ(fileBytes(u"check.sav"_s), savedBefore);
+    EXPECT_EQ(state(), states.back()); // saving changes nothing and makes no step
+
+    // Back to the start, and no further: the keys then do nothing and say nothing.
+    for (int step = 0; step < int(std::size(cases)) + 2; ++step)
+        press(QKeySequence::Undo);
+    EXPECT_EQ(state(), states.front());
+    EXPECT_TRUE(messages.isEmpty());
+
+    // A new step drops what could have been redone.
+    press(QKeySequence::Redo);
+    EXPECT_EQ(state(), states[1]);
+    option("optCollection");
+    doubleClickRow(list("lstUnits"), 2);
+    const QString counted = state();
+    press(QKeySequence::Redo);
+    EXPECT_EQ(state(), counted);
+
+    // In a name box the keys undo its typing, and leave the counts alone.
+    auto *box = find<QLineEdit>(main.get(), "txtCollectionName");
+    QTest::keyClicks(box, u"Spring"_s);
+    press(QKeySequence::Undo, box);
+    EXPECT_EQ(box->text(), u"army1"_s);
+    press(QKeySequence::Redo, box);
+    EXPECT_EQ(box->text(), u"army1Spring"_s);
+    EXPECT_EQ(state(), counted);
+
+    // A reload starts the history afresh; its counts stay (the totals are read anew).
+    picker->show();
+    doubleClickItem(find<QListWidget>(picker.get(), "filWorld"), u"Grand.arm"_s);
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    const QString reloaded = state();
+    EXPECT_EQ(reloaded.section(u" / "_s, 2), counted.section(u" / "_s, 2));
+    press(QKeySequence::Undo);
+    EXPECT_EQ(state(), reloaded);
     EXPECT_TRUE(messages.isEmpty());
 }

@@ -1,0 +1,90 @@
+#include "catalogue/catalogue_file.h"
+#include "document/tally_document.h"
+#include "document/tally_steps.h"
+
+#include "test_support.h"
+
+namespace {
+
+// A full-size catalogue whose every unit is worth 1 point, both tallies empty.
+modGlobals fullSize()
+{
+    QByteArray text;
+    for (int row = 0; row < UnitCatalogue::MaxUnits; ++row)
+        text += "u" + QByteArray::number(row) + ",Unit,Weak,C,F,1\n";
+    modGlobals globals;
+    globals.catalogue = parseCatalogue(text).catalogue;
+    globals.collection.resize(UnitCatalogue::MaxUnits);
+    globals.army.resize(UnitCatalogue::MaxUnits);
+    return globals;
+}
+
+// Both tallies' count texts, then their figure and point totals.
+QStringList state(const TallyDocument &document)
+{
+    const Tally &c = document.tally(WhichTally::Collection), &a = document.tally(WhichTally::Army);
+    return c.counts + a.counts +
+           QStringList{u"%1 %2 %3 %4"_s.arg(c.totals.number)
+                           .arg(c.totals.value)
+                           .arg(a.totals.number)
+                           .arg(a.totals.value)};
+}
+
+} // namespace
+
+// At full size: loads undone and redone give back every byte, a load step keeps only what it
+// changed, packed small, and the history keeps its last hundred steps.
+TEST(TallyDocument, FullSizeStepsUndoAndRedoExactlyAndStaySmall)
+{
+    modGlobals globals;
+    TallyDocument document(globals);
+    document.replaceCatalogue(fullSize());
+    QList<int> announced; // rows, -1 for all
+    QObject::connect(&document, &TallyDocument::tallyChanged,
+                     [&](WhichTally, int row) { announced.append(row); });
+    const QStringList empty = state(document);
+
+    // A loaded file pads every row to a record; a few rows hold counts.
+    Tally loaded{QStringList(UnitCatalogue::MaxUnits, u"0"_s.leftJustified(30)), {3, 3, 0}};
+    for (const int row : {0, 17, 32766})
+        loaded.counts[row] = u"1"_s.leftJustified(30);
+    qsizetype stored = 0;
+    for (int load = 0; load < 10; ++load) {
+        document.replaceTally(load % 2 ? WhichTally::Army : WhichTally::Collection, loaded,
+                              u"Load"_s);
+        stored +=
+            static_cast<const TallyStep *>(document.undoStack()->command(load))->storedBytes();
+    }
+    EXPECT_LT(stored, 10 * 64 * 1024); // ten full-size loads in well under a megabyte
+    const QStringList bothLoaded = state(document);
+    EXPECT_EQ(bothLoaded, loaded.counts + loaded.counts + QStringList{u"3 3 3 3"_s});
+
+    for (int step = 0; step < 10; ++step)
+        document.undoStack()->undo();
+    EXPECT_EQ(state(document), empty);
+    document.undoStack()->redo();
+    EXPECT_EQ(state(document), loaded.counts +
+                                   empty.mid(UnitCatalogue::MaxUnits, UnitCatalogue::MaxUnits) +
+                                   QStringList{u"3 3 0 0"_s});
+    for (int step = 1; step < 10; ++step)
+        document.undoStack()->redo();
+    EXPECT_EQ(state(document), bothLoaded);
+    EXPECT_EQ(announced, QList<int>(30, -1));
+
+    // A count is a step of its own row; one that changes nothing is no step.
+    announced.clear();
+    EXPECT_TRUE(document.countFigure(WhichTally::Army, 17, Step::Add).changed);
+    EXPECT_FALSE(document.countFigure(WhichTally::Army, 5, Step::Remove).changed);
+    EXPECT_EQ(document.tally(WhichTally::Army).counts[17], u"2"_s);
+    document.undoStack()->undo();
+    EXPECT_EQ(state(document), bothLoaded);
+    EXPECT_EQ(announced, QList<int>({17, 17}));
+
+    // The oldest steps give way to the newest hundred.
+    for (int step = 0; step < 150; ++step)
+        document.countFigure(WhichTally::Collection, 1, Step::Add);
+    EXPECT_EQ(document.undoStack()->count(), TallyDocument::UndoLimit);
+    while (document.undoStack()->canUndo())
+        document.undoStack()->undo();
+    EXPECT_EQ(document.tally(WhichTally::Collection).counts[1], u"50"_s);
+}
