@@ -11,9 +11,12 @@ struct InputFile
     bool ok() const { return error.isEmpty(); }
 };
 
-// Input files are small; anything larger than this is not one of ours and is refused
-// rather than read into memory.
+// Input files are small: a full catalogue of 32767 units with fields of sensible length is a few
+// megabytes. Anything larger than this bound (32767 records of 2 KB each) is not one of ours and
+// is refused before it is read into memory.
 inline constexpr qint64 MaxInputFileBytes = 64 * 1024 * 1024;
 
-// Reads `path` whole. The error names the reason in the user's words, without the file name.
+// Reads `path` whole, if it is a plain file of at most `maxBytes`; a pipe, device or socket is
+// refused without waiting on it. The error names the reason in the user's words, without the
+// file name.
 InputFile readInputFile(const QString &path, qint64 maxBytes = MaxInputFileBytes);

@@ -2,7 +2,10 @@
 
 #include "tally_files/tally_file.h"
 
+#include "common/input_file.h"
+
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -10,6 +13,7 @@ const QByteArray Units = "1,Grub,Weak,C,Mire,10\r\n2,Hob,Standard,C,Mire,25\r\n"
                          "3,Nell,Tough,C,Mire,16000\r\n";
 const QByteArray Folder = "<folder>";
 const QByteArray Missing = "<missing>";
+const QByteArray Fifo = "<fifo>", DevZero = "<link to /dev/zero>", Huge = "<64 MB and a byte>";
 
 // Whatever a case puts in place, the program says what it could not use (or says nothing when
 // all of it was usable), runs on with its columns together, and keeps every file it did not
@@ -52,7 +56,11 @@ protected:
         for (const QFileInfo &entry :
              QDir(m_dir.path())
                  .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-            all.insert(entry.fileName(), entry.isDir() ? Folder : fileBytes(entry.fileName()));
+            all.insert(entry.fileName(), entry.isDir()     ? Folder
+                                         : !entry.isFile() ? Fifo // reading it would wait
+                                         : entry.size() > (1 << 20)
+                                             ? QByteArray::number(entry.size())
+                                             : fileBytes(entry.fileName()));
         return all;
     }
 
@@ -103,6 +111,12 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"start", "rfarm.txt", Missing, u"\"rfarm.txt\": The file does not exist."_s, -1},
         {"reload", "rfarm.txt", Missing, u"\"rfarm.txt\": The file does not exist.|are kept"_s},
         {"reload", "rfarm.txt", Folder, u"It is a folder, not a file.|are kept"_s},
+        {"start", "rfarm.txt", Fifo, u"\"rfarm.txt\": It is not a plain file (it is a pipe"_s, -1},
+        {"reload", "rfarm.txt", Fifo, u"not a plain file|are kept"_s},
+        {"reload", "rfarm.txt", DevZero, u"not a plain file|are kept"_s},
+        {"reload", "rfarm.txt", Huge, u"too large (67108865 bytes; at most 67108864|are kept"_s},
+        {"reload", "current-runeforge.txt", Fifo, u"not a plain file|shown without prices"_s},
+        {"load", "x.sav", Fifo, u"not a plain file"_s},
         {"reload", "rfarm.txt", "", u"\"rfarm.txt\" holds no units.|are kept"_s},
         {"reload", "rfarm.txt", garbage, u"\"rfarm.txt\", line 1: the file ends inside|kept"_s},
         // LF ends, a byte above 0x7F and no line end after the last record; lone CR ends with
@@ -159,6 +173,12 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         else if (c.bytes == Folder)
             ASSERT_TRUE(QFile::remove(QLatin1String(c.file)) &&
                         QDir().mkdir(QLatin1String(c.file)));
+        else if (c.bytes == Fifo || c.bytes == DevZero)
+            ASSERT_TRUE((QFile::remove(QLatin1String(c.file)) || true) &&
+                        (c.bytes == Fifo ? mkfifo(c.file, 0600) == 0
+                                         : QFile::link(u"/dev/zero"_s, QLatin1String(c.file))));
+        else if (c.bytes == Huge)
+            ASSERT_TRUE(QFile(QLatin1String(c.file)).resize(MaxInputFileBytes + 1));
         else if (c.file != nullptr)
             writeFile(QLatin1String(c.file), c.bytes);
         find<QLineEdit>(main.get(), command.contains(u"Collection") && !command.contains(u"Add")
