@@ -40,7 +40,7 @@ void priceGuide(QByteArrayView bytes)
 }
 
 // A tally the decoder accepts is one the program could have written: encoding its records
-// again gives the same bytes.
+// again gives the same bytes,
 void tallyFile(QByteArrayView bytes)
 {
     for (const int catalogueRows : {0, 3, 32767}) {
@@ -52,6 +52,11 @@ void tallyFile(QByteArrayView bytes)
             continue;
         }
         require(file.records.size() == std::min<int>(rows, catalogueRows));
+        // and holds counts only: digits, a point, an exponent, the padding.
+        for (const QString &record : file.records)
+            require(std::all_of(record.begin(), record.end(), [](QChar c) {
+                return QStringView(u"0123456789.eE+- ").contains(c);
+            }));
         if (file.records.size() == rows)
             require(TallyFile::encode(file.records) ==
                     bytes.first(TallyFile::HeaderBytes + qsizetype(rows) * TallyFile::RecordBytes));

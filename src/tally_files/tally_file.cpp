@@ -11,6 +11,37 @@
 
 #include <algorithm>
 
+namespace {
+
+// A count as the program writes one: digits, perhaps a point and more digits, perhaps an
+// exponent ("1.234568E+07"); or nothing at all.
+bool isWrittenCount(QByteArrayView text)
+{
+    qsizetype at = 0;
+    const auto digits = [&] {
+        const qsizetype from = at;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9')
+            ++at;
+        return at > from;
+    };
+    if (text.isEmpty())
+        return true;
+    if (!digits())
+        return false;
+    if (at < text.size() && text[at] == '.' && (++at, !digits()))
+        return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
+        if (!digits())
+            return false;
+    }
+    return at == text.size();
+}
+
+} // namespace
+
 namespace TallyFile {
 
 QString fileName(const QString &nameBox)
@@ -33,8 +64,12 @@ QByteArray encode(const QStringList &counts)
 Decoded decode(QByteArrayView bytes, int catalogueRows)
 {
     Decoded result;
-    if (bytes.isEmpty())
+    // Even an empty tally is saved with its row count, so an empty file was never one of ours.
+    if (bytes.isEmpty()) {
+        result.error = QCoreApplication::translate("TallyFile", "It is not a tally file: it is "
+                                                                "empty (0 bytes).");
         return result;
+    }
     if (bytes.size() < HeaderBytes) {
         result.error = QCoreApplication::translate("TallyFile", "The file is too short to hold "
                                                                 "a row count.");
@@ -76,6 +111,9 @@ Decoded decode(QByteArrayView bytes, int catalogueRows)
         else if (record.trimmed().startsWith('-') && readNumber(QString::fromLatin1(record)) < 0)
             problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file: its row %1 holds "
                                                      "a negative count.");
+        else if (!isWrittenCount(record.trimmed()))
+            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file: its row %1 holds "
+                                                     "text that is not a count.");
         if (problem != nullptr) {
             result.error = QCoreApplication::translate("TallyFile", problem).arg(row + 1);
             return result;

@@ -39,7 +39,9 @@ TEST(TallyFile, WhatADecodeKeepsAndWhatItRefuses)
     // bytes, catalogue rows -> records kept, what a refusal says
     // clang-format off
     const std::tuple<const char *, QByteArray, int, int, const char *> cases[] = {
-        {"empty file", {}, 5, 0, ""}, {"row count 0", header(0) + "\x89PNG", 5, 0, ""},
+        {"empty file", {}, 5, 0, notTally}, {"row count 0", header(0) + "\x89PNG", 5, 0, ""},
+        {"a count in exponent form", header(1) + record("1.234568E+07"), 5, 1, ""},
+        {"a letter after a count", header(1) + record("12x"), 5, 0, notTally},
         {"more rows than the catalogue", three, 2, 2, ""}, {"no catalogue", three, 0, 0, ""},
         {"blanks before a count", header(1) + record("  7"), 5, 1, ""},
         {"a byte above 0x7e", header(1) + record("S\xe9"), 5, 0, notTally},

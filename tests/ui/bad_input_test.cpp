@@ -141,7 +141,11 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"reload", "current-runeforge.txt", "\"Grub (W)\",2\r\n\"" + field,
          u"line 2: the entry \"www|w\u2026w|w\" has no price|a quoted field has no closing quote"_s},
         {"load", nullptr, {}, u"Could not load the army from \"x.sav\": The file does not exist."_s},
-        {"load", "x.sav", "", {}, 3}, // an empty tally, as an empty file always was
+        {"load", "x.sav", "", u"It is not a tally file: it is empty"_s},
+        {"load", "x.sav", records("0", "abc", "0"), u"row 2 holds text that is not a count"_s},
+        {"mnuAddArmyCollection", "x.sav", records("x9", "0", "0"), u"row 1 holds text that"_s},
+        {"load", "x.sav", header(2) + QByteArray(60, 'q'), u"row 1 holds text that is not"_s},
+        {"load", "x.sav", records("1.5", "2.25E+07", "0"), u"army's number of figures"_s},
         {"load", "x.sav", records("0", "1", "0") + "tail", {}},
         {"load", "x.sav", "\x03", u"too short to hold a row count"_s},
         {"load", "x.sav", records("1", "2", "3").chopped(1), u"shorter than its 3 rows need"_s},
