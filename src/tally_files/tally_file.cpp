@@ -120,6 +120,11 @@ Decoded decode(QByteArrayView bytes, int catalogueRows)
         }
     }
     const int kept = std::min<int>(rows, std::max(catalogueRows, 0));
+    for (int row = kept; row < rows; ++row) {
+        const double count = readNumber(QString::fromLatin1(recordAt(row)));
+        if (count > 0)
+            ++result.countedBeyond, result.figuresBeyond += count;
+    }
     result.records.reserve(kept);
     // Most records repeat ("0" and a few small counts); equal records share one string.
     QHash<QByteArrayView, QString> shared;

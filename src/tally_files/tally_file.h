@@ -22,6 +22,9 @@ struct Decoded
 {
     QStringList records; // one 30-character text per row that has a place in the catalogue
     QString error;       // why the file was refused; then there are no records
+    // The rows past the catalogue's end that hold a count above 0, and their figures.
+    int countedBeyond = 0;
+    double figuresBeyond = 0;
 };
 
 // Reads the row count and the records that have a place among `catalogueRows` rows. An empty

@@ -79,6 +79,11 @@ private:
     // ends selected; a file without rows leaves the selection alone.
     void selectFileRows(qsizetype fileRows);
     void selectLastRow();
+    // "<file> holds counts for N row(s) with F figure(s) that this catalogue ... has no units for"
+    QString countsBeyond(const QString &fileName, const TallyFile::Decoded &file) const;
+    // Whether a save may replace `fileName`: asks first when the file holds counts for rows past
+    // this catalogue's end.
+    bool mayReplace(const QString &fileName, WhichTally which);
 
     void mnuPrintCollectionToFile_Click();
     void mnuPrintCollectionHtml_Click();

@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include <QPushButton>
+
 namespace Messages {
 
 namespace {
@@ -8,6 +10,12 @@ Handler &installed()
 {
     static Handler handler;
     return handler;
+}
+
+bool &answer()
+{
+    static bool yes = false;
+    return yes;
 }
 
 } // namespace
@@ -20,6 +28,25 @@ void show(QWidget *parent, QMessageBox::Icon icon, const QString &text)
     }
     QMessageBox box(icon, QStringLiteral("Rostermere"), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool ask(QWidget *parent, const QString &text, const QString &yes)
+{
+    if (installed()) {
+        installed()(parent, Message{QMessageBox::Question, text});
+        return answer();
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Rostermere"), text,
+                    QMessageBox::NoButton, parent);
+    const QAbstractButton *chosen = box.addButton(yes, QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == chosen;
+}
+
+void setAnswer(bool yes)
+{
+    answer() = yes;
 }
 
 Handler setHandler(Handler handler)

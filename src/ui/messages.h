@@ -27,6 +27,11 @@ inline void warn(QWidget *parent, const QString &text)
     show(parent, QMessageBox::Warning, text);
 }
 
+// Asks `text` with the buttons `yes` and Cancel, Cancel the default; true when `yes` was chosen.
+// With a handler installed the handler is shown the question, and the answer is setAnswer's.
+bool ask(QWidget *parent, const QString &text, const QString &yes);
+void setAnswer(bool yes);
+
 // Installs a handler for all messages (an empty one restores the message box); returns the old one.
 Handler setHandler(Handler handler);
 

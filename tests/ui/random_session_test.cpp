@@ -81,10 +81,21 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
             QTest::mouseClick(find<QRadioButton>(main.get(), which ? "optArmy" : "optCollection"),
                               Qt::LeftButton);
         } else if (action == 7) {
+            // Replacing a file with counts past this catalogue's end is asked first.
+            const QList<int> old = saved.value(name);
+            const bool asks = std::any_of(old.begin() + std::min(units, int(old.size())), old.end(),
+                                          [](int count) { return count > 0; });
+            const bool replace = pick(2) == 0, kept = asks && !replace;
+            const int before = main->selectedRow();
+            const QByteArray oldBytes = fileBytes(name + u".sav"_s);
+            Messages::setAnswer(replace);
             named(words[which], which == 1 ? "mnuSaveArmy" : "mnuSaveCollection");
-            EXPECT_EQ(fileBytes(name + u".sav"_s), TallyFile::encode(tallies[which]->counts));
-            EXPECT_EQ(main->selectedRow(), units - 1); // as saving and reports leave it
-            saved[name] = expected[which];
+            EXPECT_EQ(messages.size(), asks ? 1 : 0);
+            EXPECT_EQ(fileBytes(name + u".sav"_s),
+                      kept ? oldBytes : TallyFile::encode(tallies[which]->counts));
+            EXPECT_EQ(main->selectedRow(), kept ? before : units - 1); // as saves leave it
+            if (!kept)
+                saved[name] = expected[which];
         } else if (action == 8) {
             // The picker lists just the files saved so far; "Oops" loads nothing.
             QString picked;

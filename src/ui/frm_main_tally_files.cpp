@@ -1,0 +1,161 @@
+#include "frm_main.h"
+
+#include "common/file_names.h"
+#include "document/ruleset_reload.h"
+#include "frm_load_tally.h"
+#include "messages.h"
+#include "tally_files/tally_loading.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+
+// The tally file commands: saving, loading through the pickers and adding the saved army.
+
+void frmMain::selectFileRows(qsizetype fileRows)
+{
+    if (fileRows > 0)
+        selectRow(int(fileRows) - 1);
+}
+
+void frmMain::mnuSaveCollection_Click()
+{
+    saveTally(WhichTally::Collection);
+}
+
+void frmMain::mnuSaveArmy_Click()
+{
+    saveTally(WhichTally::Army);
+}
+
+void frmMain::saveTally(WhichTally which)
+{
+    const QString fileName = TallyFile::fileName(nameBox(which)->text());
+    QString error = fileNameProblem(fileName, NameUse::Writing);
+    if (error.isEmpty() && !mayReplace(fileName, which))
+        return;
+    if (error.isEmpty())
+        error = TallyFile::save(fileName, m_document.tally(which).counts);
+    if (!error.isEmpty()) {
+        Messages::warn(this, tr("Could not save the %1 to \"%2\": %3")
+                                 .arg(tallyWord(which), shownName(fileName), error));
+        return;
+    }
+    selectLastRow();
+}
+
+void frmMain::mnuLoadCollection_Click()
+{
+    frmLoadCollection picker(this);
+    pickAndLoad(picker, WhichTally::Collection);
+}
+
+void frmMain::mnuLoadArmy_Click()
+{
+    frmLoadArmy picker(this);
+    pickAndLoad(picker, WhichTally::Army);
+}
+
+void frmMain::pickAndLoad(TallyPicker &picker, WhichTally which)
+{
+    // The name box is what the picker and the load share: a pick fills it, the load reads it.
+    if (picker.exec() != QDialog::Accepted)
+        return;
+    nameBox(which)->setText(picker.pickedName());
+    loadTally(which);
+}
+
+void frmMain::LoadArmy()
+{
+    loadTally(WhichTally::Army);
+}
+
+void frmMain::LoadCollection()
+{
+    loadTally(WhichTally::Collection);
+}
+
+void frmMain::loadTally(WhichTally which)
+{
+    const QString fileName = TallyFile::fileName(nameBox(which)->text());
+    const TallyFile::Decoded file = loadTallyFile(fileName);
+    if (!file.error.isEmpty()) {
+        Messages::warn(this, tr("Could not load the %1 from \"%2\": %3")
+                                 .arg(tallyWord(which), shownName(fileName), file.error));
+        return;
+    }
+    TallyUpdate loaded = loadedTally(
+        file.records, m_globals.catalogue,
+        which == WhichTally::Army ? PriceReading::Strict : PriceReading::Forgiving, m_numberFormat);
+    if (loaded.overflow != TotalKind::None) {
+        Messages::warn(this,
+                       tr("Loading \"%1\" would take the %2's %3 out of its range, so "
+                          "nothing was changed.")
+                           .arg(shownName(fileName), tallyWord(which), totalName(loaded.overflow)));
+        return;
+    }
+    m_document.replaceTally(which, std::move(loaded.tally),
+                            which == WhichTally::Army ? tr("Load Army") : tr("Load Collection"));
+    selectFileRows(file.records.size());
+    if (file.countedBeyond > 0)
+        Messages::warn(this, countsBeyond(fileName, file) + tr(", so they were not loaded."));
+}
+
+void frmMain::mnuAddArmyCollection_Click()
+{
+    // The saved army is added, not the one on screen: the file is what the user chose to keep.
+    const QString fileName = TallyFile::fileName(ui.txtArmyName->text());
+    const TallyFile::Decoded army = loadTallyFile(fileName);
+    if (!army.error.isEmpty()) {
+        Messages::warn(this, tr("Could not add the army \"%1\" to the collection: %2")
+                                 .arg(shownName(fileName), army.error));
+        return;
+    }
+    TallyUpdate added =
+        collectionWithArmy(m_globals.collection, army.records, m_globals.catalogue, m_numberFormat);
+    if (added.overflow != TotalKind::None) {
+        Messages::warn(this, tr("Adding \"%1\" would take the collection's %2 out of its range, "
+                                "so nothing was changed.")
+                                 .arg(shownName(fileName), totalName(added.overflow)));
+        return;
+    }
+    m_document.replaceTally(WhichTally::Collection, std::move(added.tally),
+                            tr("Add Army To Collection"));
+    selectFileRows(army.records.size());
+    if (army.countedBeyond > 0)
+        Messages::warn(this, countsBeyond(fileName, army) + tr(", so they were not added."));
+}
+
+TallyFile::Decoded frmMain::loadTallyFile(const QString &fileName) const
+{
+    TallyFile::Decoded file;
+    file.error = fileNameProblem(fileName, NameUse::Reading);
+    if (file.error.isEmpty())
+        file = TallyFile::load(fileName, m_globals.catalogue.size());
+    return file;
+}
+
+QString frmMain::countsBeyond(const QString &fileName, const TallyFile::Decoded &file) const
+{
+    return tr("\"%1\" holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 "
+              "units has no units for")
+        .arg(shownName(fileName))
+        .arg(file.countedBeyond)
+        .arg(doubleText(file.figuresBeyond))
+        .arg(m_globals.catalogue.size());
+}
+
+bool frmMain::mayReplace(const QString &fileName, WhichTally which)
+{
+    // A file saved under a longer catalogue keeps counts this one cannot show; replacing it
+    // would drop them without a word.
+    if (!QFileInfo::exists(fileName))
+        return true;
+    const TallyFile::Decoded old = TallyFile::load(fileName, m_globals.catalogue.size());
+    if (!old.error.isEmpty() || old.countedBeyond == 0)
+        return true;
+    return Messages::ask(
+        this,
+        countsBeyond(fileName, old) +
+            tr(". Saving the %1 replaces the file and drops those counts.").arg(tallyWord(which)),
+        tr("Replace"));
+}
