@@ -75,8 +75,9 @@ char encodedByte(char16_t code)
     return it == table.cend() ? '?' : *it;
 }
 
-// Writes one byte for each character of `text` from `out` on.
-void encodeInto(char *out, QStringView text)
+// Writes one byte for each character of `text` from `out` on (a character beyond U+FFFF is
+// one '?', though it takes two code units), and returns how many it wrote.
+qsizetype encodeInto(char *out, QStringView text)
 {
     // ASCII stays as it is in Windows-1252, and nearly all our text is ASCII: it is copied in a
     // loop the compiler turns into vector instructions, and only the rest is looked up.
@@ -88,10 +89,14 @@ void encodeInto(char *out, QStringView text)
         above |= in[i];
     }
     if (above < 0x80)
-        return;
-    for (qsizetype i = 0; i < size; ++i)
-        if (in[i] >= 0x80)
-            out[i] = encodedByte(in[i]);
+        return size;
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (QChar::isHighSurrogate(in[i]) && i + 1 < size && QChar::isLowSurrogate(in[i + 1]))
+            ++i;
+        out[written++] = in[i] >= 0x80 ? encodedByte(in[i]) : char(in[i]);
+    }
+    return written;
 }
 
 } // namespace
@@ -99,7 +104,7 @@ void encodeInto(char *out, QStringView text)
 QByteArray encodeText(QStringView text)
 {
     QByteArray out(text.size(), Qt::Uninitialized);
-    encodeInto(out.data(), text);
+    out.truncate(encodeInto(out.data(), text));
     return out;
 }
 
@@ -107,7 +112,7 @@ void appendEncoded(QByteArray &bytes, QStringView text)
 {
     const qsizetype start = bytes.size();
     bytes.resize(start + text.size());
-    encodeInto(bytes.data() + start, text);
+    bytes.truncate(start + encodeInto(bytes.data() + start, text));
 }
 
 bool canEncode(QChar character)

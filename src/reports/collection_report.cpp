@@ -76,7 +76,9 @@ void appendPart(QByteArray &bytes, Html part)
     }
     QString escaped;
     escaped.reserve(part.text.size());
-    for (const QChar c : part.text) {
+    const QStringView text = part.text;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         switch (c.unicode()) {
         case u'&':
             escaped += QStringLiteral("&amp;");
@@ -91,8 +93,11 @@ void appendPart(QByteArray &bytes, Html part)
             escaped += QStringLiteral("&quot;");
             break;
         default:
+            // A character beyond U+FFFF is one reference to its code point, not two halves.
             if (canEncode(c))
                 escaped += c;
+            else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+                escaped += QStringLiteral("&#%1;").arg(QChar::surrogateToUcs4(c, text.at(++i)));
             else
                 escaped += QStringLiteral("&#%1;").arg(c.unicode());
         }

@@ -64,6 +64,10 @@ TEST(CollectionReport, TextAndHtmlMatchTheirGoldenFiles)
     }
     // Such a character is written as a reference in a text without markup too.
     EXPECT_TRUE(htmlReport(report(u"\u03a9"_s, {}, springUnits, {})).contains("<strong>&#937;<"));
+    // A character beyond U+FFFF is one reference, and one '?' where the page has no byte for it.
+    const CollectionReport castle = report(u"A\U0001F3F0B"_s, {}, springUnits, {});
+    EXPECT_TRUE(htmlReport(castle).contains("A&#127984;B"));
+    EXPECT_TRUE(textReport(castle).contains(" A?B\r\n"));
 }
 
 TEST(CollectionReport, PrinterGetsHeadingsRowsColumnStopsAndTheSummary)
@@ -90,4 +94,11 @@ TEST(TextLinePrinter, ColumnOneAndBelowAreTheLineStart)
         printer.endDocument();
         EXPECT_EQ(printer.text(), u"x\r\n"_s) << column;
     }
+    // A character beyond U+FFFF takes one column, as it takes one byte of the report.
+    TextLinePrinter printer;
+    printer.print(u"\U0001F3F0"_s);
+    printer.advanceTo(3);
+    printer.print(u"x"_s);
+    printer.endDocument();
+    EXPECT_EQ(printer.text(), u"\U0001F3F0 x\r\n"_s);
 }
