@@ -1,6 +1,7 @@
 #include "catalogue_file.h"
 
 #include "common/codec.h"
+#include "common/file_names.h"
 #include "common/input_file.h"
 #include "field_reader.h"
 
@@ -56,6 +57,11 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
                                  .arg(UnitCatalogue::MaxUnits)});
             break;
         }
+        if (const QString problem = valueProblem(fields[5]); !problem.isEmpty())
+            result.problems.append(
+                {recordLine, tr("the point value \"%1\" of \"%2\" %3; the "
+                                "totals count it as it reads.")
+                                 .arg(shownName(fields[5]), shownName(fields[1]), problem)});
         result.catalogue.append(std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
                                 std::move(fields[3]), std::move(fields[4]), std::move(fields[5]));
     }

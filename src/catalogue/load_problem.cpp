@@ -1,6 +1,11 @@
 #include "load_problem.h"
 
+#include "common/numbers.h"
+
 #include <QCoreApplication>
+
+#include <cfloat>
+#include <cmath>
 
 QString describe(const LoadProblem &problem)
 {
@@ -9,4 +14,25 @@ QString describe(const LoadProblem &problem)
     return QCoreApplication::translate("LoadProblem", "line %1: %2")
         .arg(problem.line)
         .arg(problem.text);
+}
+
+QString valueProblem(QStringView text)
+{
+    const auto tr = [](const char *reason) {
+        return QCoreApplication::translate("LoadProblem", reason);
+    };
+    QStringView bare = text.trimmed();
+    if (bare.startsWith(u'-') || bare.startsWith(u'+'))
+        bare = bare.sliced(1);
+    if (bare.startsWith(u"nan", Qt::CaseInsensitive))
+        return tr("is not a number");
+    if (bare.startsWith(u"inf", Qt::CaseInsensitive))
+        return tr("is infinite");
+    // Money totals are single precision: a value past its range makes them infinite.
+    const double value = readNumber(text);
+    if (!(std::fabs(value) <= FLT_MAX))
+        return tr("is too large for the totals");
+    if (value < 0)
+        return tr("is negative");
+    return QString();
 }

@@ -14,3 +14,8 @@ struct LoadProblem
 
 // "line 7: text", or just the text for a problem of the whole file.
 QString describe(const LoadProblem &problem);
+
+// Why a point value or price, read as the totals read it, would make them look wrong: "is
+// negative", "is not a number", "is infinite" or "is too large for the totals"; empty when it is
+// none of these.
+QString valueProblem(QStringView text);

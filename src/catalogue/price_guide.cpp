@@ -28,7 +28,14 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
                                .arg(shownName(key))});
             break;
         }
-        result.prices.insert(std::move(key), sharedPrices(price));
+        const QString priceText = sharedPrices(price);
+        if (const QString problem = valueProblem(priceText); !problem.isEmpty())
+            result.problems.append(
+                {nameLine, QCoreApplication::translate("LoadPriceGuide",
+                                                       "the price \"%1\" of \"%2\" %3; the totals "
+                                                       "count it as it reads.")
+                               .arg(shownName(priceText), shownName(key), problem)});
+        result.prices.insert(std::move(key), priceText);
     }
     result.problems.append(reader.quoteProblems());
     return result;

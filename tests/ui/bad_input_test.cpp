@@ -134,6 +134,12 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
          "holds more than 32767 units; only the first 32767 were loaded."_s, UnitCatalogue::MaxUnits},
         {"reload", "rfarm.txt", QByteArray(Units).replace("16000", "17000"), u"collection's total "
          "point value would be out of its range, so the catalogue was not reloaded."_s},
+        {"reload", "rfarm.txt", QByteArray(Units).replace(",10\r", ",-5\r").replace(",25\r", ",NaN\r"),
+         u"line 1: the point value \"-5\" of \"Grub\" is negative; the totals count it as it "
+         "reads.|line 2: the point value \"NaN\" of \"Hob\" is not a number"_s, 3},
+        {"reload", "current-runeforge.txt", "\"Grub (W)\",inf\n\"Nell (T)\",-2\n\"Hob (S)\",1e39\n",
+         u"line 1: the price \"inf\" of \"Grub (W)\" is infinite|line 2: the price \"-2\" of \"Nell "
+         "(T)\" is negative|line 3: the price \"1e39\" of \"Hob (S)\" is too large for the totals"_s},
         {"reload", "current-runeforge.txt", Missing, u"does not exist.|shown without prices."_s},
         {"reload", "current-runeforge.txt", Folder, u"It is a folder, not a file."_s},
         // Garbage pairs up into entries that name no unit, as an empty guide names none.
