@@ -23,9 +23,12 @@ QString tr(const char *text)
 CatalogueLoad parseCatalogue(QByteArrayView bytes)
 {
     CatalogueLoad result;
+    const Charset charset = inputCharset(bytes);
+    bytes = withoutByteOrderMark(bytes);
     FieldReader reader(bytes);
     std::array<QString, FieldsPerRecord> fields;
     std::array<SharedStrings, FieldsPerRecord> shared;
+    shared.fill(SharedStrings(charset));
     QByteArrayView field;
     // A record takes at least one line end, so the lines bound the units.
     result.catalogue.reserve(
@@ -38,7 +41,7 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
             if (filled == 0)
                 recordLine = reader.fieldLine();
             // Ids and names are nearly all different; the other fields repeat.
-            fields[filled] = filled <= 1 ? decodeText(field) : shared[filled](field);
+            fields[filled] = filled <= 1 ? decodeText(field, charset) : shared[filled](field);
             ++filled;
         }
         if (filled == 0)

@@ -64,12 +64,14 @@ private:
 class SharedStrings
 {
 public:
+    explicit SharedStrings(Charset charset = Charset::Windows1252) : m_charset(charset) {}
+
     QString operator()(QByteArrayView value)
     {
         const auto found = m_values.find(value);
         if (found != m_values.end())
             return found->second;
-        QString text = decodeText(value);
+        QString text = decodeText(value, m_charset);
         // A column of (nearly) all different values gains nothing from sharing.
         if (m_values.size() < MaxShared)
             m_values.emplace(value.toByteArray(), text);
@@ -78,6 +80,7 @@ public:
 
 private:
     static constexpr std::size_t MaxShared = 1024;
+    Charset m_charset;
     struct Hash
     {
         using is_transparent = void;

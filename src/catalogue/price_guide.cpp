@@ -10,16 +10,18 @@
 PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
 {
     PriceGuideLoad result;
+    const Charset charset = inputCharset(bytes);
+    bytes = withoutByteOrderMark(bytes);
     FieldReader reader(bytes);
     // A guide holds about one entry a line.
     result.prices.reserve(lineEnds(bytes) + 1);
-    SharedStrings sharedPrices;
+    SharedStrings sharedPrices(charset);
     QByteArrayView name;
     QByteArrayView price;
     while (reader.next(name)) {
         const int nameLine = reader.fieldLine();
         // Decoded before the next field is read, which may reuse the view's storage.
-        QString key = decodeText(name);
+        QString key = decodeText(name, charset);
         if (!reader.next(price)) {
             result.problems.append(
                 {nameLine, QCoreApplication::translate("LoadPriceGuide",

@@ -62,6 +62,29 @@ TEST(FieldReader, SplitsFieldsAsTheCatalogueWritesThemAndKnowsTheirLines)
         EXPECT_EQ(readAll(text), fields) << text.toStdString();
 }
 
+// UTF-8 with or without its byte-order mark when it holds a multi-byte letter; Windows-1252 when
+// it is not valid UTF-8 (a lone 0xE9) or the sequence is overlong; ASCII reads alike either way.
+TEST(Catalogue, ReadsUtf8FromModernEditorsAndWindows1252Otherwise)
+{
+    // clang-format off
+    const std::pair<QByteArray, QString> cases[] = {
+        {"\xEF\xBB\xBF" "4,S\xC3\xA9raphine \xE2\x82\xAC\xF0\x9F\x8F\xB0,Unique,R,Ch,65\n",
+         u"4|S\u00e9raphine \u20ac\U0001F3F0|Unique|R|Ch|65|S\u00e9raphine \u20ac\U0001F3F0 (U)|7"_s},
+        {"4,S\xC3\xA9raphine,Unique,R,Ch,65\n", u"4|S\u00e9raphine|Unique|R|Ch|65|S\u00e9raphine (U)|7"_s},
+        {"\xEF\xBB\xBF" "1,Grub,Weak,C,Mire,5\n", u"1|Grub|Weak|C|Mire|5|Grub (W)|2"_s},
+        {"4,S\xE9raphine,Unique,R,Ch,65\n", u"4|S\u00e9raphine|Unique|R|Ch|65|S\u00e9raphine (U)|7"_s},
+        {"4,S\xC0\xA9,Unique,R,Ch,65\n", u"4|S\u00c0\u00a9|Unique|R|Ch|65|S\u00c0\u00a9 (U)|"_s}};
+    // clang-format on
+    const QByteArray guide =
+        "\xEF\xBB\xBF\"Grub (W)\",2\n\"S\xC3\xA9raphine (U)\",7\n\"S\xC3\xA9raphine \xE2\x82\xAC"
+        "\xF0\x9F\x8F\xB0 (U)\",7\n";
+    for (const auto &[text, row] : cases) {
+        UnitCatalogue units = parseCatalogue(text).catalogue;
+        applyPrices(units, parsePriceGuide(guide).prices);
+        EXPECT_EQ(rowsOf(units), QStringList{row}) << text.toStdString();
+    }
+}
+
 TEST(Catalogue, LoadsRecordsInFileOrderWithFieldsAsWrittenAndExactGuideKeys)
 {
     const CatalogueLoad load =

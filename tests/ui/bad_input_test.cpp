@@ -124,6 +124,7 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"reload", "rfarm.txt", QByteArray(Units).replace("\r\n", "\n").replace("Hob", "H\xf6" "b")
          .chopped(1), {}},
         {"reload", "rfarm.txt", QByteArray(Units).replace("\r\n", "\r\r \t\r"), {}},
+        {"reload", "rfarm.txt", "\xEF\xBB\xBF" + Units, {}}, // as a modern editor saves it
         {"reload", "rfarm.txt", "1,A,Weak,C,F,5\n\n3\nNell,Unique\n", u"line 3: the file ends inside a "
          "record (3 of its 6 fields); the rest of the file was ignored."_s, 1},
         {"reload", "rfarm.txt", Units + "4," + field + ",Weak,C,Mire,1\r\n", {}, 4},
