@@ -4,6 +4,7 @@
 #include "common/file_names.h"
 #include "common/output_file.h"
 #include "document/ruleset_reload.h"
+#include "find_bar.h"
 #include "frm_load_tally.h"
 #include "linked_columns.h"
 #include "messages.h"
@@ -71,7 +72,7 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
 
 void frmMain::addUndoKeys()
 {
-    // The keys alone, with no menu item: the designed menus stay as they are. A name box
+    // The keys alone, with no menu items: the designed menus stay as they are. A name box
     // takes them for its own typing while it has the focus, as every text box does.
     QAction *undo = m_document.undoStack()->createUndoAction(this);
     undo->setObjectName(QStringLiteral("actUndo"));
@@ -83,7 +84,19 @@ void frmMain::addUndoKeys()
     if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
         redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
     redo->setShortcuts(redoKeys);
-    for (QAction *action : {undo, redo}) {
+    // Finding a unit: the box opens at the window's foot; the next and previous finds work
+    // with the box open or not.
+    m_find = new FindBar(this, m_columns, &m_document);
+    QAction *find = new QAction(tr("Find a unit"), this);
+    find->setShortcuts(QKeySequence::Find);
+    connect(find, &QAction::triggered, m_find, &FindBar::open);
+    QAction *next = new QAction(tr("Find the next unit"), this);
+    next->setShortcuts(QKeySequence::FindNext);
+    connect(next, &QAction::triggered, m_find, &FindBar::findNext);
+    QAction *previous = new QAction(tr("Find the previous unit"), this);
+    previous->setShortcuts(QKeySequence::FindPrevious);
+    connect(previous, &QAction::triggered, m_find, &FindBar::findPrevious);
+    for (QAction *action : {undo, redo, find, next, previous}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }

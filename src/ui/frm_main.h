@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 
+class FindBar;
 class LinkedColumns;
 class TallyPicker;
 
@@ -46,6 +47,7 @@ public:
     TallyDocument &document() { return m_document; }
 
 private:
+    // The keys that undo and redo, and that find a unit.
     void addUndoKeys();
 
     // Shows the guide name and price of the selected unit.
@@ -98,6 +100,7 @@ private:
     CatalogueModel *m_model = nullptr;
     frmMainControls ui;
     LinkedColumns *m_columns = nullptr;
+    FindBar *m_find = nullptr;
     NumberFormat m_numberFormat;
     RulesetFilesAhead m_filesAhead;
 };

@@ -1,0 +1,53 @@
+#include "unit_search.h"
+
+#include <QStringMatcher>
+
+#include <algorithm>
+
+QString UnitSearch::fold(QStringView text)
+{
+    // Plain ASCII needs no decomposing, and nearly every unit's text is ASCII.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c < u'\x80'; });
+    QString folded =
+        ascii ? text.toString() : text.toString().normalized(QString::NormalizationForm_KD);
+    if (!ascii)
+        folded.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    return folded.toCaseFolded();
+}
+
+QList<int> UnitSearch::matches(const UnitCatalogue &catalogue, const QString &text)
+{
+    if (!m_folded) {
+        Folded folded;
+        folded.rowStarts.reserve(catalogue.size());
+        for (int row = 0; row < catalogue.size(); ++row) {
+            folded.rowStarts.append(folded.text.size());
+            for (const QStringList *field :
+                 {&catalogue.UnitId, &catalogue.UnitName, &catalogue.UnitFaction})
+                folded.text.append(fold(field->at(row))).append(u'\x1f');
+        }
+        m_folded = std::move(folded);
+        m_lastText.clear();
+    }
+    // The separator cannot be typed, so no match runs from one field into the next.
+    QString needle = fold(text);
+    needle.remove(u'\x1f');
+    if (needle.isEmpty())
+        return {};
+    if (needle == m_lastText)
+        return m_lastMatches;
+    QList<int> rows;
+    const QStringMatcher matcher(needle);
+    const QList<qsizetype> &starts = m_folded->rowStarts;
+    for (qsizetype at = matcher.indexIn(m_folded->text); at >= 0;) {
+        const int row =
+            int(std::upper_bound(starts.begin(), starts.end(), at) - starts.begin()) - 1;
+        rows.append(row);
+        // On to the next row: a row is counted once however often it matches.
+        const qsizetype next = row + 1 < starts.size() ? starts[row + 1] : m_folded->text.size();
+        at = matcher.indexIn(m_folded->text, next);
+    }
+    m_lastText = needle;
+    m_lastMatches = rows;
+    return rows;
+}

@@ -1,0 +1,98 @@
+#include "find_bar.h"
+
+#include "accessibility.h"
+#include "document/tally_document.h"
+#include "linked_columns.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QShortcut>
+
+FindBar::FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *document)
+    : QToolBar(window), m_window(window), m_columns(columns), m_document(document),
+      txtFind(new QLineEdit(this)), lblFindStatus(new ValueLabel(QString(), this))
+{
+    setObjectName(QStringLiteral("findBar"));
+    setMovable(false);
+    setFloatable(false);
+    toggleViewAction()->setVisible(false);
+    txtFind->setObjectName(QStringLiteral("txtFind"));
+    txtFind->setAccessibleName(tr("Find a unit by any part of its ID, name or faction"));
+    txtFind->setClearButtonEnabled(true);
+    lblFindStatus->setObjectName(QStringLiteral("lblFindStatus"));
+    lblFindStatus->setAccessibleName(tr("Units found"));
+    lblFindStatus->setMinimumWidth(fontMetrics().horizontalAdvance(tr("No unit matches")) + 12);
+    addWidget(txtFind);
+    addWidget(lblFindStatus);
+    window->addToolBar(Qt::BottomToolBarArea, this);
+    hide();
+
+    connect(txtFind, &QLineEdit::textEdited, this, [this] { find(+1, true); });
+    connect(txtFind, &QLineEdit::returnPressed, this, &FindBar::findNext);
+    auto *escape =
+        new QShortcut(QKeySequence(Qt::Key_Escape), txtFind, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(escape, &QShortcut::activated, this, &FindBar::close);
+    // The folded texts belong to one catalogue; a reload folds the new one when it is searched.
+    connect(document, &TallyDocument::catalogueReplaced, this, [this] { m_search.reset(); });
+}
+
+void FindBar::open()
+{
+    if (!isVisible()) {
+        QWidget *focus = QApplication::focusWidget();
+        m_cameFrom = qobject_cast<QAbstractItemView *>(focus) ? focus : nullptr;
+        // The window grows by the bar, so the designed controls keep their places and sizes.
+        resizeWindow(true);
+    }
+    txtFind->setFocus(Qt::ShortcutFocusReason);
+    txtFind->selectAll();
+}
+
+void FindBar::close()
+{
+    if (!isVisible())
+        return;
+    resizeWindow(false);
+    if (m_cameFrom != nullptr)
+        m_cameFrom->setFocus(Qt::OtherFocusReason);
+    else
+        m_window->centralWidget()->findChild<QWidget *>(QStringLiteral("lstUnits"))->setFocus();
+}
+
+void FindBar::resizeWindow(bool showing)
+{
+    // The layout may already have grown the window to its new minimum; the size is set from
+    // the one before, whatever the layout did.
+    const QSize before = m_window->size();
+    const int by = showing ? sizeHint().height() : -height();
+    setVisible(showing);
+    m_window->layout()->activate();
+    m_window->resize(before.width(), before.height() + by);
+}
+
+void FindBar::find(int direction, bool fromSelected)
+{
+    const QList<int> rows = m_search.matches(m_document->data().catalogue, txtFind->text());
+    if (rows.isEmpty()) {
+        lblFindStatus->setText(txtFind->text().isEmpty() ? QString() : tr("No unit matches"));
+        return;
+    }
+    // From the selected row on (the row itself too while typing), wrapping past either end.
+    const int selected = m_columns->selectedRow();
+    qsizetype at;
+    if (direction > 0) {
+        const int from = fromSelected ? selected : selected + 1;
+        at = std::lower_bound(rows.begin(), rows.end(), from) - rows.begin();
+        if (at == rows.size())
+            at = 0;
+    } else {
+        at = std::lower_bound(rows.begin(), rows.end(), selected) - rows.begin() - 1;
+        if (at < 0)
+            at = rows.size() - 1;
+    }
+    m_columns->selectRow(rows[at]);
+    lblFindStatus->setText(tr("%1 of %2").arg(at + 1).arg(rows.size()));
+}

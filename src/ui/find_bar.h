@@ -1,0 +1,45 @@
+#pragma once
+
+#include "catalogue/unit_search.h"
+
+#include <QToolBar>
+
+class LinkedColumns;
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class TallyDocument;
+
+// The find box at the foot of the main window: it shows only when asked for, adds its own
+// height to the window rather than taking any from the designed controls, and selects the
+// units whose ID, name or faction holds its text.
+class FindBar : public QToolBar
+{
+    Q_OBJECT
+
+public:
+    FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *document);
+
+    // Shows the box with the focus in it and its text selected.
+    void open();
+    // Hides the box and gives the focus back to the list it came from.
+    void close();
+
+    // The next or the previous matching unit after the selected one, wrapping round; with the
+    // box hidden, the last text is searched again.
+    void findNext() { find(+1, false); }
+    void findPrevious() { find(-1, false); }
+
+private:
+    void find(int direction, bool fromSelected);
+    // Shows or hides the bar, the window growing or shrinking by its height.
+    void resizeWindow(bool showing);
+
+    QMainWindow *m_window;
+    LinkedColumns *m_columns;
+    TallyDocument *m_document;
+    UnitSearch m_search;
+    QLineEdit *txtFind;
+    QLabel *lblFindStatus;
+    QWidget *m_cameFrom = nullptr;
+};
