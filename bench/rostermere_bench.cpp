@@ -171,6 +171,21 @@ Figures measure(int runs)
                     medianMs(
                         runs, [&] { doubleClick(names); }, [&] { doubleClick(owned); })});
 
+    // A keystroke in the find box: each new letter searches every unit again, and the match
+    // is selected and painted.
+    QTest::keySequence(names, QKeySequence::Find);
+    auto *box = s.main.findChild<QLineEdit *>(QStringLiteral("txtFind"));
+    QCoreApplication::processEvents();
+    figures.append({QStringLiteral("Find box keystroke, repainted"), medianMs(
+                                                                         runs,
+                                                                         [&] {
+                                                                             QTest::keyClick(
+                                                                                 box, Qt::Key_7);
+                                                                             s.main.repaint();
+                                                                         },
+                                                                         [&] { box->clear(); })});
+    QTest::keyClick(box, Qt::Key_Escape);
+
     // A maximised window shows a screenful of rows in each of the eight lists.
     const QSize designed = s.main.size();
     figures.append({QStringLiteral("Enlarging the window and back"), medianMs(runs, [&] {
