@@ -6,12 +6,8 @@
 
 QString UnitSearch::fold(QStringView text)
 {
-    // Plain ASCII needs no decomposing, and nearly every unit's text is ASCII.
-    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c < u'\x80'; });
-    QString folded =
-        ascii ? text.toString() : text.toString().normalized(QString::NormalizationForm_KD);
-    if (!ascii)
-        folded.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    QString folded = text.toString().normalized(QString::NormalizationForm_KD);
+    folded.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
     return folded.toCaseFolded();
 }
 

@@ -61,7 +61,11 @@ QByteArray encode(const QStringList &counts)
     return bytes;
 }
 
-Decoded decode(QByteArrayView bytes, int catalogueRows)
+namespace {
+
+// Checks the whole file and counts the rows past the catalogue; builds the records only when
+// they are wanted, as most of a full-size file's cost is in them.
+Decoded decodeRows(QByteArrayView bytes, int catalogueRows, bool keepRecords)
 {
     Decoded result;
     // Even an empty tally is saved with its row count, so an empty file was never one of ours.
@@ -125,6 +129,8 @@ Decoded decode(QByteArrayView bytes, int catalogueRows)
         if (count > 0)
             ++result.countedBeyond, result.figuresBeyond += count;
     }
+    if (!keepRecords)
+        return result;
     result.records.reserve(kept);
     // Most records repeat ("0" and a few small counts); equal records share one string.
     QHash<QByteArrayView, QString> shared;
@@ -142,12 +148,7 @@ Decoded decode(QByteArrayView bytes, int catalogueRows)
     return result;
 }
 
-QString save(const QString &path, const QStringList &counts)
-{
-    return writeWholeFile(path, encode(counts));
-}
-
-Decoded load(const QString &path, int catalogueRows)
+Decoded loadRows(const QString &path, int catalogueRows, bool keepRecords)
 {
     const InputFile file = readInputFile(path);
     if (!file.ok()) {
@@ -155,7 +156,29 @@ Decoded load(const QString &path, int catalogueRows)
         result.error = file.error;
         return result;
     }
-    return decode(file.bytes, catalogueRows);
+    return decodeRows(file.bytes, catalogueRows, keepRecords);
+}
+
+} // namespace
+
+Decoded decode(QByteArrayView bytes, int catalogueRows)
+{
+    return decodeRows(bytes, catalogueRows, true);
+}
+
+QString save(const QString &path, const QStringList &counts)
+{
+    return writeWholeFile(path, encode(counts));
+}
+
+Decoded load(const QString &path, int catalogueRows)
+{
+    return loadRows(path, catalogueRows, true);
+}
+
+Decoded loadCountsBeyond(const QString &path, int catalogueRows)
+{
+    return loadRows(path, catalogueRows, false);
 }
 
 } // namespace TallyFile

@@ -150,7 +150,8 @@ bool frmMain::mayReplace(const QString &fileName, WhichTally which)
     // would drop them without a word.
     if (!QFileInfo::exists(fileName))
         return true;
-    const TallyFile::Decoded old = TallyFile::load(fileName, m_globals.catalogue.size());
+    const TallyFile::Decoded old =
+        TallyFile::loadCountsBeyond(fileName, m_globals.catalogue.size());
     if (!old.error.isEmpty() || old.countedBeyond == 0)
         return true;
     return Messages::ask(
