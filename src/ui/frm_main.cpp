@@ -8,7 +8,7 @@
 #include "frm_load_tally.h"
 #include "linked_columns.h"
 #include "messages.h"
-#include "printer_line_printer.h"
+#include "print_job.h"
 #include "tally_files/tally_loading.h"
 #include "twips.h"
 
@@ -67,6 +67,12 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
         {ui.mnuExit, &frmMain::mnuExit_Click}};
     for (const auto &[action, handler] : menu)
         connect(action, &QAction::triggered, this, handler);
+    // The printed report ends with its last row selected, as the written ones do.
+    m_printing = new PrintJob(this);
+    connect(m_printing, &PrintJob::printed, this, &frmMain::selectLastRow);
+    connect(m_printing, &PrintJob::failed, this, [this](const QString &error) {
+        Messages::warn(this, tr("The collection was not printed: %1").arg(error));
+    });
     addUndoKeys();
 }
 
@@ -223,18 +229,19 @@ void frmMain::mnuPrintCollectionHtml_Click()
 
 void frmMain::mnuPrintCollectionToPrinter_Click()
 {
+    if (m_printing->isRunning()) {
+        Messages::warn(this, tr("The collection is still being printed, so it was not printed "
+                                "again. Print it again once that printout is done."));
+        return;
+    }
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (printer.isNull()) {
         Messages::warn(this, tr("There is no default printer, so the collection was not "
                                 "printed."));
         return;
     }
-    PrinterLinePrinter lines(printer, tr("%1 Collection").arg(ui.txtCollectionName->text()));
-    if (!printReport(collectionReport(), lines)) {
-        Messages::warn(this, tr("The collection was not printed: %1").arg(lines.error()));
-        return;
-    }
-    selectLastRow();
+    m_printing->start(printer, tr("%1 Collection").arg(ui.txtCollectionName->text()),
+                      collectionReport());
 }
 
 void frmMain::mnuExit_Click()

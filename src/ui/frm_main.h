@@ -12,6 +12,7 @@
 
 class FindBar;
 class LinkedColumns;
+class PrintJob;
 class TallyPicker;
 
 // The working window: the catalogue as eight linked column lists, the two tallies' names and
@@ -101,6 +102,7 @@ private:
     frmMainControls ui;
     LinkedColumns *m_columns = nullptr;
     FindBar *m_find = nullptr;
+    PrintJob *m_printing = nullptr;
     NumberFormat m_numberFormat;
     RulesetFilesAhead m_filesAhead;
 };

@@ -1,39 +1,90 @@
 #include "test_printer.h"
 #include "ui/gui_fixture.h"
+#include "ui/print_job.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
 
-TEST_F(GuiTest, CollectionGoesToTheDefaultPrinterAsOneJob)
+namespace {
+
+const QDir capture(u"/var/tmp/rostermere-printer"_s);
+
+QStringList capturedJobs()
+{
+    return capture.entryList({u"job-*.pdf"_s});
+}
+
+} // namespace
+
+class PrinterTest : public GuiTest
+{
+protected:
+    // Three units to check the columns, and `fillers` more, one of each counted, to need more
+    // pages; the Spring collection counts 3 of the first and 12 of the third.
+    void startWithCollection(int fillers)
+    {
+        QByteArray catalogue = "101,Grub,Weak,C,Mire,10\r\n102,Hob,Standard,C,Mire,25\r\n"
+                               "103,Nell the Ever-Patient Hedge Witch,Unique,R,Mire,30\r\n";
+        for (int unit = 200; unit < 200 + fillers; ++unit)
+            catalogue +=
+                QByteArray::number(unit) + ",Filler " + QByteArray::number(unit) + ",W,C,F,1\n";
+        writeFile(u"rfarm.txt"_s, catalogue);
+        writeFile(u"current-runeforge.txt"_s, {});
+        start(true);
+        main->document().replaceTally(
+            WhichTally::Collection,
+            Tally{texts({"3", "0", "12"}) + QStringList(fillers, u"1"_s), {}}, QString());
+        find<QLineEdit>(main.get(), "txtCollectionName")->setText(u"Spring"_s);
+        jobsBefore = capturedJobs();
+    }
+
+    PrintJob *job() const { return main->findChild<PrintJob *>(); }
+
+    void waitForPrintout() const
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !job()->isRunning(); }, 120000));
+    }
+
+    // The jobs the print system has passed on since the test began, once no more arrive.
+    QStringList newJobs() const
+    {
+        QStringList jobs;
+        QElapsedTimer waited;
+        waited.start();
+        for (int quiet = 0; quiet < 2 && waited.elapsed() < 60000; QTest::qWait(1500)) {
+            const qsizetype before = jobs.size();
+            jobs = capturedJobs();
+            jobs.removeIf([this](const QString &name) { return jobsBefore.contains(name); });
+            quiet = jobs.size() == before && (!jobs.isEmpty() || waited.elapsed() > 3000)
+                        ? quiet + 1
+                        : 0;
+        }
+        return jobs;
+    }
+
+    QStringList jobsBefore;
+};
+
+TEST_F(PrinterTest, CollectionGoesToTheDefaultPrinterAsOneJobAsItWasWhenChosen)
 {
     REQUIRE_TEST_PRINTER("RostermereTest")
     ASSERT_EQ(QPrinterInfo::defaultPrinterName(), u"RostermereTest"_s);
-    // Three units to check the columns, and enough more to need a second page.
-    QByteArray catalogue = "101,Grub,Weak,C,Mire,10\r\n102,Hob,Standard,C,Mire,25\r\n"
-                           "103,Nell the Ever-Patient Hedge Witch,Unique,R,Mire,30\r\n";
-    for (int unit = 200; unit < 320; ++unit)
-        catalogue +=
-            QByteArray::number(unit) + ",Filler " + QByteArray::number(unit) + ",W,C,F,1\n";
-    writeFile(u"rfarm.txt"_s, catalogue);
-    writeFile(u"current-runeforge.txt"_s, {});
-    start(true);
-    globals->collection.counts = texts({"3", "0", "12"}) + QStringList(120, u"1"_s);
-    find<QLineEdit>(main.get(), "txtCollectionName")->setText(u"Spring"_s);
-    const QDir capture(u"/var/tmp/rostermere-printer"_s);
-    const QStringList before = capture.entryList({u"job-*.pdf"_s});
+    startWithCollection(120);
     trigger("mnuPrintCollectionToPrinter");
+    // While it prints, the window counts, and a second printout is refused.
+    ASSERT_TRUE(job()->isRunning());
+    main->document().countFigure(WhichTally::Collection, 1, Step::Add);
+    main->document().countFigure(WhichTally::Collection, 2, Step::Remove);
+    trigger("mnuPrintCollectionToPrinter");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().text.contains(u"still being printed"_s));
+    waitForPrintout();
+    ASSERT_EQ(messages.size(), 1) << messages.back().text.toStdString();
     EXPECT_EQ(main->selectedRow(), 122);
-    ASSERT_TRUE(messages.isEmpty()) << messages.front().text.toStdString();
 
-    // Wait for the job to reach the backend, then a little longer for any second one.
-    QStringList jobs;
-    QElapsedTimer waited;
-    waited.start();
-    for (bool settled = false; !settled && waited.elapsed() < 60000; QTest::qWait(1500)) {
-        settled = !jobs.isEmpty();
-        jobs = capture.entryList({u"job-*.pdf"_s});
-        jobs.removeIf([&before](const QString &job) { return before.contains(job); });
-    }
+    const QStringList jobs = newJobs();
     ASSERT_EQ(jobs.size(), 1) << jobs.join(u' ').toStdString();
     QProcess pdftotext;
     pdftotext.start(u"pdftotext"_s, {u"-layout"_s, capture.filePath(jobs.front()), u"-"_s});
@@ -64,6 +115,26 @@ TEST_F(GuiTest, CollectionGoesToTheDefaultPrinterAsOneJob)
     EXPECT_LT(lines[3].indexOf(u"Quantity"_s), quantity);
 }
 
+TEST_F(PrinterTest, LongPrintoutShowsItsProgressAndCancelSendsNothing)
+{
+    REQUIRE_TEST_PRINTER("RostermereTest")
+    startWithCollection(6000);
+    const int selected = main->selectedRow();
+    trigger("mnuPrintCollectionToPrinter");
+    QPointer<QProgressDialog> progress = main->findChild<QProgressDialog *>(u"dlgPrinting"_s);
+    ASSERT_TRUE(progress);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !progress || progress->isVisible(); }, 10000));
+    ASSERT_TRUE(progress && job()->isRunning())
+        << "the printout ended before it could be cancelled";
+    EXPECT_FALSE(progress->isModal());
+    progress->findChild<QPushButton *>()->click();
+    waitForPrintout();
+    EXPECT_FALSE(progress);
+    EXPECT_TRUE(messages.isEmpty()) << messages.front().text.toStdString();
+    EXPECT_EQ(main->selectedRow(), selected);
+    EXPECT_EQ(newJobs(), QStringList());
+}
+
 // Prints in a process whose print setup the parent chose, and expects the message it names.
 TEST_F(GuiTest, DISABLED_PrinterFailureIsReported)
 {
@@ -72,6 +143,7 @@ TEST_F(GuiTest, DISABLED_PrinterFailureIsReported)
     start(true);
     doubleClickRow(list("lstUnits"), 0);
     trigger("mnuPrintCollectionToPrinter");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !main->findChild<PrintJob *>()->isRunning(); }));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().text.contains(qEnvironmentVariable("ROSTERMERE_MESSAGE")))
         << messages.front().text.toStdString();

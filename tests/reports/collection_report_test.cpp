@@ -1,6 +1,7 @@
 #include "catalogue/catalogue_file.h"
 #include "reports/collection_report.h"
 #include "reports/line_printer.h"
+#include "reports/page_line_printer.h"
 
 #include "test_support.h"
 
@@ -101,4 +102,64 @@ TEST(TextLinePrinter, ColumnOneAndBelowAreTheLineStart)
     printer.print(u"x"_s);
     printer.endDocument();
     EXPECT_EQ(printer.text(), u"\U0001F3F0 x\r\n"_s);
+}
+
+namespace {
+
+// A page three lines high whose characters are all one column wide; writes down each text it
+// is given to draw as "page:x,y:text".
+class RecordingPage : public PageLinePrinter
+{
+public:
+    bool endDocument() override { return ready(); }
+    QStringList drawn;
+
+protected:
+    bool begin(Metrics &metrics) override
+    {
+        metrics = {10, 10, 8, 35};
+        return true;
+    }
+    bool newPage() override { return ++m_page, true; }
+    qreal drawText(QPointF at, const QString &text) override
+    {
+        drawn.append(u"%1:%2,%3:%4"_s.arg(m_page).arg(at.x()).arg(at.y()).arg(text));
+        return 10.0 * text.size();
+    }
+
+private:
+    int m_page = 1;
+};
+
+} // namespace
+
+TEST(PageLinePrinter, TextsStartAtTheirColumnsAndLinesFillPagesInTurn)
+{
+    RecordingPage page;
+    ASSERT_TRUE(printReport(report(u"Spring"_s, springCounts, springUnits, springSummary), page));
+    const QString rule(66, u'=');
+    EXPECT_EQ(page.drawn,
+              (QStringList{u"1:0,8:"_s + rule, u"1:0,18:          Spring Collection"_s,
+                           u"1:0,28:"_s + rule, u"2:0,8:Unit"_s, u"2:120,8:Unit Name"_s,
+                           u"2:380,8:Quantity "_s, u"2:0,18: ID "_s, u"2:0,28:12345678"_s,
+                           u"2:80,28:Bone Archer (Weak)"_s, u"2:410,28:1"_s, u"3:0,8:abc"_s,
+                           u"3:80,8:Mara, the Ember Saint (Unique)"_s, u"3:410,8: 3 "_s,
+                           u"4:0,8:Number of Pieces in Collection:           4"_s,
+                           u"4:0,18:Total Point Value:                        95"_s,
+                           u"4:0,28:Alleged Value:                            7.5"_s}));
+
+    // A text past its stop pushes the next one to that stop on the next line; one that ends
+    // on it does not. Once the check says stop, nothing more is drawn and nothing is sent.
+    RecordingPage stopped;
+    stopped.setLineCheck([](int lines) { return lines < 2; });
+    stopped.print(u"abcd"_s);
+    stopped.advanceTo(3);
+    stopped.print(u"ef"_s);
+    stopped.advanceTo(5);
+    stopped.print(u"g"_s);
+    stopped.endLine();
+    stopped.print(u"never"_s);
+    EXPECT_FALSE(stopped.endDocument());
+    EXPECT_TRUE(stopped.abandoned());
+    EXPECT_EQ(stopped.drawn, (QStringList{u"1:0,8:abcd"_s, u"1:20,18:ef"_s, u"1:40,18:g"_s}));
 }
