@@ -24,7 +24,7 @@ void catalogue(QByteArrayView bytes)
 {
     const UnitCatalogue units = parseCatalogue(bytes).catalogue;
     require(units.size() >= 0 && units.size() <= UnitCatalogue::MaxUnits);
-    for (const QStringList *list :
+    for (const UnitTexts *list :
          {&units.UnitId, &units.UnitName, &units.UnitStr, &units.UnitRarity, &units.UnitFaction,
           &units.UnitPointValue, &units.UnitGuideName, &units.UnitPrice})
         require(list->size() == units.size());

@@ -23,50 +23,52 @@ QString tr(const char *text)
 CatalogueLoad parseCatalogue(QByteArrayView bytes)
 {
     CatalogueLoad result;
+    UnitCatalogue &units = result.catalogue;
     const Charset charset = inputCharset(bytes);
     bytes = withoutByteOrderMark(bytes);
     FieldReader reader(bytes);
-    std::array<QString, FieldsPerRecord> fields;
-    std::array<SharedStrings, FieldsPerRecord> shared;
-    shared.fill(SharedStrings(charset));
-    QByteArrayView field;
+    // Each field is decoded straight onto the end of its list's one text.
+    const std::array<UnitTexts *, FieldsPerRecord> lists = {
+        &units.UnitId,     &units.UnitName,    &units.UnitStr,
+        &units.UnitRarity, &units.UnitFaction, &units.UnitPointValue};
     // A record takes at least one line end, so the lines bound the units.
-    result.catalogue.reserve(
-        int(std::min<qsizetype>(lineEnds(bytes) + 1, UnitCatalogue::MaxUnits)));
+    units.reserve(int(std::min<qsizetype>(lineEnds(bytes) + 1, UnitCatalogue::MaxUnits)),
+                  bytes.size());
+    QByteArrayView field;
 
     for (;;) {
+        const int row = units.size();
         int filled = 0;
         int recordLine = 0;
         while (filled < FieldsPerRecord && reader.next(field)) {
             if (filled == 0)
                 recordLine = reader.fieldLine();
-            // Ids and names are nearly all different; the other fields repeat.
-            fields[filled] = filled <= 1 ? decodeText(field, charset) : shared[filled](field);
+            lists[filled]->appendDecoded(field, charset);
             ++filled;
         }
         if (filled == 0)
             break;
-        if (filled < FieldsPerRecord) {
+        if (filled < FieldsPerRecord || row == UnitCatalogue::MaxUnits) {
+            for (UnitTexts *list : lists)
+                list->truncate(row);
             result.problems.append(
-                {recordLine, tr("the file ends inside a record (%1 of its %2 fields); "
-                                "the rest of the file was ignored.")
-                                 .arg(filled)
-                                 .arg(FieldsPerRecord)});
+                {recordLine,
+                 filled < FieldsPerRecord
+                     ? tr("the file ends inside a record (%1 of its %2 fields); "
+                          "the rest of the file was ignored.")
+                           .arg(filled)
+                           .arg(FieldsPerRecord)
+                     : tr("the file holds more than %1 units; only the first %1 were loaded.")
+                           .arg(UnitCatalogue::MaxUnits)});
             break;
         }
-        if (result.catalogue.size() == UnitCatalogue::MaxUnits) {
-            result.problems.append(
-                {recordLine, tr("the file holds more than %1 units; only the first %1 were loaded.")
-                                 .arg(UnitCatalogue::MaxUnits)});
-            break;
-        }
-        if (const QString problem = valueProblem(fields[5]); !problem.isEmpty())
+        if (const QString problem = valueProblem(units.UnitPointValue.at(row)); !problem.isEmpty())
             result.problems.append(
                 {recordLine, tr("the point value \"%1\" of \"%2\" %3; the "
                                 "totals count it as it reads.")
-                                 .arg(shownName(fields[5]), shownName(fields[1]), problem)});
-        result.catalogue.append(std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-                                std::move(fields[3]), std::move(fields[4]), std::move(fields[5]));
+                                 .arg(shownName(units.UnitPointValue.value(row)),
+                                      shownName(units.UnitName.value(row)), problem)});
+        units.completeLastUnit();
     }
 
     result.problems.append(reader.quoteProblems());

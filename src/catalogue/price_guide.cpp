@@ -46,8 +46,14 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
 void applyPrices(UnitCatalogue &catalogue, const QHash<QString, QString> &prices)
 {
     // A unit of no known strength has the empty key, which an empty guide name prices.
-    for (int row = 0; row < catalogue.size(); ++row)
-        catalogue.UnitPrice[row] = prices.value(catalogue.UnitGuideName.at(row));
+    UnitTexts priced;
+    priced.reserve(catalogue.size(), catalogue.size() * 4);
+    for (int row = 0; row < catalogue.size(); ++row) {
+        const QStringView key = catalogue.UnitGuideName.at(row);
+        // Looked up without a copy: the key's text lives as long as this call.
+        priced.append(prices.value(QString::fromRawData(key.data(), key.size())));
+    }
+    catalogue.UnitPrice = std::move(priced);
 }
 
 PriceGuideLoad LoadPriceGuide(const QString &path)

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Only spaces: the key is built from the name as typed between its quotes.
@@ -18,49 +16,59 @@ QStringView trimSpaces(QStringView text)
 
 } // namespace
 
-QString guideNameFor(const QString &name, const QString &strength, const QString &rarity)
+namespace {
+
+// The strength tag of the guide's key, or an empty one for a strength class that has none.
+QStringView guideTag(QStringView strength, QStringView rarity)
 {
-    QLatin1StringView tag;
-    if (strength == "Weak"_L1)
-        tag = "(W)"_L1;
-    else if (strength == "Standard"_L1)
-        tag = "(S)"_L1;
-    else if (strength == "Tough"_L1)
-        tag = "(T)"_L1;
-    else if (strength == "Unique"_L1)
-        tag = rarity == "LE"_L1 ? "(LE)"_L1 : "(U)"_L1;
-    else
-        return QString();
-    const QStringView trimmed = trimSpaces(name);
-    // Sized once and filled in place: the key is built for every unit of the catalogue.
-    QString key(trimmed.size() + 1 + tag.size(), Qt::Uninitialized);
-    QChar *out = std::copy(trimmed.begin(), trimmed.end(), key.data());
-    *out++ = u' ';
-    for (const char c : tag)
-        *out++ = QLatin1Char(c);
-    return key;
+    if (strength == u"Weak")
+        return u"(W)";
+    if (strength == u"Standard")
+        return u"(S)";
+    if (strength == u"Tough")
+        return u"(T)";
+    if (strength == u"Unique")
+        return rarity == u"LE" ? u"(LE)" : u"(U)";
+    return {};
 }
 
-void UnitCatalogue::reserve(int units)
+} // namespace
+
+QString guideNameFor(QStringView name, QStringView strength, QStringView rarity)
 {
-    for (QStringList *list : {&UnitId, &UnitName, &UnitStr, &UnitRarity, &UnitFaction,
-                              &UnitPointValue, &UnitGuideName, &UnitPrice})
-        list->reserve(units);
+    const QStringView tag = guideTag(strength, rarity);
+    return tag.isEmpty() ? QString() : trimSpaces(name).toString() + u' ' + tag.toString();
 }
 
-void UnitCatalogue::append(QString id, QString name, QString strength, QString rarity,
-                           QString faction, QString pointValue)
+void UnitCatalogue::reserve(int units, qsizetype characters)
+{
+    for (UnitTexts *list : {&UnitId, &UnitName, &UnitStr, &UnitRarity, &UnitFaction,
+                            &UnitPointValue, &UnitGuideName, &UnitPrice})
+        list->reserve(units, characters / 6);
+}
+
+void UnitCatalogue::append(QStringView id, QStringView name, QStringView strength,
+                           QStringView rarity, QStringView faction, QStringView pointValue)
+{
+    UnitId.append(id);
+    UnitName.append(name);
+    UnitStr.append(strength);
+    UnitRarity.append(rarity);
+    UnitFaction.append(faction);
+    UnitPointValue.append(pointValue);
+    completeLastUnit();
+}
+
+void UnitCatalogue::completeLastUnit()
 {
     Q_ASSERT(UnitCount < MaxUnits);
-    // Moved, not copied: a full catalogue is a quarter of a million strings, and each copy
-    // costs an atomic count up and down again.
-    UnitGuideName.append(guideNameFor(name, strength, rarity));
-    UnitId.append(std::move(id));
-    UnitName.append(std::move(name));
-    UnitStr.append(std::move(strength));
-    UnitRarity.append(std::move(rarity));
-    UnitFaction.append(std::move(faction));
-    UnitPointValue.append(std::move(pointValue));
-    UnitPrice.append(QString());
+    const int row = UnitCount;
+    // Built in place in the keys' text: the key is built for every unit of the catalogue.
+    const QStringView tag = guideTag(UnitStr.at(row), UnitRarity.at(row));
+    if (tag.isEmpty())
+        UnitGuideName.append(QStringView());
+    else
+        UnitGuideName.appendJoined({trimSpaces(UnitName.at(row)), u" ", tag});
+    UnitPrice.append(QStringView());
     ++UnitCount;
 }

@@ -1,35 +1,42 @@
 #pragma once
 
+#include "unit_texts.h"
+
 #include <QString>
-#include <QStringList>
 
 // The units of the game as the catalogue file lists them, in file order. Entry k of every
-// list describes the unit at catalogue row k; all lists always have UnitCount entries.
+// list describes the unit at catalogue row k; all lists always have UnitCount entries. Each
+// list is one text for all units (see UnitTexts).
 struct UnitCatalogue
 {
     // Row counts and tally files store the number of units in 16 bits.
     static constexpr int MaxUnits = 32767;
 
-    QStringList UnitId;
-    QStringList UnitName; // untrimmed, as read
-    QStringList UnitStr;  // strength class
-    QStringList UnitRarity;
-    QStringList UnitFaction;
-    QStringList UnitPointValue; // a number in text form, read only where it is summed
-    QStringList UnitGuideName;  // price-guide key: trimmed name, a space and a strength tag
-    QStringList UnitPrice;      // price text from the guide; empty when the guide has none
+    UnitTexts UnitId;
+    UnitTexts UnitName; // untrimmed, as read
+    UnitTexts UnitStr;  // strength class
+    UnitTexts UnitRarity;
+    UnitTexts UnitFaction;
+    UnitTexts UnitPointValue; // a number in text form, read only where it is summed
+    UnitTexts UnitGuideName;  // price-guide key: trimmed name, a space and a strength tag
+    UnitTexts UnitPrice;      // price text from the guide; empty when the guide has none
     qint16 UnitCount = 0;
 
     int size() const { return UnitCount; }
 
-    // Makes room for `units` units, so that a long catalogue grows its lists once.
-    void reserve(int units);
+    // Makes room for `units` units whose texts take about `characters` in all, so that a
+    // long catalogue grows its lists once.
+    void reserve(int units, qsizetype characters = 0);
 
     // Appends one unit and builds its guide key; the price starts empty.
-    void append(QString id, QString name, QString strength, QString rarity, QString faction,
-                QString pointValue);
+    void append(QStringView id, QStringView name, QStringView strength, QStringView rarity,
+                QStringView faction, QStringView pointValue);
+
+    // Counts in the unit whose six texts were appended to their lists directly, building its
+    // guide key and its empty price.
+    void completeLastUnit();
 };
 
 // The price-guide key of a unit, or an empty text for a strength class that has no tag.
 // Comparisons are exact: "weak" is not "Weak".
-QString guideNameFor(const QString &name, const QString &strength, const QString &rarity);
+QString guideNameFor(QStringView name, QStringView strength, QStringView rarity);

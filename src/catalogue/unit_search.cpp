@@ -15,7 +15,7 @@ namespace {
 
 // Appends the folded text and a separator. ASCII, nearly every unit's text, is lowered in place:
 // a full catalogue then folds in a few milliseconds instead of some forty.
-void appendFolded(QString &into, const QString &text)
+void appendFolded(QString &into, QStringView text)
 {
     const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c < u'\x80'; });
     if (!ascii) {
@@ -39,7 +39,7 @@ QList<int> UnitSearch::matches(const UnitCatalogue &catalogue, const QString &te
         folded.rowStarts.reserve(catalogue.size());
         for (int row = 0; row < catalogue.size(); ++row) {
             folded.rowStarts.append(folded.text.size());
-            for (const QStringList *field :
+            for (const UnitTexts *field :
                  {&catalogue.UnitId, &catalogue.UnitName, &catalogue.UnitFaction})
                 appendFolded(folded.text, field->at(row));
         }

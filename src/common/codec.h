@@ -23,6 +23,9 @@ QByteArrayView withoutByteOrderMark(QByteArrayView bytes);
 // Decodes `bytes` as `charset`.
 QString decodeText(QByteArrayView bytes, Charset charset);
 
+// Decodes `bytes` as `charset` onto the end of `text`, without a string of its own.
+void appendDecodedText(QString &text, QByteArrayView bytes, Charset charset);
+
 // Decodes all 256 byte values; the five bytes Windows-1252 leaves unassigned become
 // the control characters of the same value, so decoding then encoding gives the bytes back.
 QString decodeText(QByteArrayView bytes);

@@ -118,12 +118,13 @@ CollectionReport buildCollectionReport(const QString &name, const QStringList &c
         if (!(readNumber(counts.at(row)) > 0))
             continue;
         // Built in one piece: a full collection lists every unit.
-        const QString &unitName = catalogue.UnitName.at(row);
-        const QString &strength = catalogue.UnitStr.at(row);
+        const QStringView unitName = catalogue.UnitName.at(row);
+        const QStringView strength = catalogue.UnitStr.at(row);
         QString label;
         label.reserve(unitName.size() + strength.size() + 3);
         label.append(unitName).append(u" (").append(strength).append(u')');
-        report.rows.append(ReportRow{catalogue.UnitId.at(row), std::move(label), counts.at(row)});
+        report.rows.append(
+            ReportRow{catalogue.UnitId.at(row).toString(), std::move(label), counts.at(row)});
     }
     return report;
 }

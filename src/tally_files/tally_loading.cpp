@@ -4,7 +4,7 @@
 
 namespace {
 
-double strictOrZero(const QString &text, const NumberFormat &format)
+double strictOrZero(QStringView text, const NumberFormat &format)
 {
     return readStrictNumber(text, format).value_or(0.0);
 }
@@ -15,7 +15,7 @@ TotalKind addRow(Totals &totals, double count, int row, const UnitCatalogue &cat
 {
     if (count == 0)
         return TotalKind::None;
-    const QString &priceText = catalogue.UnitPrice.at(row);
+    const QStringView priceText = catalogue.UnitPrice.at(row);
     double price = 0;
     if (!priceText.isEmpty())
         price = prices == PriceReading::Strict ? strictOrZero(priceText, format)

@@ -42,17 +42,17 @@ QVariant CatalogueModel::data(const QModelIndex &index, int role) const
     const int row = index.row();
     switch (index.column()) {
     case IdColumn:
-        return units.UnitId.at(row);
+        return units.UnitId.at(row).toString();
     case NameColumn:
-        return units.UnitName.at(row);
+        return units.UnitName.at(row).toString();
     case StrengthColumn:
-        return units.UnitStr.at(row);
+        return units.UnitStr.at(row).toString();
     case FactionColumn:
-        return units.UnitFaction.at(row);
+        return units.UnitFaction.at(row).toString();
     case RarityColumn:
-        return units.UnitRarity.at(row);
+        return units.UnitRarity.at(row).toString();
     case PointValueColumn:
-        return units.UnitPointValue.at(row);
+        return units.UnitPointValue.at(row).toString();
     case CollectionColumn:
         return m_globals.collection.counts.at(row);
     case ArmyColumn:

@@ -123,8 +123,8 @@ void frmMain::lstUnits_Click()
     const int row = selectedRow();
     if (row < 0)
         return;
-    ui.lblPriceGuideName->setText(m_globals.catalogue.UnitGuideName.at(row));
-    ui.lblUnitPrice->setText(m_globals.catalogue.UnitPrice.at(row));
+    ui.lblPriceGuideName->setText(m_globals.catalogue.UnitGuideName.value(row));
+    ui.lblUnitPrice->setText(m_globals.catalogue.UnitPrice.value(row));
 }
 
 void frmMain::lstUnitId_DblClick()

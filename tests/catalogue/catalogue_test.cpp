@@ -119,7 +119,7 @@ TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
         {"empty guide", "", u"||||"_s}};
     // clang-format on
     for (const auto &[what, guide, prices] : cases)
-        EXPECT_EQ(pricedUnits(guide).UnitPrice.join(u'|'), prices) << what;
+        EXPECT_EQ(pricedUnits(guide).UnitPrice.toList().join(u'|'), prices) << what;
     EXPECT_EQ(parsePriceGuide("\"Hob (S)\",3\n\"Grub (W)\"\n").problems,
               (QList<LoadProblem>{{2, u"the entry \"Grub (W)\" has no price; it was ignored."_s}}));
     // A name and its price that both hold doubled quotes keep their own texts.

@@ -11,7 +11,7 @@ UnitCatalogue fourUnits()
     UnitCatalogue units =
         parseCatalogue("1,A,Weak,C,F,10\n2,B,Weak,C,F,25\n3,C,Weak,C,F,30\n4,D,Weak,C,F,2.5\n")
             .catalogue;
-    units.UnitPrice = {u"1.5"_s, QString(), u"2"_s, u"x"_s};
+    units.UnitPrice = QStringList{u"1.5"_s, QString(), u"2"_s, u"x"_s};
     return units;
 }
 

@@ -15,7 +15,7 @@ UnitCatalogue units(const QStringList &prices = {u"1"_s, u"0.5"_s, QString()},
     UnitCatalogue catalogue =
         parseCatalogue("1,A,Weak,C,F,10\n2,B,Standard,C,F,25\n3,C,Tough,C,F,30\n").catalogue;
     catalogue.UnitPrice = prices;
-    catalogue.UnitPointValue[1] = points;
+    catalogue.UnitPointValue = QStringList{u"10"_s, points, u"30"_s};
     return catalogue;
 }
 

@@ -267,8 +267,8 @@ TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
               u"S\u00e9raphine \u20acCh\u00f6ir"_s);
     for (const auto &[row, column] : {std::pair{13, 0}, {0, 8}, {-1, 0}, {0, -1}})
         EXPECT_FALSE(main->model()->index(row, column).isValid()) << row << "," << column;
-    EXPECT_EQ(globals->catalogue.UnitPrice.mid(0, 3), (QStringList{{}, u"2.50"_s, {}}));
-    EXPECT_EQ(globals->catalogue.UnitPrice.at(12), u"1"_s);
+    EXPECT_EQ(globals->catalogue.UnitPrice.toList().mid(0, 3), (QStringList{{}, u"2.50"_s, {}}));
+    EXPECT_EQ(globals->catalogue.UnitPrice.value(12), u"1"_s);
 
     // A unit of no known strength is priced by an empty guide name.
     writeFile(u"rfarm.txt"_s, numberedCatalogue(6) + "u6,Odd,Giant,C,F,1\r\n");
