@@ -37,16 +37,19 @@ void RulesetFilesAhead::start()
 {
     // Stamped before the read begins: a change while it runs shows as a different stamp.
     m_stamps = stamps();
-    m_read = std::async(std::launch::async, [] { return LoadCatalogue(); });
+    m_read = std::async(std::launch::async, [] {
+        RulesetFiles files;
+        files.units = LoadCatalogue();
+        files.guide = LoadPriceGuide();
+        return files;
+    });
 }
 
 std::optional<RulesetFiles> RulesetFilesAhead::take()
 {
     if (!m_read.valid())
         return std::nullopt;
-    RulesetFiles files;
-    files.guide = LoadPriceGuide();
-    files.units = m_read.get();
+    RulesetFiles files = m_read.get();
     if (stamps() != m_stamps)
         return std::nullopt;
     return files;

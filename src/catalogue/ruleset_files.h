@@ -17,10 +17,10 @@ struct RulesetFiles
 // Reads both files, the guide on a second thread while the catalogue is parsed.
 RulesetFiles loadRulesetFiles();
 
-// Reads the catalogue ahead of its first use on a thread of its own, so that a big catalogue is
-// read while the windows are built; the guide is read when the files are taken, while the
-// catalogue may still be read (a third thread on a two-core machine only slowed both). What
-// was read is used only while both files are as they were when the read began.
+// Reads the catalogue and then the guide ahead of their first use on a thread of their own, so
+// that big files are read while the windows are built (one thread: a third one on a two-core
+// machine only slowed the others). What was read is used only while both files are as they
+// were when the read began.
 class RulesetFilesAhead
 {
 public:
@@ -41,6 +41,6 @@ public:
 private:
     static std::array<Stamp, 2> stamps();
 
-    std::future<CatalogueLoad> m_read;
+    std::future<RulesetFiles> m_read;
     std::array<Stamp, 2> m_stamps;
 };

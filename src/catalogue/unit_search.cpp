@@ -31,19 +31,44 @@ void appendFolded(QString &into, QStringView text)
 
 } // namespace
 
+UnitSearch::Folded UnitSearch::foldTexts(const UnitTexts &ids, const UnitTexts &names,
+                                         const UnitTexts &factions)
+{
+    Folded folded;
+    folded.text.reserve(qsizetype(ids.size()) * 48);
+    folded.rowStarts.reserve(ids.size());
+    for (int row = 0; row < ids.size(); ++row) {
+        folded.rowStarts.append(folded.text.size());
+        for (const UnitTexts *field : {&ids, &names, &factions})
+            appendFolded(folded.text, field->at(row));
+    }
+    return folded;
+}
+
+void UnitSearch::reset()
+{
+    if (m_folding.valid())
+        m_folding.wait();
+    m_folding = {};
+    m_folded.reset();
+}
+
+void UnitSearch::prepare(const UnitCatalogue &catalogue)
+{
+    if (m_folded || m_folding.valid())
+        return;
+    m_folding = std::async(std::launch::async, [ids = catalogue.UnitId, names = catalogue.UnitName,
+                                                factions = catalogue.UnitFaction] {
+        return foldTexts(ids, names, factions);
+    });
+}
+
 QList<int> UnitSearch::matches(const UnitCatalogue &catalogue, const QString &text)
 {
     if (!m_folded) {
-        Folded folded;
-        folded.text.reserve(qsizetype(catalogue.size()) * 48);
-        folded.rowStarts.reserve(catalogue.size());
-        for (int row = 0; row < catalogue.size(); ++row) {
-            folded.rowStarts.append(folded.text.size());
-            for (const UnitTexts *field :
-                 {&catalogue.UnitId, &catalogue.UnitName, &catalogue.UnitFaction})
-                appendFolded(folded.text, field->at(row));
-        }
-        m_folded = std::move(folded);
+        m_folded = m_folding.valid()
+                       ? m_folding.get()
+                       : foldTexts(catalogue.UnitId, catalogue.UnitName, catalogue.UnitFaction);
         m_lastText.clear();
     }
     // The separator cannot be typed, so no match runs from one field into the next.

@@ -4,16 +4,21 @@
 
 #include <QList>
 #include <QString>
+#include <future>
 #include <optional>
 
 // Finds units by any part of their ID, name or faction, ignoring case and accents. The
-// catalogue's texts are folded once, on the first search after it changes; a search is then
-// one scan of the folded texts.
+// catalogue's texts are folded once, on a thread of their own from prepare() on or else on the
+// first search after the catalogue changes; a search is then one scan of the folded texts.
 class UnitSearch
 {
 public:
-    // Forgets the folded texts; the next search folds `catalogue` anew.
-    void reset() { m_folded.reset(); }
+    // Forgets the folded texts; the next search folds the catalogue anew.
+    void reset();
+
+    // Starts folding `catalogue` on a thread of its own, unless it is folded or being folded,
+    // so that the first search finds its texts folded; the thread keeps its own copy of them.
+    void prepare(const UnitCatalogue &catalogue);
 
     // The rows, in order, whose ID, name or faction holds `text`; none for an empty text.
     QList<int> matches(const UnitCatalogue &catalogue, const QString &text);
@@ -27,7 +32,11 @@ private:
         QString text;               // each row's fields, separated and ended by U+001F
         QList<qsizetype> rowStarts; // where each row's part of `text` starts
     };
+    static Folded foldTexts(const UnitTexts &ids, const UnitTexts &names,
+                            const UnitTexts &factions);
+
     std::optional<Folded> m_folded;
+    std::future<Folded> m_folding;
     QString m_lastText;
     QList<int> m_lastMatches;
 };

@@ -49,7 +49,7 @@ void TallyDocument::replaceCatalogue(modGlobals next)
     Q_ASSERT(next.collection.counts.size() == next.catalogue.size());
     Q_ASSERT(next.army.counts.size() == next.catalogue.size());
     m_undo.clear();
-    Q_EMIT catalogueAboutToBeReplaced();
+    Q_EMIT catalogueAboutToBeReplaced(next.catalogue.size());
     std::swap(m_globals, next);
     Q_EMIT catalogueReplaced();
     // A full catalogue and its tallies are a quarter of a million strings, and freeing them

@@ -46,8 +46,8 @@ public:
 Q_SIGNALS:
     // The counts of `which` changed at `row`, or at any row when `row` is -1, and its totals.
     void tallyChanged(WhichTally which, int row);
-    // Around a reload, for the model's reset.
-    void catalogueAboutToBeReplaced();
+    // Around a reload, for the model: the new catalogue has `rows` units.
+    void catalogueAboutToBeReplaced(int rows);
     void catalogueReplaced();
 
 private:

@@ -4,8 +4,8 @@ CatalogueModel::CatalogueModel(TallyDocument &document, QObject *parent)
     : QAbstractTableModel(parent), m_globals(document.data())
 {
     connect(&document, &TallyDocument::catalogueAboutToBeReplaced, this,
-            &CatalogueModel::beginResetModel);
-    connect(&document, &TallyDocument::catalogueReplaced, this, &CatalogueModel::endResetModel);
+            &CatalogueModel::catalogueAboutToBeReplaced);
+    connect(&document, &TallyDocument::catalogueReplaced, this, &CatalogueModel::catalogueReplaced);
     connect(&document, &TallyDocument::tallyChanged, this, &CatalogueModel::tallyChanged);
 }
 
@@ -60,6 +60,23 @@ QVariant CatalogueModel::data(const QModelIndex &index, int role) const
     default:
         return QVariant();
     }
+}
+
+void CatalogueModel::catalogueAboutToBeReplaced(int rows)
+{
+    // A reload nearly always brings as many units as before. Then every row only changes its
+    // texts: a reset would make each list lay out all its rows again before it can paint.
+    m_resetting = rows != rowCount();
+    if (m_resetting)
+        beginResetModel();
+}
+
+void CatalogueModel::catalogueReplaced()
+{
+    if (m_resetting)
+        endResetModel();
+    else if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::DisplayRole});
 }
 
 void CatalogueModel::tallyChanged(WhichTally which, int row)

@@ -38,6 +38,10 @@ public:
 private:
     // Tells the views which count texts changed: one, or the whole column.
     void tallyChanged(WhichTally which, int row);
+    // A reload: a reset when the number of units changes, otherwise every text changed.
+    void catalogueAboutToBeReplaced(int rows);
+    void catalogueReplaced();
 
     const modGlobals &m_globals;
+    bool m_resetting = false;
 };

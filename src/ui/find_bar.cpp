@@ -35,12 +35,19 @@ FindBar::FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *doc
     auto *escape =
         new QShortcut(QKeySequence(Qt::Key_Escape), txtFind, nullptr, nullptr, Qt::WidgetShortcut);
     connect(escape, &QShortcut::activated, this, &FindBar::close);
-    // The folded texts belong to one catalogue; a reload folds the new one when it is searched.
-    connect(document, &TallyDocument::catalogueReplaced, this, [this] { m_search.reset(); });
+    // The folded texts belong to one catalogue; a reload folds the new one, at once while the
+    // box is open and else once it opens.
+    connect(document, &TallyDocument::catalogueReplaced, this, [this] {
+        m_search.reset();
+        if (isVisible())
+            m_search.prepare(m_document->data().catalogue);
+    });
 }
 
 void FindBar::open()
 {
+    // Folded while the user types the first letter.
+    m_search.prepare(m_document->data().catalogue);
     if (!isVisible()) {
         QWidget *focus = QApplication::focusWidget();
         m_cameFrom = qobject_cast<QAbstractItemView *>(focus) ? focus : nullptr;

@@ -42,6 +42,9 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     m_columns = new LinkedColumns(ui.lists, m_model, this);
     connect(&m_document, &TallyDocument::tallyChanged, this, &frmMain::tallyChanged);
     connect(&m_document, &TallyDocument::catalogueReplaced, this, &frmMain::showTotals);
+    // A reload leaves no unit selected, whether or not the model was reset.
+    connect(&m_document, &TallyDocument::catalogueReplaced, m_columns->selection(),
+            &QItemSelectionModel::reset);
 
     connect(m_columns->selection(), &QItemSelectionModel::selectionChanged, this,
             &frmMain::lstUnits_Click);

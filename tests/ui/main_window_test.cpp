@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QThread>
 
 namespace {
@@ -278,6 +279,24 @@ TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(column("lstUnitId"), texts({"u0", "u1", "u2", "u3", "u4", "u5", "u6"}));
     EXPECT_EQ(globals->catalogue.UnitPrice, (QStringList{{}, {}, {}, {}, {}, u"9"_s, u"4"_s}));
+
+    // A reload tells the lists that every text changed, and resets them only when the number
+    // of units changed; either way no unit stays selected.
+    for (const int units : {7, 7, 8}) {
+        main->selectRow(2);
+        writeFile(u"rfarm.txt"_s, numberedCatalogue(units).replace("Unit", "Item"));
+        QSignalSpy changed(main->model(), &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(main->model(), &QAbstractItemModel::modelReset);
+        EXPECT_EQ(main->LoadUnits(), QString());
+        EXPECT_EQ(rowText(list("lstUnits"), 6), u"Item 6"_s);
+        EXPECT_EQ(reset.size(), units == 8 ? 1 : 0);
+        ASSERT_EQ(changed.size(), units == 8 ? 0 : 1);
+        if (units == 7) {
+            EXPECT_EQ(changed.front().at(0).toModelIndex(), main->model()->index(0, 0));
+            EXPECT_EQ(changed.front().at(1).toModelIndex(), main->model()->index(6, 7));
+        }
+        expectAligned(-1);
+    }
 
     // The catalogue read while the window is built is read again when it changed meanwhile,
     // even to a text of the same length.
