@@ -14,45 +14,42 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
     bytes = withoutByteOrderMark(bytes);
     FieldReader reader(bytes);
     // A guide holds about one entry a line.
-    result.prices.reserve(lineEnds(bytes) + 1);
-    SharedStrings sharedPrices(charset);
-    QByteArrayView name;
-    QByteArrayView price;
-    while (reader.next(name)) {
+    result.prices.reserve(int(std::min<qsizetype>(lineEnds(bytes) + 1, 1 << 24)), bytes.size());
+    QByteArray name;
+    QByteArrayView field;
+    while (reader.next(field)) {
         const int nameLine = reader.fieldLine();
-        // Decoded before the next field is read, which may reuse the view's storage.
-        QString key = decodeText(name, charset);
-        if (!reader.next(price)) {
+        // Kept before the next field is read, which may reuse the view's storage.
+        name.truncate(0);
+        name.append(field);
+        if (!reader.next(field)) {
             result.problems.append(
                 {nameLine, QCoreApplication::translate("LoadPriceGuide",
                                                        "the entry \"%1\" has no price; it was "
                                                        "ignored.")
-                               .arg(shownName(key))});
+                               .arg(shownName(decodeText(name, charset)))});
             break;
         }
-        const QString priceText = sharedPrices(price);
-        if (const QString problem = valueProblem(priceText); !problem.isEmpty())
+        result.prices.insert(name, field, charset);
+        if (const QString problem = valueProblem(result.prices.lastPrice()); !problem.isEmpty())
             result.problems.append(
                 {nameLine, QCoreApplication::translate("LoadPriceGuide",
                                                        "the price \"%1\" of \"%2\" %3; the totals "
                                                        "count it as it reads.")
-                               .arg(shownName(priceText), shownName(key), problem)});
-        result.prices.insert(std::move(key), priceText);
+                               .arg(shownName(result.prices.lastPrice().toString()),
+                                    shownName(result.prices.lastName().toString()), problem)});
     }
     result.problems.append(reader.quoteProblems());
     return result;
 }
 
-void applyPrices(UnitCatalogue &catalogue, const QHash<QString, QString> &prices)
+void applyPrices(UnitCatalogue &catalogue, const PriceTable &prices)
 {
     // A unit of no known strength has the empty key, which an empty guide name prices.
     UnitTexts priced;
-    priced.reserve(catalogue.size(), catalogue.size() * 4);
-    for (int row = 0; row < catalogue.size(); ++row) {
-        const QStringView key = catalogue.UnitGuideName.at(row);
-        // Looked up without a copy: the key's text lives as long as this call.
-        priced.append(prices.value(QString::fromRawData(key.data(), key.size())));
-    }
+    priced.reserve(catalogue.size(), catalogue.size() * 6);
+    for (int row = 0; row < catalogue.size(); ++row)
+        priced.append(prices.value(catalogue.UnitGuideName.at(row)));
     catalogue.UnitPrice = std::move(priced);
 }
 

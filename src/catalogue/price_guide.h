@@ -1,17 +1,17 @@
 #pragma once
 
 #include "load_problem.h"
+#include "price_table.h"
 #include "unit_catalogue.h"
 
 #include <QByteArrayView>
-#include <QHash>
 
 inline const QString PriceGuideFileName = QStringLiteral("current-runeforge.txt");
 
 struct PriceGuideLoad
 {
-    QHash<QString, QString> prices; // guide name -> price text; a later entry wins
-    QString error;                  // why the file could not be read at all
+    PriceTable prices; // guide name -> price text; a later entry wins
+    QString error;     // why the file could not be read at all
     QList<LoadProblem> problems;
 };
 
@@ -20,7 +20,7 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes);
 
 // Gives every unit the price of the entry named by its guide key, and an empty price when
 // there is none. A unit without a key takes the price of an empty guide name.
-void applyPrices(UnitCatalogue &catalogue, const QHash<QString, QString> &prices);
+void applyPrices(UnitCatalogue &catalogue, const PriceTable &prices);
 
 // Reads and parses the guide file; applyPrices gives the units its prices.
 PriceGuideLoad LoadPriceGuide(const QString &path = PriceGuideFileName);

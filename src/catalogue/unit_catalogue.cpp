@@ -42,9 +42,16 @@ QString guideNameFor(QStringView name, QStringView strength, QStringView rarity)
 
 void UnitCatalogue::reserve(int units, qsizetype characters)
 {
-    for (UnitTexts *list : {&UnitId, &UnitName, &UnitStr, &UnitRarity, &UnitFaction,
-                            &UnitPointValue, &UnitGuideName, &UnitPrice})
-        list->reserve(units, characters / 6);
+    // Room for what a list may take of a file of `characters`, so that no list grows by
+    // copying: room that stays unused is never touched and takes no memory.
+    const qsizetype keys = characters + qsizetype(units) * 5;
+    const std::pair<UnitTexts *, qsizetype> lists[] = {
+        {&UnitId, characters / 2},      {&UnitName, characters},
+        {&UnitStr, characters / 2},     {&UnitRarity, characters / 4},
+        {&UnitFaction, characters / 2}, {&UnitPointValue, characters / 4},
+        {&UnitGuideName, keys},         {&UnitPrice, units * 8}};
+    for (const auto &[list, room] : lists)
+        list->reserve(units, room);
 }
 
 void UnitCatalogue::append(QStringView id, QStringView name, QStringView strength,

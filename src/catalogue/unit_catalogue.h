@@ -24,8 +24,8 @@ struct UnitCatalogue
 
     int size() const { return UnitCount; }
 
-    // Makes room for `units` units whose texts take about `characters` in all, so that a
-    // long catalogue grows its lists once.
+    // Makes room for `units` units read from a file of `characters`, so that a long catalogue
+    // does not grow its lists as it is read.
     void reserve(int units, qsizetype characters = 0);
 
     // Appends one unit and builds its guide key; the price starts empty.

@@ -109,6 +109,9 @@ TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
          u"1.25|3|1.25||40.50"_s},
         {"a later entry wins; one that matches nothing changes nothing after it",
          "\"Hob (S)\",3\n\"Nobody (T)\",9\n\"Hob (S)\",4.5\n", u"|4.5|||"_s},
+        {"a later entry wins also when the guide holds far more entries than lines",
+         "\"Hob (S)\",1," + QByteArray("\"Other\",2,").repeated(5) + "\"Grub (W)\",3," +
+         QByteArray("\"Hob (T)\",4,\"Hob (U)\",5,").repeated(40) + "\"Hob (S)\",6", u"3|6|3||"_s},
         {"matching is case-sensitive and needs the whole key",
          "\"hob (S)\",1\n\"Hob\",2\n\"Hob (s)\",3\n\"Hob  (S)\",4\n", u"||||"_s},
         {"pairs may span lines", "\"Hob (S)\"\n3,\"Nell (LE)\"\n\n40\n", u"|3|||40"_s},
@@ -123,7 +126,7 @@ TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
     EXPECT_EQ(parsePriceGuide("\"Hob (S)\",3\n\"Grub (W)\"\n").problems,
               (QList<LoadProblem>{{2, u"the entry \"Grub (W)\" has no price; it was ignored."_s}}));
     // A name and its price that both hold doubled quotes keep their own texts.
-    EXPECT_EQ(parsePriceGuide("\"A \"\"B\"\" (S)\",\"1\"\"2\"\n").prices,
+    EXPECT_EQ(parsePriceGuide("\"A \"\"B\"\" (S)\",\"1\"\"2\"\n").prices.toHash(),
               (QHash<QString, QString>{{u"A \"B\" (S)"_s, u"1\"2"_s}}));
 }
 
