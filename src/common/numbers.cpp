@@ -101,33 +101,44 @@ bool isSpaceLike(QChar c)
     return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
 }
 
-// Up to fifteen digits with blanks, tabs and line feeds around or between them, which is what
-// readNumber reads them as; nothing for any other text.
-std::optional<double> blankPaddedDigits(QStringView text)
+// Up to fifteen digits with at most one point, and blanks, tabs and line feeds around or
+// between them, which is what readNumber reads them as; nothing for any other text.
+std::optional<double> plainDecimal(QStringView text)
 {
+    static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     std::uint64_t whole = 0;
     int digits = 0;
+    int fractionDigits = -1; // none until the point
     for (const QChar c : text) {
         if (c == u' ' || c == u'\t' || c == u'\n')
             continue;
+        if (c == u'.' && fractionDigits < 0) {
+            fractionDigits = 0;
+            continue;
+        }
         if (!isDigit(c) || digits == 15)
             return std::nullopt;
         whole = whole * 10 + (c.unicode() - u'0');
         ++digits;
+        fractionDigits += fractionDigits >= 0;
     }
     if (digits == 0)
         return std::nullopt;
-    return double(whole); // exact: fifteen digits stay below 2^53
+    // Both are exact below 2^53, so the one rounding of the division gives the nearest double
+    // to the decimal, as the general reading does.
+    return double(whole) / PowersOfTen[std::max(fractionDigits, 0)];
 }
 
 } // namespace
 
 double readNumber(QStringView text)
 {
-    // Counts as tally files hold them, digits padded with blanks, are read for every row on each
-    // load, recount and report; they need none of the general reading below.
-    if (const std::optional<double> count = blankPaddedDigits(text))
-        return *count;
+    // Counts as tally files hold them, digits padded with blanks, and prices and point values
+    // as the files write them are read for every row on each load, recount and report; they
+    // need none of the general reading below.
+    if (const std::optional<double> plain = plainDecimal(text))
+        return *plain;
     QString compact;
     compact.reserve(text.size());
     for (QChar c : text)

@@ -34,6 +34,11 @@ int reportLines(const CollectionReport &report)
 PrintJob::PrintJob(QWidget *window) : QObject(window), m_window(window)
 {
     connect(&m_watcher, &QFutureWatcher<QString>::finished, this, &PrintJob::finish);
+    // The dialog is made only for a job that takes that long: building it costs the window
+    // several milliseconds.
+    m_showProgress.setSingleShot(true);
+    m_showProgress.setInterval(200);
+    connect(&m_showProgress, &QTimer::timeout, this, &PrintJob::showProgress);
 }
 
 PrintJob::~PrintJob()
@@ -45,23 +50,33 @@ void PrintJob::start(const QPrinterInfo &printer, const QString &documentName,
                      CollectionReport report)
 {
     m_running = true;
-    const int lines = reportLines(report);
+    m_lines = reportLines(report);
+    m_watcher.setFuture(QtConcurrent::run(printOnPaper, printer, documentName, std::move(report)));
+    m_showProgress.start();
+}
+
+void PrintJob::showProgress()
+{
+    if (!m_running)
+        return;
     m_progress =
-        new QProgressDialog(tr("Printing the collection..."), tr("Cancel"), 0, lines, m_window);
+        new QProgressDialog(tr("Printing the collection..."), tr("Cancel"), 0, m_lines, m_window);
     m_progress->setObjectName(QStringLiteral("dlgPrinting"));
     m_progress->setWindowTitle(m_window->windowTitle());
     m_progress->setWindowModality(Qt::NonModal);
-    m_progress->setMinimumDuration(200);
+    m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
     connect(m_progress, &QProgressDialog::canceled, &m_watcher, &QFutureWatcher<QString>::cancel);
     connect(&m_watcher, &QFutureWatcher<QString>::progressValueChanged, m_progress,
-            [this, lines](int done) { m_progress->setValue(std::min(done, lines)); });
-    m_watcher.setFuture(QtConcurrent::run(printOnPaper, printer, documentName, std::move(report)));
+            [this](int done) { m_progress->setValue(std::min(done, m_lines)); });
+    m_progress->setValue(std::min(m_watcher.progressValue(), m_lines));
+    m_progress->show();
 }
 
 void PrintJob::finish()
 {
+    m_showProgress.stop();
     delete m_progress;
     m_running = false;
     if (m_watcher.isCanceled() || m_watcher.future().resultCount() == 0)

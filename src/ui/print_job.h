@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QPrinterInfo>
+#include <QTimer>
 
 class QProgressDialog;
 class QWidget;
@@ -34,10 +35,13 @@ Q_SIGNALS:
     void failed(const QString &error);
 
 private:
+    void showProgress();
     void finish();
 
     QWidget *m_window;
     QFutureWatcher<QString> m_watcher;
+    QTimer m_showProgress;
     QPointer<QProgressDialog> m_progress;
+    int m_lines = 0;
     bool m_running = false;
 };

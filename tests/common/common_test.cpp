@@ -32,7 +32,9 @@ TEST(NumberReaders, TheLooseOneReadsTheStartAndTheStrictOneTheWholeText)
         {u"--1"_s, 0, no}, {u"1E+"_s, 1, no}, {u"1Ex"_s, 1, no}, {u"1e-999"_s, 0, 0},
         {u"-1e999"_s, -INFINITY, -INFINITY}, {u"0.000000000000000000001e-400"_s, 0, 0},
         {u"100000000000000000000e300"_s, INFINITY, INFINITY}, {u"1,2345,678"_s, 1, no},
-        {u"007      "_s, 7, 7}, {u" 99999999999999999999"_s, 1e20, 1e20}, {u"1\t2.5"_s, 12.5, no}};
+        {u"007      "_s, 7, 7}, {u" 99999999999999999999"_s, 1e20, 1e20}, {u"1\t2.5"_s, 12.5, no},
+        {u"16.24"_s, 16.24, 16.24}, {u"0.1"_s, 0.1, 0.1}, {u"123456789012.345"_s, 123456789012.345,
+        123456789012.345}, {u"1234567890123.4567"_s, 1234567890123.4567, 1234567890123.4567}};
     // clang-format on
     for (const auto &[text, loose, strict] : cases) {
         SCOPED_TRACE(text.toStdString());
