@@ -131,7 +131,7 @@ CollectionReport buildCollectionReport(const QString &name, const QStringList &c
 
 QByteArray textReport(const CollectionReport &report)
 {
-    TextLinePrinter printer;
+    TextLinePrinter printer(1000 + report.rows.size() * 80);
     printLine(printer, Rule);
     printLine(printer, QString(14, u' ') + report.name);
     printLine(printer, Rule);
@@ -140,7 +140,7 @@ QByteArray textReport(const CollectionReport &report)
     printRows(report, printer);
     printSummary(report, printer);
     printer.endDocument();
-    return encodeText(printer.text());
+    return printer.takeBytes();
 }
 
 bool printReport(const CollectionReport &report, LinePrinter &printer)

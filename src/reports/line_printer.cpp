@@ -1,39 +1,43 @@
 #include "line_printer.h"
 
+#include "common/codec.h"
+
 #include <QStringList>
 
 #include <algorithm>
+#include <utility>
 
 void TextLinePrinter::print(const QString &text)
 {
-    m_text += text;
+    appendEncoded(m_bytes, text);
 }
 
 void TextLinePrinter::advanceTo(int column)
 {
-    // Columns count characters as the report's one byte each shows them: a character beyond
-    // U+FFFF, two code units here, is one.
-    const auto width = [this] {
-        const QStringView line = QStringView(m_text).sliced(m_lineStart);
-        return line.size() -
-               std::count_if(line.begin(), line.end(), [](QChar c) { return c.isLowSurrogate(); });
-    };
+    // A character beyond U+FFFF is one byte ('?') of the report, so one column, as all are.
     const qsizetype target = std::max(column, 1) - 1;
-    if (width() > target)
+    if (m_bytes.size() - m_lineStart > target)
         endLine();
-    if (const qsizetype short_ = target - width(); short_ > 0)
-        m_text.append(QString(short_, u' '));
+    if (const qsizetype short_ = target - (m_bytes.size() - m_lineStart); short_ > 0)
+        m_bytes.append(short_, ' ');
 }
 
 void TextLinePrinter::endLine()
 {
-    m_text += u"\r\n";
-    m_lineStart = m_text.size();
+    m_bytes += "\r\n";
+    m_lineStart = m_bytes.size();
+}
+
+QByteArray TextLinePrinter::takeBytes()
+{
+    m_bytes.truncate(m_lineStart);
+    m_lineStart = 0;
+    return std::exchange(m_bytes, QByteArray());
 }
 
 bool TextLinePrinter::endDocument()
 {
-    if (m_text.size() > m_lineStart)
+    if (m_bytes.size() > m_lineStart)
         endLine();
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -25,7 +26,8 @@ public:
     virtual bool endDocument() = 0;
 };
 
-// A line printer whose columns are characters: the text and HTML reports' way.
+// A line printer whose columns are characters: the text report's way. The lines are encoded
+// as they come, one byte per character (Windows-1252), so a column is a byte.
 class TextLinePrinter : public LinePrinter
 {
 public:
@@ -34,12 +36,17 @@ public:
     void endLine() override;
     bool endDocument() override;
 
-    // The lines so far, each ending in CR LF; the current unfinished one is left out.
-    QStringView text() const { return QStringView(m_text).first(m_lineStart); }
+    // Room for a report of about `bytes`.
+    explicit TextLinePrinter(qsizetype bytes = 0) { m_bytes.reserve(bytes); }
+
+    // The lines so far, encoded, each ending in CR LF; the current unfinished one is left out.
+    QByteArrayView bytes() const { return QByteArrayView(m_bytes).first(m_lineStart); }
+    // The same, handed over without a copy; the printer is empty afterwards.
+    QByteArray takeBytes();
 
 private:
-    // One text for the whole report: a long report is one allocation that grows, not one per
-    // line.
-    QString m_text;
+    // One text for the whole report, held once and as bytes: a long report is one allocation
+    // that grows, not one per line, and needs no second copy to be written.
+    QByteArray m_bytes;
     qsizetype m_lineStart = 0;
 };

@@ -93,7 +93,7 @@ TEST(TextLinePrinter, ColumnOneAndBelowAreTheLineStart)
         printer.advanceTo(column);
         printer.print(u"x"_s);
         printer.endDocument();
-        EXPECT_EQ(printer.text(), u"x\r\n"_s) << column;
+        EXPECT_EQ(printer.bytes(), "x\r\n") << column;
     }
     // A character beyond U+FFFF takes one column, as it takes one byte of the report.
     TextLinePrinter printer;
@@ -101,7 +101,7 @@ TEST(TextLinePrinter, ColumnOneAndBelowAreTheLineStart)
     printer.advanceTo(3);
     printer.print(u"x"_s);
     printer.endDocument();
-    EXPECT_EQ(printer.text(), u"\U0001F3F0 x\r\n"_s);
+    EXPECT_EQ(printer.bytes(), "? x\r\n");
 }
 
 namespace {
