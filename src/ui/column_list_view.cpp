@@ -2,6 +2,11 @@
 
 #include <QAccessible>
 #include <QItemSelectionModel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
 
 ColumnListView::ColumnListView(QWidget *parent) : QListView(parent)
 {
@@ -18,13 +23,173 @@ ColumnListView::ColumnListView(QWidget *parent) : QListView(parent)
     setTextElideMode(Qt::ElideNone);
 }
 
+int ColumnListView::rows() const
+{
+    return model() ? model()->rowCount(rootIndex()) : 0;
+}
+
+QModelIndex ColumnListView::cell(int row) const
+{
+    return model() ? model()->index(row, modelColumn(), rootIndex()) : QModelIndex();
+}
+
+int ColumnListView::topRow() const
+{
+    return verticalScrollBar()->value();
+}
+
+int ColumnListView::wholeRows() const
+{
+    return std::max(1, viewport()->height() / m_rowHeight);
+}
+
+int ColumnListView::rowAtY(int y) const
+{
+    return topRow() + (y < 0 ? -1 : y / m_rowHeight);
+}
+
+void ColumnListView::doItemsLayout()
+{
+    // One row's height is every row's.
+    if (rows() > 0)
+        m_rowHeight = std::max(1, sizeHintForIndex(cell(0)).height());
+    QAbstractItemView::doItemsLayout();
+}
+
+void ColumnListView::updateGeometries()
+{
+    const int shown = wholeRows();
+    verticalScrollBar()->setSingleStep(1);
+    verticalScrollBar()->setPageStep(shown);
+    verticalScrollBar()->setRange(0, std::max(0, rows() - shown));
+    horizontalScrollBar()->setRange(0, 0);
+    QAbstractItemView::updateGeometries();
+}
+
+int ColumnListView::verticalOffset() const
+{
+    return topRow() * m_rowHeight;
+}
+
+int ColumnListView::horizontalOffset() const
+{
+    return 0;
+}
+
+void ColumnListView::scrollContentsBy(int dx, int dy)
+{
+    // The scroll bar counts rows.
+    QAbstractItemView::scrollContentsBy(dx, dy * m_rowHeight);
+}
+
+QRect ColumnListView::visualRect(const QModelIndex &index) const
+{
+    if (!index.isValid() || index.parent() != rootIndex() || index.column() != modelColumn() ||
+        index.row() >= rows())
+        return QRect();
+    const_cast<ColumnListView *>(this)->executeDelayedItemsLayout();
+    return QRect(0, (index.row() - topRow()) * m_rowHeight, viewport()->width(), m_rowHeight);
+}
+
+QModelIndex ColumnListView::indexAt(const QPoint &point) const
+{
+    const_cast<ColumnListView *>(this)->executeDelayedItemsLayout();
+    const int row = rowAtY(point.y());
+    if (row < 0 || row >= rows() || point.x() < 0 || point.x() >= viewport()->width())
+        return QModelIndex();
+    return cell(row);
+}
+
+void ColumnListView::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    if (!index.isValid() || index.parent() != rootIndex() || index.row() >= rows())
+        return;
+    executeDelayedItemsLayout();
+    const int row = index.row();
+    const int shown = wholeRows();
+    int top = topRow();
+    switch (hint) {
+    case EnsureVisible:
+        if (row < top)
+            top = row;
+        else if (row >= top + shown)
+            top = row - shown + 1;
+        break;
+    case PositionAtTop:
+        top = row;
+        break;
+    case PositionAtBottom:
+        top = row - shown + 1;
+        break;
+    case PositionAtCenter:
+        top = row - shown / 2;
+        break;
+    }
+    verticalScrollBar()->setValue(top);
+}
+
+void ColumnListView::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
+{
+    const QRect rows_ = rect.normalized();
+    const int first = std::max(0, rowAtY(rows_.top()));
+    const int last = std::min(rows() - 1, rowAtY(rows_.bottom()));
+    if (first > last) {
+        selectionModel()->select(QItemSelection(), command);
+        return;
+    }
+    selectionModel()->select(QItemSelection(cell(first), cell(last)), command);
+}
+
+QRegion ColumnListView::visualRegionForSelection(const QItemSelection &selection) const
+{
+    QRegion region;
+    const QRect shown = viewport()->rect();
+    for (const QItemSelectionRange &range : selection) {
+        if (range.parent() != rootIndex() || range.left() > modelColumn() ||
+            range.right() < modelColumn())
+            continue;
+        const QRect rect(0, (range.top() - topRow()) * m_rowHeight, shown.width(),
+                         (range.bottom() - range.top() + 1) * m_rowHeight);
+        region += rect.intersected(shown);
+    }
+    return region;
+}
+
+void ColumnListView::paintEvent(QPaintEvent *event)
+{
+    executeDelayedItemsLayout();
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QStyle::State state = option.state;
+    const bool enabled = state & QStyle::State_Enabled;
+    const QModelIndex current = currentIndex();
+    const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
+    QPainter painter(viewport());
+    const int first = std::max(0, rowAtY(event->rect().top()));
+    const int last = std::min(rows() - 1, rowAtY(event->rect().bottom()));
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex index = cell(row);
+        option.rect = visualRect(index);
+        option.state = state;
+        if (selectionModel() && selectionModel()->isSelected(index))
+            option.state |= QStyle::State_Selected;
+        if (enabled) {
+            const bool itemEnabled = model()->flags(index) & Qt::ItemIsEnabled;
+            option.state.setFlag(QStyle::State_Enabled, itemEnabled);
+            option.palette.setCurrentColorGroup(itemEnabled ? QPalette::Normal
+                                                            : QPalette::Disabled);
+        }
+        if (focus && current == index)
+            option.state |= QStyle::State_HasFocus;
+        itemDelegateForIndex(index)->paint(&painter, option, index);
+    }
+}
+
 void ColumnListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                                  const QList<int> &roles)
 {
-    // QListView lays out every row again on any change of data, which at 32767 rows made each
-    // counted figure cost milliseconds in all eight lists. Rows here all have one height and
-    // the lists never scroll sideways, so a changed text moves no row: the list only repaints
-    // what changed, and only when the change is in its own column.
+    // QListView lays out every row again on any change of data. A changed text moves no row
+    // here: the list only repaints what changed, and only when the change is in its column.
     if (modelColumn() < topLeft.column() || modelColumn() > bottomRight.column())
         return;
     if (topLeft.row() == bottomRight.row()) {
@@ -46,11 +211,42 @@ void ColumnListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &
 #endif
 }
 
-QModelIndex ColumnListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+QModelIndex ColumnListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers)
 {
+    executeDelayedItemsLayout();
+    const int count = rows();
+    if (count == 0)
+        return QModelIndex();
     const QModelIndex current = currentIndex();
-    if (current.isValid() && current.column() != modelColumn())
-        selectionModel()->setCurrentIndex(current.siblingAtColumn(modelColumn()),
-                                          QItemSelectionModel::NoUpdate);
-    return QListView::moveCursor(cursorAction, modifiers);
+    if (!current.isValid())
+        return cell(0);
+    const int row = current.row();
+    int next = row;
+    switch (cursorAction) {
+    case MoveUp:
+    case MovePrevious:
+        next = row - 1;
+        break;
+    case MoveDown:
+    case MoveNext:
+        next = row + 1;
+        break;
+    case MovePageUp:
+        next = row - wholeRows();
+        break;
+    case MovePageDown:
+        next = row + wholeRows();
+        break;
+    case MoveHome:
+        next = 0;
+        break;
+    case MoveEnd:
+        next = count - 1;
+        break;
+    case MoveLeft:
+    case MoveRight:
+        break;
+    }
+    // From this column's own cell of the current row, wherever the current index sits.
+    return cell(std::clamp(next, 0, count - 1));
 }

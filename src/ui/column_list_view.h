@@ -5,6 +5,12 @@
 // One column of the main window's table. All columns share one model and one selection
 // model, so the current index may sit in another column; keyboard moves start from this
 // column's own cell of the current row.
+//
+// Every row has one height and the list never scrolls sideways, so where a row lies is
+// arithmetic: the list does not lay out its rows one by one, which QListView does for every
+// row whenever its model resets (at 32767 rows and eight lists, most of a start-up's frame).
+// Everything that asks where rows are (painting, hit tests, scrolling, selection by mouse,
+// keyboard moves) is answered here from the row height.
 class ColumnListView : public QListView
 {
     Q_OBJECT
@@ -12,8 +18,31 @@ class ColumnListView : public QListView
 public:
     explicit ColumnListView(QWidget *parent = nullptr);
 
+    QRect visualRect(const QModelIndex &index) const override;
+    QModelIndex indexAt(const QPoint &point) const override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    void doItemsLayout() override;
+
 protected:
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                      const QList<int> &roles = QList<int>()) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void updateGeometries() override;
+    int verticalOffset() const override;
+    int horizontalOffset() const override;
+    void scrollContentsBy(int dx, int dy) override;
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection &selection) const override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int rows() const;
+    int topRow() const;
+    // The rows the viewport shows whole; at least one.
+    int wholeRows() const;
+    // The row at viewport height `y`, which may lie past the last row.
+    int rowAtY(int y) const;
+    QModelIndex cell(int row) const;
+
+    int m_rowHeight = 1;
 };
