@@ -185,6 +185,34 @@ void ColumnListView::paintEvent(QPaintEvent *event)
     }
 }
 
+void ColumnListView::tellAssistiveTechnology(QAccessible::Event type, int row)
+{
+#if QT_CONFIG(accessibility)
+    if (QAccessible::isActive() && row >= 0) {
+        QAccessibleEvent event(this, type);
+        event.setChild(row);
+        QAccessible::updateAccessibility(&event);
+    }
+#endif
+}
+
+void ColumnListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QAbstractItemView::currentChanged(current, previous);
+    if (current.isValid() && hasFocus())
+        tellAssistiveTechnology(QAccessible::Focus, current.row());
+}
+
+void ColumnListView::selectionChanged(const QItemSelection &selected,
+                                      const QItemSelection &deselected)
+{
+    if (!selected.isEmpty())
+        tellAssistiveTechnology(QAccessible::SelectionAdd, selected.front().top());
+    if (!deselected.isEmpty())
+        tellAssistiveTechnology(QAccessible::SelectionRemove, deselected.front().top());
+    QAbstractItemView::selectionChanged(selected, deselected);
+}
+
 void ColumnListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                                  const QList<int> &roles)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QListView>
 
 // One column of the main window's table. All columns share one model and one selection
@@ -34,6 +35,11 @@ protected:
     void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
     QRegion visualRegionForSelection(const QItemSelection &selection) const override;
     void paintEvent(QPaintEvent *event) override;
+    // Assistive technology hears which row became current or selected; QListView would name
+    // the row by a layout this list does not make.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(const QItemSelection &selected,
+                          const QItemSelection &deselected) override;
 
 private:
     int rows() const;
@@ -43,6 +49,7 @@ private:
     // The row at viewport height `y`, which may lie past the last row.
     int rowAtY(int y) const;
     QModelIndex cell(int row) const;
+    void tellAssistiveTechnology(QAccessible::Event event, int row);
 
     int m_rowHeight = 1;
 };
