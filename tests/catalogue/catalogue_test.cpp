@@ -21,6 +21,10 @@ QString readAll(const QByteArray &text)
 // One unit a row: its six fields, guide key and price.
 QStringList rowsOf(const UnitCatalogue &units)
 {
+    for (const UnitTexts *list :
+         {&units.UnitId, &units.UnitName, &units.UnitStr, &units.UnitRarity, &units.UnitFaction,
+          &units.UnitPointValue, &units.UnitGuideName, &units.UnitPrice})
+        EXPECT_EQ(list->size(), units.size());
     QStringList rows;
     for (int i = 0; i < units.size(); ++i)
         rows.append(QStringList{units.UnitId.value(i), units.UnitName.value(i),
@@ -98,6 +102,10 @@ TEST(Catalogue, LoadsRecordsInFileOrderWithFieldsAsWrittenAndExactGuideKeys)
                            u"5|Boulder|Giant|C|Stone|90||"_s, u"6|Gob|Tough|LE|Stone|8|Gob (T)|"_s,
                            u"7|Gob|Unique|le|Stone|8|Gob (U)|"_s, u"8|Gob|weak|C|Stone|8||"_s,
                            u"9|Gob|Weak |C|Stone|8||"_s, u"10|Gob||C|Stone|8||"_s}));
+    // A last record one field short is dropped from every list.
+    const CatalogueLoad cut = parseCatalogue("1,Grub,Weak,C,Mire,5\n2,Hob,Weak,C,Mire\n");
+    EXPECT_EQ(rowsOf(cut.catalogue), QStringList{u"1|Grub|Weak|C|Mire|5|Grub (W)|"_s});
+    EXPECT_EQ(cut.problems.size(), 1);
 }
 
 TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)

@@ -13,6 +13,7 @@ TEST(Codec, EveryByteSurvivesAndWindowsCharactersAreTheirUnicodeLetters)
     EXPECT_EQ(encodeText(decodeText(all)), all);
     EXPECT_EQ(decodeText("S\xE9ve \x80 \x93q\x94"), u"S\u00e9ve \u20ac \u201cq\u201d"_s);
     EXPECT_EQ(encodeText(u"a\u4e2d\u03a9b\u20ac\u0080"_s), QByteArray("a??b\x80?"));
+    EXPECT_EQ(encodeText(u"\u00e9\u0080"_s), QByteArray("\xe9?")); // no letter past U+00FF
     EXPECT_FALSE(canEncode(QChar(0x4e2d)));
 }
 
