@@ -118,7 +118,7 @@ TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
         {"a later entry wins; one that matches nothing changes nothing after it",
          "\"Hob (S)\",3\n\"Nobody (T)\",9\n\"Hob (S)\",4.5\n", u"|4.5|||"_s},
         {"a later entry wins also when the guide holds far more entries than lines",
-         "\"Hob (S)\",1," + QByteArray("\"Other\",2,").repeated(5) + "\"Grub (W)\",3," +
+         "\"Grub (W)\",3,\"Hob (S)\",1," + QByteArray("\"Other\",2,").repeated(5) +
          QByteArray("\"Hob (T)\",4,\"Hob (U)\",5,").repeated(40) + "\"Hob (S)\",6", u"3|6|3||"_s},
         {"matching is case-sensitive and needs the whole key",
          "\"hob (S)\",1\n\"Hob\",2\n\"Hob (s)\",3\n\"Hob  (S)\",4\n", u"||||"_s},
@@ -136,6 +136,14 @@ TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
     // A name and its price that both hold doubled quotes keep their own texts.
     EXPECT_EQ(parsePriceGuide("\"A \"\"B\"\" (S)\",\"1\"\"2\"\n").prices.toHash(),
               (QHash<QString, QString>{{u"A \"B\" (S)"_s, u"1\"2"_s}}));
+}
+
+TEST(UnitTexts, RowsCutOffLeaveNoTextBehindForTheNextRow)
+{
+    UnitTexts texts(QStringList{u"ab"_s, QString(), u"cde"_s});
+    texts.truncate(1);
+    texts.append(u"f");
+    EXPECT_EQ(texts.toList(), (QStringList{u"ab"_s, u"f"_s}));
 }
 
 TEST(PriceGuide, ANewGuideReplacesEarlierPricesAndAMissingOneClearsThem)
