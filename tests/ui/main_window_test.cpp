@@ -244,6 +244,19 @@ TEST_F(GuiTest, AGrownWindowShowsMoreRowsAndLongerNamesAndShrinksBackToItsDesign
     EXPECT_EQ(places(), designed);
     EXPECT_EQ(rowsShown(), designedRows);
     expectAligned(290, true);
+
+    // The scroll range ends with the last row as the last whole row shown; a page down moves
+    // the selection by the rows shown.
+    QListView *names = list("lstUnits");
+    names->verticalScrollBar()->setValue(names->verticalScrollBar()->maximum());
+    const QRect last = names->visualRect(names->model()->index(299, 1));
+    const int height = names->viewport()->height();
+    EXPECT_TRUE(last.top() >= 0 && last.bottom() < height &&
+                last.bottom() + last.height() >= height)
+        << last.top() << ".." << last.bottom() << " of " << height;
+    main->selectRow(0);
+    QTest::keyClick(names, Qt::Key_PageDown);
+    EXPECT_EQ(main->selectedRow(), designedRows);
 }
 
 TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
