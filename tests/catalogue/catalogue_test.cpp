@@ -140,7 +140,7 @@ TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
 
 TEST(UnitTexts, RowsCutOffLeaveNoTextBehindForTheNextRow)
 {
-    UnitTexts texts(QStringList{u"ab"_s, QString(), u"cde"_s});
+    UnitTexts texts(QStringList{u"ab"_s, u"c"_s, u"de"_s});
     texts.truncate(1);
     texts.append(u"f");
     EXPECT_EQ(texts.toList(), (QStringList{u"ab"_s, u"f"_s}));
