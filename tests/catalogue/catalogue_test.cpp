@@ -1,6 +1,7 @@
 #include "catalogue/catalogue_file.h"
 #include "catalogue/field_reader.h"
 #include "catalogue/price_guide.h"
+#include "reports/collection_report.h"
 
 #include "test_support.h"
 
@@ -136,6 +137,40 @@ TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
     // A name and its price that both hold doubled quotes keep their own texts.
     EXPECT_EQ(parsePriceGuide("\"A \"\"B\"\" (S)\",\"1\"\"2\"\n").prices.toHash(),
               (QHash<QString, QString>{{u"A \"B\" (S)"_s, u"1\"2"_s}}));
+}
+
+// At full size every field of every unit reads as written, every other unit is priced, and the
+// text report lists each unit on its line, as it does for a few.
+TEST(Catalogue, AFullCatalogueKeepsEveryFieldAndReportsEveryUnit)
+{
+    const char *const strengths[] = {"Weak", "Standard", "Tough", "Unique"};
+    const char *const tags[] = {" (W)", " (S)", " (T)", " (U)"};
+    QByteArray file, guide;
+    QStringList expected, lines;
+    for (int row = 0; row < UnitCatalogue::MaxUnits; ++row) {
+        const QByteArray n = QByteArray::number(row),
+                         name = "Unit " + n + (row % 3 ? ", the Bold" : ", S\xe9r");
+        const QByteArray points = QByteArray::number(row % 50) + ".5", price = n + ".25";
+        file += "id" + n + ",\"" + name + "\"," + strengths[row % 4] + ",C,F" + n.right(1) + "," +
+                points + "\r\n";
+        if (row % 2 == 0)
+            guide += "\"" + name + tags[row % 4] + "\"," + price + "\n";
+        const QByteArray key = name + tags[row % 4];
+        expected.append(QString::fromLatin1("id" + n + "|" + name + "|" + strengths[row % 4] +
+                                            "|C|F" + n.right(1) + "|" + points + "|" + key + "|" +
+                                            (row % 2 ? QByteArray() : price)));
+        lines.append(
+            QString::fromLatin1(("id" + n).leftJustified(8) +
+                                (name + " (" + strengths[row % 4] + ")").leftJustified(33) + "1"));
+    }
+    UnitCatalogue units = parseCatalogue(file).catalogue;
+    applyPrices(units, parsePriceGuide(guide).prices);
+    EXPECT_EQ(rowsOf(units), expected);
+    const QStringList report =
+        QString::fromLatin1(textReport(buildCollectionReport(
+                                u"Full"_s, QStringList(units.size(), u"1"_s), units, {})))
+            .split(u"\r\n"_s);
+    EXPECT_EQ(report.mid(5, units.size()), lines);
 }
 
 TEST(UnitTexts, RowsCutOffLeaveNoTextBehindForTheNextRow)
