@@ -31,9 +31,10 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
     const std::array<UnitTexts *, FieldsPerRecord> lists = {
         &units.UnitId,     &units.UnitName,    &units.UnitStr,
         &units.UnitRarity, &units.UnitFaction, &units.UnitPointValue};
-    // A record takes at least one line end, so the lines bound the units.
+    // A record takes at least one line end, so the lines bound the units. The texts get room
+    // for what a full catalogue takes; a file of unusually long texts grows its lists.
     units.reserve(int(std::min<qsizetype>(lineEnds(bytes) + 1, UnitCatalogue::MaxUnits)),
-                  bytes.size());
+                  std::min<qsizetype>(bytes.size(), 8 << 20));
     QByteArrayView field;
 
     for (;;) {

@@ -13,8 +13,10 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
     const Charset charset = inputCharset(bytes);
     bytes = withoutByteOrderMark(bytes);
     FieldReader reader(bytes);
-    // A guide holds about one entry a line.
-    result.prices.reserve(int(std::min<qsizetype>(lineEnds(bytes) + 1, 1 << 24)), bytes.size());
+    // A guide holds about one entry a line. That is room for any guide of a full catalogue; a
+    // bigger one grows its table as it is read.
+    result.prices.reserve(int(std::min<qsizetype>(lineEnds(bytes) + 1, 1 << 20)),
+                          std::min<qsizetype>(bytes.size(), 8 << 20));
     QByteArray name;
     QByteArrayView field;
     while (reader.next(field)) {
