@@ -236,19 +236,19 @@ Figures measure(int runs)
     const QByteArray catalogue = readAll(CatalogueFileName);
     const QByteArray guide = readAll(PriceGuideFileName);
     // The reads keep their result, so that freeing it is not part of their time.
+    const auto reading = [&](const QString &what, const QByteArray &file, auto &result,
+                             auto parse) {
+        const double ms = medianMs(
+            runs, [&] { result = parse(file); }, [&] { result = {}; });
+        figures.append({QStringLiteral("Reading the ") + what, ms});
+        figures.append({QStringLiteral("Reading the %1, MB/s of file").arg(what),
+                        file.size() / 1e3 / std::max(ms, 1e-3)});
+    };
     CatalogueLoad read;
-    const double reading = medianMs(
-        runs, [&] { read = parseCatalogue(catalogue); }, [&] { read = {}; });
-    figures.append({QStringLiteral("Reading the catalogue"), reading});
-    figures.append({QStringLiteral("Reading the catalogue, MB/s of file"),
-                    catalogue.size() / 1e3 / std::max(reading, 1e-3)});
+    reading(QStringLiteral("catalogue"), catalogue, read, parseCatalogue);
     UnitCatalogue &units = read.catalogue;
     PriceGuideLoad prices;
-    const double guideReading = medianMs(
-        runs, [&] { prices = parsePriceGuide(guide); }, [&] { prices = {}; });
-    figures.append({QStringLiteral("Reading the price guide"), guideReading});
-    figures.append({QStringLiteral("Reading the price guide, MB/s of file"),
-                    guide.size() / 1e3 / std::max(guideReading, 1e-3)});
+    reading(QStringLiteral("price guide"), guide, prices, parsePriceGuide);
     for (const qsizetype part : {guide.size() / 2, guide.size()}) {
         const QByteArray piece = guide.left(part);
         const double apply = medianMs(

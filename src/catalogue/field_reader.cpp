@@ -42,15 +42,6 @@ void FieldReader::skipLineEnd()
     ++m_line;
 }
 
-bool FieldReader::next(QString &field)
-{
-    QByteArrayView view;
-    if (!next(view))
-        return false;
-    field = decodeText(view);
-    return true;
-}
-
 bool FieldReader::next(QByteArrayView &field)
 {
     for (;;) {

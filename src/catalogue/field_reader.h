@@ -2,13 +2,9 @@
 
 #include "load_problem.h"
 
-#include "common/codec.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-
-#include <unordered_map>
 
 // Reads the comma- and line-separated fields that the catalogue and the price guide are made of,
 // from the file's bytes: every separator is the same byte in Windows-1252 as in ASCII, so only
@@ -27,8 +23,6 @@ public:
     // Points `field` at the next field's bytes; false when the text holds no more fields. The
     // view stays valid until the next call, so a caller keeps what it needs as a string.
     bool next(QByteArrayView &field);
-    // The next field, decoded.
-    bool next(QString &field);
 
     // The 1-based line on which the field last returned by next() starts.
     int fieldLine() const { return m_fieldLine; }
@@ -57,41 +51,6 @@ private:
     int m_multiLineQuoteLine = 0; // where the first quoted field over a line end opened
     int m_multiLineQuoteEndLine = 0;
     bool m_afterComma = false;
-};
-
-// Decodes fields into strings, giving equal fields one shared string: strengths, factions and
-// prices repeat from unit to unit, and sharing saves an allocation for each and memory for all.
-class SharedStrings
-{
-public:
-    explicit SharedStrings(Charset charset = Charset::Windows1252) : m_charset(charset) {}
-
-    QString operator()(QByteArrayView value)
-    {
-        const auto found = m_values.find(value);
-        if (found != m_values.end())
-            return found->second;
-        QString text = decodeText(value, m_charset);
-        // A column of (nearly) all different values gains nothing from sharing.
-        if (m_values.size() < MaxShared)
-            m_values.emplace(value.toByteArray(), text);
-        return text;
-    }
-
-private:
-    static constexpr std::size_t MaxShared = 1024;
-    Charset m_charset;
-    struct Hash
-    {
-        using is_transparent = void;
-        std::size_t operator()(QByteArrayView bytes) const { return qHash(bytes); }
-    };
-    struct Equal
-    {
-        using is_transparent = void;
-        bool operator()(QByteArrayView a, QByteArrayView b) const { return a == b; }
-    };
-    std::unordered_map<QByteArray, QString, Hash, Equal> m_values;
 };
 
 // The number of line ends (LF, or CR where the text has no LF) that bound its records.

@@ -16,29 +16,10 @@ QString describe(const LoadProblem &problem)
         .arg(problem.text);
 }
 
-namespace {
-
-// Digits with at most one point: nearly every value of our files, and never a problem.
-bool isPlainDecimal(QStringView text)
-{
-    // Past 38 digits a value may be beyond single precision.
-    if (text.isEmpty() || text.size() > 38)
-        return false;
-    bool point = false;
-    for (const QChar c : text) {
-        if (c == u'.' && !point)
-            point = true;
-        else if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 QString valueProblem(QStringView text)
 {
-    if (isPlainDecimal(text))
+    // Never negative, and far inside single precision.
+    if (readPlainDecimal(text))
         return QString();
     const auto tr = [](const char *reason) {
         return QCoreApplication::translate("LoadProblem", reason);

@@ -16,13 +16,6 @@ void PriceTable::insert(QByteArrayView name, QByteArrayView price, Charset chars
     place();
 }
 
-void PriceTable::insert(QStringView name, QStringView price)
-{
-    m_entryNames.append(name);
-    m_entryPrices.append(price);
-    place();
-}
-
 int PriceTable::slotOf(QStringView name) const
 {
     // Open addressing with linear probing: the table is never more than half full, so a free

@@ -15,12 +15,9 @@ public:
 
     // Adds an entry whose name and price were decoded from the guide's bytes.
     void insert(QByteArrayView name, QByteArrayView price, Charset charset);
-    void insert(QStringView name, QStringView price);
 
     // The price of `name`, or an empty view when the guide does not name it.
     QStringView value(QStringView name) const;
-    // The number of names.
-    int size() const { return m_names; }
     QHash<QString, QString> toHash() const;
 
     // The last entry added.

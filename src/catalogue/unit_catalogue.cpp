@@ -14,10 +14,6 @@ QStringView trimSpaces(QStringView text)
     return text;
 }
 
-} // namespace
-
-namespace {
-
 // The strength tag of the guide's key, or an empty one for a strength class that has none.
 QStringView guideTag(QStringView strength, QStringView rarity)
 {
@@ -34,12 +30,6 @@ QStringView guideTag(QStringView strength, QStringView rarity)
 
 } // namespace
 
-QString guideNameFor(QStringView name, QStringView strength, QStringView rarity)
-{
-    const QStringView tag = guideTag(strength, rarity);
-    return tag.isEmpty() ? QString() : trimSpaces(name).toString() + u' ' + tag.toString();
-}
-
 void UnitCatalogue::reserve(int units, qsizetype characters)
 {
     // Room for what a list may take of a file of `characters`, so that no list grows by
@@ -52,18 +42,6 @@ void UnitCatalogue::reserve(int units, qsizetype characters)
         {&UnitGuideName, keys},         {&UnitPrice, units * 8}};
     for (const auto &[list, room] : lists)
         list->reserve(units, room);
-}
-
-void UnitCatalogue::append(QStringView id, QStringView name, QStringView strength,
-                           QStringView rarity, QStringView faction, QStringView pointValue)
-{
-    UnitId.append(id);
-    UnitName.append(name);
-    UnitStr.append(strength);
-    UnitRarity.append(rarity);
-    UnitFaction.append(faction);
-    UnitPointValue.append(pointValue);
-    completeLastUnit();
 }
 
 void UnitCatalogue::completeLastUnit()

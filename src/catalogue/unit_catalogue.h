@@ -28,15 +28,7 @@ struct UnitCatalogue
     // does not grow its lists as it is read.
     void reserve(int units, qsizetype characters = 0);
 
-    // Appends one unit and builds its guide key; the price starts empty.
-    void append(QStringView id, QStringView name, QStringView strength, QStringView rarity,
-                QStringView faction, QStringView pointValue);
-
     // Counts in the unit whose six texts were appended to their lists directly, building its
     // guide key and its empty price.
     void completeLastUnit();
 };
-
-// The price-guide key of a unit, or an empty text for a strength class that has no tag.
-// Comparisons are exact: "weak" is not "Weak".
-QString guideNameFor(QStringView name, QStringView strength, QStringView rarity);

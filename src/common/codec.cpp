@@ -47,14 +47,7 @@ const QHash<char16_t, char> &encodingTable()
 
 QString decodeText(QByteArrayView bytes)
 {
-    if (bytes.isEmpty())
-        return QString();
-    const std::array<char16_t, 256> &table = decodingTable();
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (const char byte : bytes)
-        *out++ = table[static_cast<unsigned char>(byte)];
-    return text;
+    return decodeText(bytes, Charset::Windows1252);
 }
 
 namespace {
@@ -196,5 +189,7 @@ void appendDecodedText(QString &text, QByteArrayView bytes, Charset charset)
 
 QString decodeText(QByteArrayView bytes, Charset charset)
 {
-    return charset == Charset::Utf8 ? QString::fromUtf8(bytes) : decodeText(bytes);
+    QString text;
+    appendDecodedText(text, bytes, charset);
+    return text;
 }

@@ -101,9 +101,9 @@ bool isSpaceLike(QChar c)
     return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
 }
 
-// Up to fifteen digits with at most one point, and blanks, tabs and line feeds around or
-// between them, which is what readNumber reads them as; nothing for any other text.
-std::optional<double> plainDecimal(QStringView text)
+} // namespace
+
+std::optional<double> readPlainDecimal(QStringView text)
 {
     static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
@@ -130,14 +130,12 @@ std::optional<double> plainDecimal(QStringView text)
     return double(whole) / PowersOfTen[std::max(fractionDigits, 0)];
 }
 
-} // namespace
-
 double readNumber(QStringView text)
 {
     // Counts as tally files hold them, digits padded with blanks, and prices and point values
     // as the files write them are read for every row on each load, recount and report; they
     // need none of the general reading below.
-    if (const std::optional<double> plain = plainDecimal(text))
+    if (const std::optional<double> plain = readPlainDecimal(text))
         return *plain;
     QString compact;
     compact.reserve(text.size());

@@ -24,6 +24,11 @@ NumberFormat regionalFormat(const QLocale &locale);
 // reads as an infinity of its sign.
 double readNumber(QStringView text);
 
+// Up to fifteen digits with at most one point, and blanks, tabs and line feeds around or
+// between them, as readNumber reads them; nothing for any other text. Nearly every count, point
+// value and price of our files is such a text.
+std::optional<double> readPlainDecimal(QStringView text);
+
 // The whole text, blanks around it ignored, as a number in the user's format: optional sign,
 // digits (grouped in threes by the group separator, if at all), the decimal separator and
 // digits, an optional exponent. Anything else, the empty text included, gives no value.

@@ -32,8 +32,8 @@ bool PrinterLinePrinter::begin(Metrics &metrics)
                  .arg(m_printerName));
         return false;
     }
-    const QFontMetricsF font(m_painter.font(), &m_printer);
-    metrics = {font.averageCharWidth(), font.lineSpacing(), font.ascent(),
+    m_font.emplace(m_painter.font(), &m_printer);
+    metrics = {m_font->averageCharWidth(), m_font->lineSpacing(), m_font->ascent(),
                m_printer.pageRect(QPrinter::DevicePixel).height()};
     return true;
 }
@@ -46,7 +46,7 @@ bool PrinterLinePrinter::newPage()
 qreal PrinterLinePrinter::drawText(QPointF at, const QString &text)
 {
     m_painter.drawText(at, text);
-    return QFontMetricsF(m_painter.font(), &m_printer).horizontalAdvance(text);
+    return m_font->horizontalAdvance(text);
 }
 
 bool PrinterLinePrinter::endDocument()

@@ -2,9 +2,12 @@
 
 #include "reports/page_line_printer.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
+
+#include <optional>
 
 class QPrinterInfo;
 
@@ -31,4 +34,6 @@ private:
     QTemporaryDir m_spool;
     QPrinter m_printer;
     QPainter m_painter;
+    // The painter's font on this printer, measured once for every text of the report.
+    std::optional<QFontMetricsF> m_font;
 };

@@ -1,4 +1,5 @@
 #include "catalogue/catalogue_file.h"
+#include "common/codec.h"
 #include "catalogue/field_reader.h"
 #include "catalogue/price_guide.h"
 #include "reports/collection_report.h"
@@ -14,8 +15,8 @@ QString readAll(const QByteArray &text)
 {
     FieldReader reader(text);
     QStringList fields;
-    for (QString field; reader.next(field);)
-        fields.append(field + u'@' + QString::number(reader.fieldLine()));
+    for (QByteArrayView field; reader.next(field);)
+        fields.append(decodeText(field) + u'@' + QString::number(reader.fieldLine()));
     return fields.join(u'|');
 }
 
