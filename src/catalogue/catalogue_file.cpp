@@ -24,8 +24,10 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
 {
     CatalogueLoad result;
     UnitCatalogue &units = result.catalogue;
-    const Charset charset = inputCharset(bytes);
-    bytes = withoutByteOrderMark(bytes);
+    const InputText text = inputText(bytes);
+    const Charset charset = text.charset;
+    bytes = text.bytes;
+    result.problems = readingProblems(text);
     FieldReader reader(bytes);
     // Each field is decoded straight onto the end of its list's one text.
     const std::array<UnitTexts *, FieldsPerRecord> lists = {
@@ -82,6 +84,7 @@ CatalogueLoad LoadCatalogue(const QString &path)
     if (!file.ok()) {
         CatalogueLoad result;
         result.error = file.error;
+        result.unreadable = file.unreadable;
         return result;
     }
     return parseCatalogue(file.bytes);

@@ -11,6 +11,7 @@ struct CatalogueLoad
 {
     UnitCatalogue catalogue;
     QString error; // why the file could not be read at all; the catalogue is then empty
+    bool unreadable = false; // the file is there, but opening or reading it failed
     QList<LoadProblem> problems;
 };
 

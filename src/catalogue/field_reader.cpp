@@ -29,6 +29,14 @@ qsizetype lineEnds(QByteArrayView bytes)
     return lf > 0 ? lf : count('\r');
 }
 
+QList<LoadProblem> readingProblems(const InputText &text)
+{
+    if (text.note.isEmpty())
+        return {};
+    const int line = text.noteAt < 0 ? 0 : int(lineEnds(text.bytes.first(text.noteAt)) + 1);
+    return {{line, text.note}};
+}
+
 inline bool FieldReader::atLineEnd() const
 {
     return m_pos < m_text.size() && (m_text[m_pos] == '\n' || m_text[m_pos] == '\r');

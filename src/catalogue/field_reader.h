@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/input_text.h"
 #include "load_problem.h"
 
 #include <QByteArray>
@@ -55,3 +56,7 @@ private:
 
 // The number of line ends (LF, or CR where the text has no LF) that bound its records.
 qsizetype lineEnds(QByteArrayView bytes);
+
+// The note on how the text was read, as a problem of the line it concerns; none when every
+// byte fit the reading.
+QList<LoadProblem> readingProblems(const InputText &text);

@@ -10,8 +10,10 @@
 PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
 {
     PriceGuideLoad result;
-    const Charset charset = inputCharset(bytes);
-    bytes = withoutByteOrderMark(bytes);
+    const InputText text = inputText(bytes);
+    const Charset charset = text.charset;
+    bytes = text.bytes;
+    result.problems = readingProblems(text);
     FieldReader reader(bytes);
     // A guide holds about one entry a line. That is room for any guide of a full catalogue; a
     // bigger one grows its table as it is read.
@@ -62,6 +64,6 @@ PriceGuideLoad LoadPriceGuide(const QString &path)
     if (file.ok())
         result = parsePriceGuide(file.bytes);
     else
-        result.error = file.error;
+        result.error = file.error, result.unreadable = file.unreadable;
     return result;
 }

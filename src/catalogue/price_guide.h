@@ -12,6 +12,7 @@ struct PriceGuideLoad
 {
     PriceTable prices; // guide name -> price text; a later entry wins
     QString error;     // why the file could not be read at all
+    bool unreadable = false; // the file is there, but opening or reading it failed
     QList<LoadProblem> problems;
 };
 

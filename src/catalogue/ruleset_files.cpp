@@ -1,8 +1,35 @@
 #include "ruleset_files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <sys/stat.h>
+
+QString rulesetFileProblem(const QString &fileName)
+{
+    struct stat written
+    {};
+    if (::stat(QFile::encodeName(fileName).constData(), &written) != 0)
+        return QString();
+    const auto same = [&written](const QString &input) {
+        struct stat read
+        {};
+        return ::stat(QFile::encodeName(input).constData(), &read) == 0 &&
+               read.st_dev == written.st_dev && read.st_ino == written.st_ino;
+    };
+    if (same(CatalogueFileName))
+        return QCoreApplication::translate("RulesetFiles",
+                                           "It is the catalogue \"%1\" that the units are read "
+                                           "from, so nothing was written. Choose another name.")
+            .arg(CatalogueFileName);
+    if (same(PriceGuideFileName))
+        return QCoreApplication::translate("RulesetFiles",
+                                           "It is the price guide \"%1\" that the prices are "
+                                           "read from, so nothing was written. Choose another "
+                                           "name.")
+            .arg(PriceGuideFileName);
+    return QString();
+}
 
 RulesetFiles loadRulesetFiles()
 {

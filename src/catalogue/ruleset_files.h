@@ -14,6 +14,11 @@ struct RulesetFiles
     PriceGuideLoad guide;
 };
 
+// Why writing `fileName` would replace the catalogue or the price guide of the working folder,
+// whatever spelling or link reaches them: the files themselves are compared. Empty when it
+// would replace neither.
+QString rulesetFileProblem(const QString &fileName);
+
 // Reads both files, the guide on a second thread while the catalogue is parsed.
 RulesetFiles loadRulesetFiles();
 

@@ -4,8 +4,6 @@
 #include <QStringDecoder>
 
 #include <array>
-#include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -113,64 +111,6 @@ void appendEncoded(QByteArray &bytes, QStringView text)
 bool canEncode(QChar character)
 {
     return encodingTable().contains(character.unicode());
-}
-
-namespace {
-
-constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
-
-// Whether `bytes` are valid UTF-8 holding at least one multi-byte sequence.
-bool isMultiByteUtf8(QByteArrayView bytes)
-{
-    bool multiByte = false;
-    const auto *at = reinterpret_cast<const unsigned char *>(bytes.data());
-    const auto *end = at + bytes.size();
-    while (at < end) {
-        // Nearly every byte of our files is ASCII: skip them eight at a time.
-        std::uint64_t eight;
-        if (end - at >= 8 && (std::memcpy(&eight, at, 8), (eight & 0x8080808080808080u) == 0)) {
-            at += 8;
-            continue;
-        }
-        const unsigned char lead = *at++;
-        if (lead < 0x80)
-            continue;
-        // The length of the sequence and the smallest code point it may hold (no overlong forms).
-        int more = 0;
-        char32_t code = 0, least = 0;
-        if (lead >= 0xC2 && lead <= 0xDF)
-            more = 1, code = lead & 0x1F, least = 0x80;
-        else if (lead >= 0xE0 && lead <= 0xEF)
-            more = 2, code = lead & 0x0F, least = 0x800;
-        else if (lead >= 0xF0 && lead <= 0xF4)
-            more = 3, code = lead & 0x07, least = 0x10000;
-        else
-            return false;
-        if (end - at < more)
-            return false;
-        for (int i = 0; i < more; ++i, ++at) {
-            if ((*at & 0xC0) != 0x80)
-                return false;
-            code = code << 6 | (*at & 0x3F);
-        }
-        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        multiByte = true;
-    }
-    return multiByte;
-}
-
-} // namespace
-
-QByteArrayView withoutByteOrderMark(QByteArrayView bytes)
-{
-    return bytes.startsWith(ByteOrderMark) ? bytes.sliced(3) : bytes;
-}
-
-Charset inputCharset(QByteArrayView bytes)
-{
-    return bytes.startsWith(ByteOrderMark) || isMultiByteUtf8(bytes) ? Charset::Utf8
-                                                                     : Charset::Windows1252;
 }
 
 void appendDecodedText(QString &text, QByteArrayView bytes, Charset charset)

@@ -6,19 +6,13 @@
 // Every file the program reads or writes holds one byte per character in Windows-1252.
 // Bytes are decoded once on the way in and encoded once on the way out.
 
-// Input files may also come as UTF-8 from a modern editor: one that starts with the byte-order
-// mark, or that is valid UTF-8 and holds a multi-byte sequence, is read as UTF-8. No
-// Windows-1252 text of ours is valid UTF-8 once it holds a letter above 0x7F, so the two
-// cannot be taken for each other. Files the program writes stay Windows-1252.
+// Input files may also come as UTF-8 or UTF-16 (input_text.h chooses); files the program
+// writes stay Windows-1252.
 enum class Charset
 {
     Windows1252,
     Utf8
 };
-Charset inputCharset(QByteArrayView bytes);
-
-// The bytes without a leading UTF-8 byte-order mark.
-QByteArrayView withoutByteOrderMark(QByteArrayView bytes);
 
 // Decodes `bytes` as `charset`.
 QString decodeText(QByteArrayView bytes, Charset charset);

@@ -5,8 +5,33 @@
 
 #include <unistd.h>
 
+namespace {
+
+// "U+0000 (NUL)": a control character by its code and its usual short name.
+QString controlName(char16_t code)
+{
+    static const char *const Names[33] = {
+        "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "TAB", "LF",
+        "VT",  "FF",  "CR",  "SO",  "SI",  "DLE", "DC1", "DC2", "DC3", "DC4", "NAK",
+        "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US",  "DEL"};
+    return QStringLiteral("U+%1 (%2)")
+        .arg(QString::number(code, 16).toUpper().rightJustified(4, u'0'),
+             QLatin1String(Names[code == 0x7F ? 32 : code]));
+}
+
+} // namespace
+
 QString fileNameProblem(const QString &fileName, NameUse use)
 {
+    // A pasted NUL would end the name where the system reads it, and the other control
+    // characters are invisible in every list of files.
+    for (const QChar character : fileName)
+        if (character.unicode() < 0x20 || character.unicode() == 0x7F)
+            return QCoreApplication::translate(
+                       "FileNames", "The name holds the control character %1, which is not "
+                                    "shown and may not stand in a file name. Type the name "
+                                    "without it.")
+                .arg(controlName(character.unicode()));
     // A file another program named with a backslash may still be read; the program never
     // makes one.
     if (fileName.contains(u'/') || (use == NameUse::Writing && fileName.contains(u'\\')))

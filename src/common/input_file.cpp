@@ -1,9 +1,10 @@
 #include "input_file.h"
 
+#include "system_calls.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
-#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,49 +17,77 @@ QString tr(const char *text)
     return QCoreApplication::translate("InputFile", text);
 }
 
+InputFile unreadable(int error)
+{
+    InputFile result;
+    result.unreadable = true;
+    result.error =
+        tr("It could not be read: %1.").arg(QString::fromLocal8Bit(std::strerror(error)));
+    return result;
+}
+
+// Reads to the end of the file, or one byte past `maxBytes`; false with errno set when a read
+// fails.
+bool readAll(int fd, QByteArray &bytes, qint64 expected, qint64 maxBytes)
+{
+    bytes.resize(std::min(expected, maxBytes) + 1);
+    qint64 filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (filled > maxBytes)
+                break;
+            // The file grew since it was measured.
+            bytes.resize(std::min(2 * bytes.size(), maxBytes + 1));
+        }
+        const ssize_t step = retryInterrupted([&] {
+            return systemCalls().read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+        });
+        if (step < 0)
+            return false;
+        if (step == 0)
+            break;
+        filled += step;
+    }
+    bytes.truncate(filled);
+    return true;
+}
+
 } // namespace
 
 InputFile readInputFile(const QString &path, qint64 maxBytes)
 {
-    InputFile result;
     // Opened without blocking, so that a pipe with no writer cannot hold the program; the type
     // is then read from the descriptor itself, so that what is checked is what is read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = retryInterrupted([&] {
+        return systemCalls().open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
+    });
     if (fd < 0) {
-        result.error = errno == ENOENT ? tr("The file does not exist.")
-                                       : QString::fromLocal8Bit(std::strerror(errno)) + u'.';
+        if (errno != ENOENT)
+            return unreadable(errno);
+        InputFile result;
+        result.error = tr("The file does not exist.");
         return result;
     }
+    InputFile result;
     struct stat info
     {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
         result.error = S_ISDIR(info.st_mode)
                            ? tr("It is a folder, not a file.")
                            : tr("It is not a plain file (it is a pipe, a device or a socket), so "
                                 "it was not read.");
-        ::close(fd);
-        return result;
-    }
-    if (info.st_size > maxBytes) {
+    else if (info.st_size > maxBytes)
         result.error = tr("The file is too large (%1 bytes; at most %2 are read).")
                            .arg(info.st_size)
                            .arg(maxBytes);
-        ::close(fd);
-        return result;
-    }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        result.error = file.errorString();
-        ::close(fd);
-        return result;
-    }
-    // A file that grows while it is read is still read no further than the bound.
-    result.bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        result.error = file.errorString();
+    else if (!readAll(fd, result.bytes, info.st_size, maxBytes))
+        result = unreadable(errno);
     else if (result.bytes.size() > maxBytes)
         result.error = tr("The file is too large (more than %1 bytes).").arg(maxBytes);
-    if (!result.error.isEmpty())
+    // Nothing was written through this descriptor, so its close has nothing to report.
+    systemCalls().close(fd);
+    if (!result.ok())
         result.bytes.clear();
     return result;
 }

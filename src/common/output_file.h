@@ -3,9 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
-// Writes `bytes` as the whole new content of `path`, atomically: a failure at any point
-// leaves an existing file of that name as it was. Returns the reason on failure, in the
-// user's words, an empty text on success.
+// Writes `bytes` as the whole new content of `path`, atomically: the new file is written,
+// flushed to the disk and closed beside the old one, and takes its place only when all of that
+// succeeded, so a failure at any point leaves an existing file of that name as it was and no
+// temporary file behind. A name that is a symbolic link is written through to its target.
+// Interrupted calls are retried. Returns the reason on failure, in the user's words, an empty
+// text on success.
 QString writeWholeFile(const QString &path, const QByteArray &bytes);
 
 // Makes a write past the process's file-size limit fail with an error instead of ending the

@@ -50,9 +50,18 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
     QStringList &report = reload.report;
     modGlobals next;
     CatalogueLoad &units = files.units;
+    const PriceGuideLoad &prices = files.guide;
     const QString catalogueReport = fileProblems(CatalogueFileName, units.error, units.problems);
     if (!catalogueReport.isEmpty())
         report.append(catalogueReport);
+    // A file the disk failed to give whole is no reason to change what is shown.
+    if (current.catalogue.size() > 0 && (units.unreadable || prices.unreadable)) {
+        if (prices.unreadable)
+            report.append(fileProblems(PriceGuideFileName, prices.error, {}));
+        report.append(tr("Nothing was reloaded: the units, prices and counts already shown are "
+                         "kept."));
+        return reload;
+    }
 
     if (units.catalogue.size() > 0) {
         next.catalogue = std::move(units.catalogue);
@@ -64,7 +73,6 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
         next.catalogue = current.catalogue;
     }
 
-    const PriceGuideLoad &prices = files.guide;
     applyPrices(next.catalogue, prices.prices);
     const QString priceReport = fileProblems(PriceGuideFileName, prices.error, prices.problems);
     if (!priceReport.isEmpty())

@@ -148,17 +148,6 @@ Decoded decodeRows(QByteArrayView bytes, int catalogueRows, bool keepRecords)
     return result;
 }
 
-Decoded loadRows(const QString &path, int catalogueRows, bool keepRecords)
-{
-    const InputFile file = readInputFile(path);
-    if (!file.ok()) {
-        Decoded result;
-        result.error = file.error;
-        return result;
-    }
-    return decodeRows(file.bytes, catalogueRows, keepRecords);
-}
-
 } // namespace
 
 Decoded decode(QByteArrayView bytes, int catalogueRows)
@@ -173,12 +162,18 @@ QString save(const QString &path, const QStringList &counts)
 
 Decoded load(const QString &path, int catalogueRows)
 {
-    return loadRows(path, catalogueRows, true);
+    const InputFile file = readInputFile(path);
+    if (!file.ok()) {
+        Decoded result;
+        result.error = file.error;
+        return result;
+    }
+    return decodeRows(file.bytes, catalogueRows, true);
 }
 
-Decoded loadCountsBeyond(const QString &path, int catalogueRows)
+Decoded decodeCountsBeyond(QByteArrayView bytes, int catalogueRows)
 {
-    return loadRows(path, catalogueRows, false);
+    return decodeRows(bytes, catalogueRows, false);
 }
 
 } // namespace TallyFile

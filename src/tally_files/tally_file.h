@@ -41,7 +41,7 @@ QString save(const QString &path, const QStringList &counts);
 // Reads and decodes a tally file; a file that can't be read gives the reason as the error.
 Decoded load(const QString &path, int catalogueRows);
 
-// As load, but only checks the file and counts its rows past the catalogue: no records.
-Decoded loadCountsBeyond(const QString &path, int catalogueRows);
+// As decode, but only checks the bytes and counts their rows past the catalogue: no records.
+Decoded decodeCountsBeyond(QByteArrayView bytes, int catalogueRows);
 
 } // namespace TallyFile

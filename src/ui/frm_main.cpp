@@ -209,7 +209,7 @@ CollectionReport frmMain::collectionReport() const
 void frmMain::writeReportFile(const QString &extension, const QByteArray &bytes)
 {
     const QString fileName = ui.txtCollectionName->text() + extension;
-    QString error = fileNameProblem(fileName, NameUse::Writing);
+    QString error = writingProblem(fileName);
     if (error.isEmpty())
         error = writeWholeFile(fileName, bytes);
     if (!error.isEmpty()) {

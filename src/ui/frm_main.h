@@ -85,8 +85,12 @@ private:
     // "<file> holds counts for N row(s) with F figure(s) that this catalogue ... has no units for"
     QString countsBeyond(const QString &fileName, const TallyFile::Decoded &file) const;
     // Whether a save may replace `fileName`: asks first when the file holds counts for rows past
-    // this catalogue's end.
-    bool mayReplace(const QString &fileName, WhichTally which);
+    // this catalogue's end, and asks again when the file changed while the question was open.
+    // A file that can't be read to check it is not replaced, and `error` says why.
+    bool mayReplace(const QString &fileName, WhichTally which, QString &error);
+    // Why the program may not write a file of this name: the name itself, or a file that is
+    // one the ruleset is read from.
+    QString writingProblem(const QString &fileName) const;
 
     void mnuPrintCollectionToFile_Click();
     void mnuPrintCollectionHtml_Click();

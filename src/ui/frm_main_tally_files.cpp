@@ -1,6 +1,7 @@
 #include "frm_main.h"
 
 #include "common/file_names.h"
+#include "common/input_file.h"
 #include "document/ruleset_reload.h"
 #include "frm_load_tally.h"
 #include "messages.h"
@@ -30,8 +31,8 @@ void frmMain::mnuSaveArmy_Click()
 void frmMain::saveTally(WhichTally which)
 {
     const QString fileName = TallyFile::fileName(nameBox(which)->text());
-    QString error = fileNameProblem(fileName, NameUse::Writing);
-    if (error.isEmpty() && !mayReplace(fileName, which))
+    QString error = writingProblem(fileName);
+    if (error.isEmpty() && !mayReplace(fileName, which, error) && error.isEmpty())
         return;
     if (error.isEmpty())
         error = TallyFile::save(fileName, m_document.tally(which).counts);
@@ -144,19 +145,44 @@ QString frmMain::countsBeyond(const QString &fileName, const TallyFile::Decoded 
         .arg(m_globals.catalogue.size());
 }
 
-bool frmMain::mayReplace(const QString &fileName, WhichTally which)
+bool frmMain::mayReplace(const QString &fileName, WhichTally which, QString &error)
 {
     // A file saved under a longer catalogue keeps counts this one cannot show; replacing it
-    // would drop them without a word.
-    if (!QFileInfo::exists(fileName))
-        return true;
-    const TallyFile::Decoded old =
-        TallyFile::loadCountsBeyond(fileName, m_globals.catalogue.size());
-    if (!old.error.isEmpty() || old.countedBeyond == 0)
-        return true;
-    return Messages::ask(
-        this,
-        countsBeyond(fileName, old) +
-            tr(". Saving the %1 replaces the file and drops those counts.").arg(tallyWord(which)),
-        tr("Replace"));
+    // would drop them without a word. A folder is left for the save to report.
+    for (;;) {
+        if (!QFileInfo::exists(fileName) || QFileInfo(fileName).isDir())
+            return true;
+        const InputFile old = readInputFile(fileName);
+        if (!old.ok()) {
+            if (!QFileInfo::exists(fileName))
+                return true;
+            error = tr("The file there could not be checked before it is replaced, so nothing "
+                       "was written. %1")
+                        .arg(old.error);
+            return false;
+        }
+        // A file that is no tally at all holds no counts to lose.
+        const TallyFile::Decoded beyond =
+            TallyFile::decodeCountsBeyond(old.bytes, m_globals.catalogue.size());
+        if (beyond.countedBeyond == 0)
+            return true;
+        if (!Messages::ask(this,
+                           countsBeyond(fileName, beyond) +
+                               tr(". Saving the %1 replaces the file and drops those counts.")
+                                   .arg(tallyWord(which)),
+                           tr("Replace")))
+            return false;
+        // Another program may have saved the file while the question was open: the answer
+        // holds only for what the user was asked about.
+        if (const InputFile now = readInputFile(fileName); now.ok() && now.bytes == old.bytes)
+            return true;
+    }
+}
+
+QString frmMain::writingProblem(const QString &fileName) const
+{
+    QString problem = fileNameProblem(fileName, NameUse::Writing);
+    if (problem.isEmpty())
+        problem = rulesetFileProblem(fileName);
+    return problem;
 }
