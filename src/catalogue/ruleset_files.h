@@ -35,6 +35,13 @@ public:
     // began. Only the first call can return them.
     std::optional<RulesetFiles> take();
 
+    // Returns once the read has ended, so that a change after it can be made on purpose.
+    void wait() const
+    {
+        if (m_read.valid())
+            m_read.wait();
+    }
+
     // What identifies one state of a file: which file, its size and its last change.
     struct Stamp
     {

@@ -7,6 +7,11 @@
 
 namespace {
 
+bool isControl(QChar character)
+{
+    return character.unicode() < 0x20 || character.unicode() == 0x7F;
+}
+
 // "U+0000 (NUL)": a control character by its code and its usual short name.
 QString controlName(char16_t code)
 {
@@ -26,7 +31,7 @@ QString fileNameProblem(const QString &fileName, NameUse use)
     // A pasted NUL would end the name where the system reads it, and the other control
     // characters are invisible in every list of files.
     for (const QChar character : fileName)
-        if (character.unicode() < 0x20 || character.unicode() == 0x7F)
+        if (isControl(character))
             return QCoreApplication::translate(
                        "FileNames", "The name holds the control character %1, which is not "
                                     "shown and may not stand in a file name. Type the name "
@@ -52,7 +57,11 @@ QString shownName(const QString &name)
 {
     constexpr qsizetype Start = 40;
     constexpr qsizetype End = 20;
-    if (name.size() <= Start + End + 1)
-        return name;
-    return name.first(Start) + u'\u2026' + name.last(End);
+    QString shown =
+        name.size() <= Start + End + 1 ? name : name.first(Start) + u'\u2026' + name.last(End);
+    // A control character would vanish from the message, or end it: it shows as its symbol.
+    for (QChar &character : shown)
+        if (isControl(character))
+            character = QChar(character.unicode() == 0x7F ? 0x2421 : 0x2400 + character.unicode());
+    return shown;
 }

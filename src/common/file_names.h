@@ -14,5 +14,6 @@ enum class NameUse
 // allows. Empty when it can.
 QString fileNameProblem(const QString &fileName, NameUse use);
 
-// A name as a message shows it: a long one is cut to its start and end around an ellipsis.
+// A name as a message shows it: a long one is cut to its start and end around an ellipsis, and
+// a control character shows as its symbol ("\u2400" for NUL).
 QString shownName(const QString &name);

@@ -59,9 +59,8 @@ InputFile readInputFile(const QString &path, qint64 maxBytes)
     // Opened without blocking, so that a pipe with no writer cannot hold the program; the type
     // is then read from the descriptor itself, so that what is checked is what is read.
     const QByteArray name = QFile::encodeName(path);
-    const int fd = retryInterrupted([&] {
-        return systemCalls().open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
-    });
+    const int fd = retryInterrupted(
+        [&] { return systemCalls().open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0); });
     if (fd < 0) {
         if (errno != ENOENT)
             return unreadable(errno);

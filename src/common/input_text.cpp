@@ -107,8 +107,8 @@ InputText inputText(QByteArrayView bytes)
     const bool marked = bytes.startsWith("\xEF\xBB\xBF");
     if (marked)
         bytes = bytes.sliced(3);
-    InputText result{Charset::Windows1252, QByteArray::fromRawData(bytes.data(), bytes.size()),
-                     -1, QString()};
+    InputText result{Charset::Windows1252, QByteArray::fromRawData(bytes.data(), bytes.size()), -1,
+                     QString()};
     const Utf8Scan scan = scanUtf8(bytes);
     if (!marked && scan.sequences == 0)
         return result;
@@ -125,8 +125,7 @@ InputText inputText(QByteArrayView bytes)
     result.noteAt = scan.firstSequence;
     result.note = tr("\"%1\" is written in UTF-8, but most of the file is not, so the file was "
                      "read as Windows-1252 and this shows as \"%2\".")
-                      .arg(QString::fromUtf8(bytes.sliced(scan.firstSequence,
-                                                          scan.sequenceLength)),
+                      .arg(QString::fromUtf8(bytes.sliced(scan.firstSequence, scan.sequenceLength)),
                            decodeText(bytes.sliced(scan.firstSequence, scan.sequenceLength)));
     return result;
 }

@@ -14,9 +14,9 @@
 struct InputText
 {
     Charset charset = Charset::Windows1252;
-    QByteArray bytes;       // the text to read, without its byte-order mark
-    qsizetype noteAt = -1;  // the offset in `bytes` that `note` is about; -1: the whole file
-    QString note;           // empty when every byte fits the reading
+    QByteArray bytes;      // the text to read, without its byte-order mark
+    qsizetype noteAt = -1; // the offset in `bytes` that `note` is about; -1: the whole file
+    QString note;          // empty when every byte fits the reading
 };
 
 // `bytes` must outlive the result, which may share them.

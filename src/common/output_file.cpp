@@ -61,8 +61,8 @@ public:
         if (m_fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
             return m_fd >= 0;
         return nameFreely(folder, base, [this, mode](const QByteArray &name) {
-            m_fd = systemCalls().open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                                      mode);
+            m_fd =
+                systemCalls().open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
             return m_fd;
         });
     }
@@ -103,9 +103,8 @@ public:
 
     bool replace(const QByteArray &target)
     {
-        if (retryInterrupted([&] {
-                return systemCalls().rename(m_name.constData(), target.constData());
-            }) != 0)
+        if (retryInterrupted(
+                [&] { return systemCalls().rename(m_name.constData(), target.constData()); }) != 0)
             return false;
         m_name.clear();
         return true;

@@ -11,10 +11,13 @@ namespace {
 // The worker's side: the error that stopped the job, or an empty text once the print system
 // has taken it. A cancelled job ends between two lines.
 void printOnPaper(QPromise<QString> &promise, const QPrinterInfo &printer,
-                  const QString &documentName, const CollectionReport &report)
+                  const QString &documentName, const CollectionReport &report,
+                  const std::function<void(int)> &watch)
 {
     PrinterLinePrinter lines(printer, documentName);
-    lines.setLineCheck([&promise](int done) {
+    lines.setLineCheck([&promise, &watch](int done) {
+        if (watch)
+            watch(done);
         promise.setProgressValue(done);
         return !promise.isCanceled();
     });
@@ -51,7 +54,8 @@ void PrintJob::start(const QPrinterInfo &printer, const QString &documentName,
 {
     m_running = true;
     m_lines = reportLines(report);
-    m_watcher.setFuture(QtConcurrent::run(printOnPaper, printer, documentName, std::move(report)));
+    m_watcher.setFuture(
+        QtConcurrent::run(printOnPaper, printer, documentName, std::move(report), m_lineWatch));
     m_showProgress.start();
 }
 

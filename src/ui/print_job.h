@@ -8,6 +8,8 @@
 #include <QPrinterInfo>
 #include <QTimer>
 
+#include <functional>
+
 class QProgressDialog;
 class QWidget;
 
@@ -30,6 +32,10 @@ public:
 
     void start(const QPrinterInfo &printer, const QString &documentName, CollectionReport report);
 
+    // Called on the printing thread before each line with the lines done, for tests to hold a
+    // job at a known line.
+    void setLineWatch(std::function<void(int)> watch) { m_lineWatch = std::move(watch); }
+
 Q_SIGNALS:
     void printed();
     void failed(const QString &error);
@@ -42,6 +48,7 @@ private:
     QFutureWatcher<QString> m_watcher;
     QTimer m_showProgress;
     QPointer<QProgressDialog> m_progress;
+    std::function<void(int)> m_lineWatch;
     int m_lines = 0;
     bool m_running = false;
 };

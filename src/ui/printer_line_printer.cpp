@@ -63,10 +63,29 @@ bool PrinterLinePrinter::endDocument()
                                   QFile::encodeName(m_printer.outputFileName()).constData(),
                                   m_documentName.toLocal8Bit().constData(), 0, nullptr);
     if (job == 0) {
-        fail(QCoreApplication::translate("PrinterLinePrinter",
-                                         "The printer \"%1\" did not take the job: %2")
-                 .arg(m_printerName, QString::fromLocal8Bit(cupsLastErrorString())));
+        fail(refusal());
         return false;
     }
     return true;
+}
+
+QString PrinterLinePrinter::refusal() const
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("PrinterLinePrinter", text);
+    };
+    const ipp_status_t status = cupsLastError();
+    const QString reason = QString::fromLocal8Bit(cupsLastErrorString());
+    if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
+        return tr("The printer \"%1\" has stopped accepting jobs, so nothing was printed.")
+            .arg(m_printerName);
+    // A queue removed while the job was made is reported only as a missing file: the print
+    // system is asked whether the printer is still there.
+    cups_dest_t *printer =
+        cupsGetNamedDest(CUPS_HTTP_DEFAULT, m_printerName.toLocal8Bit().constData(), nullptr);
+    cupsFreeDests(printer != nullptr ? 1 : 0, printer);
+    if (printer == nullptr || status == IPP_STATUS_ERROR_NOT_FOUND)
+        return tr("The printer \"%1\" is no longer there, so nothing was printed.")
+            .arg(m_printerName);
+    return tr("The printer \"%1\" did not take the job: %2").arg(m_printerName, reason);
 }

@@ -29,6 +29,9 @@ protected:
     qreal drawText(QPointF at, const QString &text) override;
 
 private:
+    // Why the print system did not take the job, in the user's words.
+    QString refusal() const;
+
     QString m_printerName;
     QString m_documentName;
     QTemporaryDir m_spool;

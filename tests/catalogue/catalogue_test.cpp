@@ -1,11 +1,14 @@
 #include "catalogue/catalogue_file.h"
-#include "common/codec.h"
 #include "catalogue/field_reader.h"
 #include "catalogue/price_guide.h"
+#include "catalogue/ruleset_files.h"
+#include "common/codec.h"
+#include "common/output_file.h"
 #include "reports/collection_report.h"
 
 #include "test_support.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 namespace {
@@ -68,27 +71,62 @@ TEST(FieldReader, SplitsFieldsAsTheCatalogueWritesThemAndKnowsTheirLines)
         EXPECT_EQ(readAll(text), fields) << text.toStdString();
 }
 
+QByteArray utf16(const QString &text, bool bigEndian)
+{
+    QByteArray bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const QChar c : text)
+        bytes.append(char(bigEndian ? c.row() : c.cell()))
+            .append(char(bigEndian ? c.cell() : c.row()));
+    return bytes;
+}
+
 // UTF-8 with or without its byte-order mark when it holds a multi-byte letter; Windows-1252 when
 // it is not valid UTF-8 (a lone 0xE9) or the sequence is overlong; ASCII reads alike either way.
+// UTF-16 as its mark says. A file of both kinds is read as most of it is, and says so.
 TEST(Catalogue, ReadsUtf8FromModernEditorsAndWindows1252Otherwise)
 {
+    const QString seraphine = u"4|S\u00e9raphine|Unique|R|Ch|65|S\u00e9raphine (U)|7"_s;
     // clang-format off
-    const std::pair<QByteArray, QString> cases[] = {
+    const std::tuple<QByteArray, QString, QString> cases[] = {
         {"\xEF\xBB\xBF" "4,S\xC3\xA9raphine \xE2\x82\xAC\xF0\x9F\x8F\xB0,Unique,R,Ch,65\n",
-         u"4|S\u00e9raphine \u20ac\U0001F3F0|Unique|R|Ch|65|S\u00e9raphine \u20ac\U0001F3F0 (U)|7"_s},
-        {"4,S\xC3\xA9raphine,Unique,R,Ch,65\n", u"4|S\u00e9raphine|Unique|R|Ch|65|S\u00e9raphine (U)|7"_s},
-        {"\xEF\xBB\xBF" "1,Grub,Weak,C,Mire,5\n", u"1|Grub|Weak|C|Mire|5|Grub (W)|2"_s},
-        {"4,S\xE9raphine,Unique,R,Ch,65\n", u"4|S\u00e9raphine|Unique|R|Ch|65|S\u00e9raphine (U)|7"_s},
-        {"4,S\xC0\xA9,Unique,R,Ch,65\n", u"4|S\u00c0\u00a9|Unique|R|Ch|65|S\u00c0\u00a9 (U)|"_s}};
+         u"4|S\u00e9raphine \u20ac\U0001F3F0|Unique|R|Ch|65|S\u00e9raphine \u20ac\U0001F3F0 (U)|7"_s, {}},
+        {"4,S\xC3\xA9raphine,Unique,R,Ch,65\n", seraphine, {}},
+        {"\xEF\xBB\xBF" "1,Grub,Weak,C,Mire,5\n", u"1|Grub|Weak|C|Mire|5|Grub (W)|2"_s, {}},
+        {"4,S\xE9raphine,Unique,R,Ch,65\n", seraphine, {}},
+        {"4,S\xC0\xA9,Unique,R,Ch,65\n", u"4|S\u00c0\u00a9|Unique|R|Ch|65|S\u00c0\u00a9 (U)|"_s, {}},
+        {utf16(u"4,S\u00e9raphine,Unique,R,Ch,65\r\n"_s, false), seraphine, {}},
+        {utf16(u"\n4,S\u00e9raphine,Unique,R,Ch,65"_s, true), seraphine, {}},
+        {utf16(u"4,S\u00e9raphine,Unique,R,Ch,65\n"_s, false) + "\xD8", seraphine, u"line 0: the file is UTF-16"_s},
+        {"4,S\xC3\xA9raphine,Unique,R,Ch,65\n\n5,Gr\xFC\xC3\xBC,Weak,C,Ch,1\n",
+         seraphine + u"\n5|Gr\ufffd\u00fc|Weak|C|Ch|1|Gr\ufffd\u00fc (W)|"_s,
+         u"line 3: the byte 0xfc is not UTF-8, in which the rest of the file is written; it shows "
+         "as \"\ufffd\" (1 such byte(s) in the file)."_s},
+        {"\xEF\xBB\xBF" "4,S\xE9raphine,Unique,R,Ch,65\n", u"4|S\ufffdraphine|Unique|R|Ch|65|S\ufffdraphine (U)|"_s,
+         u"line 1: the byte 0xe9"_s},
+        {"4,S\xE9raphine,Unique,R,Ch,65\r\n5,Gr\xC3\xBC\xFC,Weak,C,Ch,1\r\n\xE9",
+         seraphine + u"\n5|Gr\u00c3\u00bc\u00fc|Weak|C|Ch|1|Gr\u00c3\u00bc\u00fc (W)|"_s,
+         u"line 2: \"\u00fc\" is written in UTF-8, but most of the file is not, so the file was read "
+         "as Windows-1252 and this shows as \"\u00c3\u00bc\"."_s}};
     // clang-format on
     const QByteArray guide =
         "\xEF\xBB\xBF\"Grub (W)\",2\n\"S\xC3\xA9raphine (U)\",7\n\"S\xC3\xA9raphine \xE2\x82\xAC"
         "\xF0\x9F\x8F\xB0 (U)\",7\n";
-    for (const auto &[text, row] : cases) {
-        UnitCatalogue units = parseCatalogue(text).catalogue;
+    for (const auto &[text, rows, problems] : cases) {
+        const CatalogueLoad load = parseCatalogue(text);
+        UnitCatalogue units = load.catalogue;
         applyPrices(units, parsePriceGuide(guide).prices);
-        EXPECT_EQ(rowsOf(units), QStringList{row}) << text.toStdString();
+        EXPECT_EQ(rowsOf(units).join(u'\n'), rows) << text.toStdString();
+        QStringList said;
+        for (const LoadProblem &problem : load.problems)
+            said.append(u"line %1: "_s.arg(problem.line) + problem.text);
+        EXPECT_TRUE(problems.isEmpty() ? said.isEmpty() : said.join(u'|').startsWith(problems))
+            << said.join(u'|').toStdString();
     }
+    // The guide is read by the same rules.
+    EXPECT_EQ(
+        parsePriceGuide(utf16(u"\"Caf\u00e9 (W)\",2"_s, false)).prices.value(u"Caf\u00e9 (W)"_s),
+        u"2"_s);
+    EXPECT_EQ(parsePriceGuide("\"\xC3\xA9\",1\n\"\xE9\xE9\",2\n").problems.size(), 1);
 }
 
 TEST(Catalogue, LoadsRecordsInFileOrderWithFieldsAsWrittenAndExactGuideKeys)
@@ -192,4 +230,26 @@ TEST(PriceGuide, ANewGuideReplacesEarlierPricesAndAMissingOneClearsThem)
     EXPECT_FALSE(missing.error.isEmpty());
     applyPrices(units, missing.prices);
     EXPECT_EQ(units.UnitPrice, QStringList(5));
+}
+
+// The files read while the window is built are read again when either changed after the read
+// began, even to a text of the same length and age; taken as read when neither did.
+TEST(RulesetFilesAhead, AFileChangedAfterTheReadIsReadAgain)
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    for (const bool change : {false, true}) {
+        ASSERT_EQ(writeWholeFile(CatalogueFileName, "1,Hob,Weak,C,M,1\n"), QString());
+        ASSERT_EQ(writeWholeFile(PriceGuideFileName, "\"Hob (W)\",2\n"), QString());
+        RulesetFilesAhead ahead;
+        ahead.start();
+        ahead.wait();
+        // Written anew, the file is another one to the system, whatever its time and size.
+        if (change) {
+            ASSERT_EQ(writeWholeFile(PriceGuideFileName, "\"Hob (W)\",3\n"), QString());
+        }
+        EXPECT_EQ(ahead.take().has_value(), !change);
+    }
+    QDir::setCurrent(previous);
 }

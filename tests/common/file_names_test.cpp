@@ -13,7 +13,11 @@ TEST(FileNames, PlainNamesOfAnyLengthTheFileSystemTakesAreFine)
         {u"\u00e9"_s + longest.mid(1), NameUse::Writing, "too long"}, // 2 bytes in UTF-8
         {u"a/b.sav"_s, NameUse::Reading, "folder part"},
         {u"../b.sav"_s, NameUse::Writing, "folder part"},
-        {u"a\\b.sav"_s, NameUse::Writing, "folder part"}, {u"a\\b.sav"_s, NameUse::Reading, ""}};
+        {u"a\\b.sav"_s, NameUse::Writing, "folder part"}, {u"a\\b.sav"_s, NameUse::Reading, ""},
+        {u"ab\0cd.sav"_s, NameUse::Writing, "control character U+0000 (NUL)"},
+        {u"one.sav\0junk.sav"_s, NameUse::Reading, "U+0000 (NUL)"},
+        {u"a\tb.sav"_s, NameUse::Reading, "U+0009 (TAB)"}, {u"\x1f.htm"_s, NameUse::Writing, "U+001F (US)"},
+        {u"x\x7f.txt"_s, NameUse::Writing, "U+007F (DEL)"}, {u"x\x80 \u00a0.txt"_s, NameUse::Writing, ""}};
     // clang-format on
     for (const auto &[name, use, problem] : cases) {
         const QString found = fileNameProblem(name, use);
@@ -22,6 +26,7 @@ TEST(FileNames, PlainNamesOfAnyLengthTheFileSystemTakesAreFine)
     }
 
     EXPECT_EQ(shownName(QString(61, u'x')), QString(61, u'x'));
+    EXPECT_EQ(shownName(u"a\0b\x1f\x7f"_s), u"a\u2400b\u241f\u2421"_s);
     EXPECT_EQ(shownName(QString(40, u'a') + QString(2, u'b') + QString(20, u'c')),
               QString(40, u'a') + u'\u2026' + QString(20, u'c'));
 }

@@ -3,6 +3,9 @@
 #include "tally_files/tally_file.h"
 
 #include "common/input_file.h"
+#include "failing_calls.h"
+
+#include <QStringEncoder>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -14,6 +17,8 @@ const QByteArray Units = "1,Grub,Weak,C,Mire,10\r\n2,Hob,Standard,C,Mire,25\r\n"
 const QByteArray Folder = "<folder>";
 const QByteArray Missing = "<missing>";
 const QByteArray Fifo = "<fifo>", DevZero = "<link to /dev/zero>", Huge = "<64 MB and a byte>";
+const QByteArray LinkToCatalogue = "<link to rfarm.txt>",
+                 LinkToGuide = "<link to current-runeforge.txt>";
 
 // Whatever a case puts in place, the program says what it could not use (or says nothing when
 // all of it was usable), runs on with its columns together, and keeps every file it did not
@@ -96,6 +101,8 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
     QByteArray tooMany = numberedCatalogue(UnitCatalogue::MaxUnits);
     const QByteArray field(1 << 20, 'w');
     const QString longName(100000, u'n');
+    const QByteArray beyond = TallyFile::encode(texts({"1", "0", "0", "0", "5", "2"}));
+    const QByteArray longGuide = QByteArray("\"Grub (W)\",2\r\n").repeated(400);
     struct Case
     {
         const char *command;   // "start", "reload", "load" (the army) or a menu item
@@ -104,7 +111,9 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         QString says;          // parts of the one message, split by "|"; empty: no message
         int units = 0;         // the units after the case; 0: all as they were
         QString name = u"x"_s; // the army's name box, or the collection's for its commands
+        Fault fault{};         // how the system calls fail meanwhile
         rlim_t fileSizeLimit = RLIM_INFINITY; // a full disk, as the program meets one
+        const char *written = nullptr;        // the file the case writes, when it succeeds
     };
     // clang-format off
     const Case cases[] = {
@@ -175,13 +184,57 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
          "figure(s) that this catalogue of 3 units has no units for, so they were not loaded."_s, 3},
         {"mnuAddArmyCollection", "x.sav", TallyFile::encode(texts({"0", "0", "0", "4"})),
          u"so they were not added."_s, 3},
-        {"mnuSaveArmy", nullptr, {}, u"disk is full"_s, 0, u"old"_s, 50},
-        {"mnuSaveCollection", nullptr, {}, u"disk is full"_s, 0, u"old"_s, 50},
+        {"mnuSaveArmy", nullptr, {}, u"disk is full"_s, 0, u"old"_s, {}, 50},
+        {"mnuSaveCollection", nullptr, {}, u"disk is full"_s, 0, u"old"_s, {}, 50},
         {"mnuSaveArmy", nullptr, {}, u"folder part"_s, 0, u"no/such/folder"_s},
         {"mnuSaveArmy", nullptr, {}, u"too long|n\u2026n"_s, 0, longName},
-        {"mnuPrintCollectionToFile", nullptr, {}, u"disk is full"_s, 0, u"old"_s, 50},
-        {"mnuPrintCollectionHtml", nullptr, {}, u"disk is full"_s, 0, u"old"_s, 50},
-        {"mnuPrintCollectionToFile", nullptr, {}, u"folder part"_s, 0, u"a/b"_s}};
+        {"mnuPrintCollectionToFile", nullptr, {}, u"disk is full"_s, 0, u"old"_s, {}, 50},
+        {"mnuPrintCollectionHtml", nullptr, {}, u"disk is full"_s, 0, u"old"_s, {}, 50},
+        {"mnuPrintCollectionToFile", nullptr, {}, u"folder part"_s, 0, u"a/b"_s},
+        // The program's own input files are never written over, whatever name reaches them.
+        {"mnuPrintCollectionToFile", nullptr, {}, u"Could not write the report \"rfarm.txt\": It is the "
+         "catalogue \"rfarm.txt\" that the units are read from, so nothing was written."_s, 0, u"rfarm"_s},
+        {"mnuPrintCollectionToFile", nullptr, {}, u"It is the price guide \"current-runeforge.txt\""_s, 0,
+         u"current-runeforge"_s},
+        {"mnuSaveArmy", "x.sav", LinkToCatalogue, u"It is the catalogue"_s},
+        {"mnuPrintCollectionHtml", "x.htm", LinkToGuide, u"It is the price guide"_s},
+        // A file that can't be read is not replaced unasked; an interrupted open asks as usual.
+        {"mnuSaveArmy", "x.sav", beyond, u"could not be checked before it is replaced, so nothing "
+         "was written. It could not be read: Permission denied."_s, 0, u"x"_s, {"open", EACCES, "x.sav"}},
+        {"mnuSaveCollection", "x.sav", beyond, u"could not be checked|Input/output error"_s, 0, u"x"_s,
+         {"read", EIO, "x.sav"}},
+        {"mnuSaveArmy", "x.sav", beyond, u"Saving the army replaces"_s, 0, u"x"_s, {"open", EINTR, "x.sav", 0, 1}},
+        // Disk errors at the end of a write fail it.
+        {"mnuSaveArmy", nullptr, {}, u"Could not save the army to \"old.sav\": The disk reported an error "
+         "while it was being written (Input/output error)."_s, 0, u"old"_s, {"fdatasync", EIO}},
+        {"mnuPrintCollectionToFile", nullptr, {}, u"reported an error"_s, 0, u"old"_s, {"close", EIO}},
+        // A read error is never the end of the file.
+        {"start", "rfarm.txt", numberedCatalogue(3000), u"\"rfarm.txt\": It could not be read: "
+         "Input/output error."_s, -1, u"x"_s, {"read", EIO, "rfarm.txt", 4096}},
+        {"reload", "rfarm.txt", numberedCatalogue(3000), u"It could not be read: Input/output error.|Nothing "
+         "was reloaded: the units, prices and counts already shown are kept."_s, 0, u"x"_s,
+         {"read", EIO, "rfarm.txt", 4096}},
+        {"reload", "current-runeforge.txt", longGuide, u"\"current-runeforge.txt\": It could not be read|"
+         "Nothing was reloaded"_s, 0, u"x"_s, {"read", EIO, "current-runeforge", 4096}},
+        {"start", "current-runeforge.txt", longGuide, u"could not be read|shown without prices"_s, 3, u"x"_s,
+         {"read", EIO, "current-runeforge", 4096}},
+        {"load", "x.sav", records("1", "0", "0"), u"Could not load the army from \"x.sav\": It could not be "
+         "read: Input/output error."_s, 0, u"x"_s, {"read", EIO, "x.sav", 32}},
+        {"mnuAddArmyCollection", "x.sav", records("1", "0", "0"), u"could not be read"_s, 0, u"x"_s,
+         {"open", EIO, "x.sav"}},
+        // Interrupted calls are made again.
+        {"start", nullptr, {}, {}, 3, u"x"_s, {"open", EINTR, "rfarm.txt", 0, 1}},
+        {"mnuSaveArmy", nullptr, {}, {}, 0, u"new"_s, {"rename", EINTR, "", 0, 1}, RLIM_INFINITY, "new.sav"},
+        // Files of both encodings, and UTF-16, are read and said.
+        {"reload", "rfarm.txt", QByteArray(Units).replace("Hob", "H\xc3\xb6" "b") + "4,Caf\xe9,Weak,C,Mire,1\r\n",
+         u"\"rfarm.txt\", line 4: the byte 0xe9 is not UTF-8"_s, 4},
+        {"reload", "current-runeforge.txt", "\xFF\xFE" + QStringEncoder(QStringEncoder::Utf16LE)
+         .encode(u"\"Grub (W)\",2\r\n"_s), {}},
+        // Names with control characters name no file.
+        {"mnuSaveArmy", nullptr, {}, u"\"ab\u2400cd.sav\": The name holds the control character U+0000 "
+         "(NUL)"_s, 0, u"ab\0cd"_s},
+        {"mnuAddArmyCollection", "one.sav", records("1", "0", "0"), u"U+0000 (NUL)"_s, 0, u"one.sav\0junk"_s},
+        {"mnuPrintCollectionHtml", nullptr, {}, u"U+001B (ESC)"_s, 0, u"x\x1b"_s}};
     // clang-format on
     for (const Case &c : cases) {
         const QString command = QLatin1String(c.command);
@@ -194,10 +247,12 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         else if (c.bytes == Folder)
             ASSERT_TRUE(QFile::remove(QLatin1String(c.file)) &&
                         QDir().mkdir(QLatin1String(c.file)));
-        else if (c.bytes == Fifo || c.bytes == DevZero)
+        else if (c.bytes == Fifo || c.bytes.startsWith("<link to "))
             ASSERT_TRUE((QFile::remove(QLatin1String(c.file)) || true) &&
-                        (c.bytes == Fifo ? mkfifo(c.file, 0600) == 0
-                                         : QFile::link(u"/dev/zero"_s, QLatin1String(c.file))));
+                        (c.bytes == Fifo
+                             ? mkfifo(c.file, 0600) == 0
+                             : QFile::link(QString::fromLatin1(c.bytes.mid(9).chopped(1)),
+                                           QLatin1String(c.file))));
         else if (c.bytes == Huge)
             ASSERT_TRUE(QFile(QLatin1String(c.file)).resize(MaxInputFileBytes + 1));
         else if (c.file != nullptr)
@@ -213,7 +268,11 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         const rlimit unlimited = limit;
         limit.rlim_cur = c.fileSizeLimit;
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        run(command);
+        {
+            FailingCalls failing{c.fault};
+            run(command);
+            EXPECT_TRUE(c.fault.call == nullptr || failing.failed() > 0) << "the fault was not met";
+        }
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
 
         ASSERT_EQ(messages.size(), c.says.isEmpty() ? 0 : 1);
@@ -229,6 +288,8 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
             EXPECT_EQ(state().remove(u'_'), before);
         else
             EXPECT_EQ(list("lstArmy")->model()->rowCount(), std::max(c.units, 0));
-        EXPECT_EQ(files(), filesBefore);
+        QMap<QString, QByteArray> filesAfter = files();
+        EXPECT_TRUE(c.written == nullptr || filesAfter.remove(QLatin1String(c.written)) == 1);
+        EXPECT_EQ(filesAfter, filesBefore);
     }
 }

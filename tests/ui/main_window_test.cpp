@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QThread>
 
 namespace {
 
@@ -310,18 +309,6 @@ TEST_F(GuiTest, StartUpAndRulesetDoubleClickFillEveryColumnWithOneRowPerUnit)
         }
         expectAligned(-1);
     }
-
-    // The catalogue read while the window is built is read again when it changed meanwhile,
-    // even to a text of the same length.
-    writeFile(u"rfarm.txt"_s, numberedCatalogue(3));
-    writeFile(u"current-runeforge.txt"_s, "\"Unit 7 (S)\",2\n");
-    picker.reset();
-    main = std::make_unique<frmMain>(*globals);
-    QThread::msleep(200);
-    writeFile(u"rfarm.txt"_s, numberedCatalogue(3).replace("Unit 1", "Unit 7"));
-    picker = std::make_unique<frmWorldPick>(*main);
-    picker->Form_Load();
-    EXPECT_EQ(globals->catalogue.UnitPrice, (QStringList{{}, u"2"_s, {}}));
 
     // Closing the main window while the picker is hidden ends the program.
     QGuiApplication::setQuitOnLastWindowClosed(true);

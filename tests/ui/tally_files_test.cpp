@@ -199,3 +199,25 @@ TEST_F(TallyFiles, EveryStepGoesBackAndForthExactly)
     EXPECT_EQ(state(), reloaded);
     EXPECT_TRUE(messages.isEmpty());
 }
+
+// The question before replacing a file with counts this catalogue has no rows for holds only
+// for the file it was asked about: one saved meanwhile by another program is checked again.
+TEST_F(TallyFiles, AFileSavedWhileTheQuestionIsOpenIsCheckedAgain)
+{
+    const QByteArray asked = TallyFile::encode(texts({"0", "0", "0", "1"}));
+    const QByteArray meanwhile = TallyFile::encode(texts({"0", "0", "0", "0", "7"}));
+    writeFile(u"army1.sav"_s, asked);
+    find<QLineEdit>(main.get(), "txtArmyName")->setText(u"army1"_s);
+    Messages::setHandler([&](QWidget *, const Messages::Message &message) {
+        messages.append(message);
+        if (messages.size() == 1)
+            writeFile(u"army1.sav"_s, meanwhile);
+    });
+    Messages::setAnswer(true);
+    trigger("mnuSaveArmy");
+    Messages::setAnswer(false);
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[0].text.contains(u"1 row(s) with 1 figure(s)"_s));
+    EXPECT_TRUE(messages[1].text.contains(u"1 row(s) with 7 figure(s)"_s));
+    EXPECT_EQ(fileBytes(u"army1.sav"_s), TallyFile::encode(globals->army.counts));
+}
