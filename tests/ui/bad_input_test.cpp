@@ -187,6 +187,7 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"mnuSaveArmy", nullptr, {}, u"disk is full"_s, 0, u"old"_s, {}, 50},
         {"mnuSaveCollection", nullptr, {}, u"disk is full"_s, 0, u"old"_s, {}, 50},
         {"mnuSaveArmy", nullptr, {}, u"folder part"_s, 0, u"no/such/folder"_s},
+        {"mnuSaveArmy", nullptr, {}, u"folder part"_s, 0, u"a\\b"_s}, // a folder part elsewhere
         {"mnuSaveArmy", nullptr, {}, u"too long|n\u2026n"_s, 0, longName},
         {"mnuPrintCollectionToFile", nullptr, {}, u"disk is full"_s, 0, u"old"_s, {}, 50},
         {"mnuPrintCollectionHtml", nullptr, {}, u"disk is full"_s, 0, u"old"_s, {}, 50},
