@@ -35,6 +35,9 @@ public:
         return row >= 0 && row < size() ? at(row).toString() : QString();
     }
     QStringList toList() const;
+    // All rows' texts one after another, and where each row ends in it.
+    QStringView text() const { return m_text; }
+    const QList<qint32> &ends() const { return m_ends; }
 
     void reserve(int rows, qsizetype characters);
     void append(QStringView text);

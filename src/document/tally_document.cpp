@@ -38,10 +38,47 @@ FigureChange TallyDocument::countFigure(WhichTally which, int row, Step step)
     return change;
 }
 
-void TallyDocument::replaceTally(WhichTally which, Tally changed, const QString &text)
+void TallyDocument::replaceTally(WhichTally which, Tally changed, const QString &text,
+                                 std::optional<QString> name)
 {
     Q_ASSERT(changed.counts.size() == m_globals.catalogue.size());
-    m_undo.push(new TallyStep(*this, which, std::move(changed), text));
+    m_undo.push(new TallyStep(*this, which, std::move(changed), text, std::move(name)));
+}
+
+void TallyDocument::restoreTallies(const std::array<Tally, 2> &tallies,
+                                   const std::array<QString, 2> &names, const QString &text)
+{
+    auto *both = new QUndoCommand(text);
+    for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
+        new TallyStep(*this, which, tallies[index(which)], text, names[index(which)], both);
+    m_undo.push(both);
+}
+
+void TallyDocument::setName(WhichTally which, const QString &name)
+{
+    if (std::exchange(m_names[index(which)], name) != name)
+        Q_EMIT nameChanged(which, name);
+}
+
+bool TallyDocument::isSaved(WhichTally which) const
+{
+    return m_versions[index(which)] == m_savedVersions[index(which)];
+}
+
+void TallyDocument::markSaved(WhichTally which)
+{
+    const bool was = isSaved(which);
+    m_savedVersions[index(which)] = m_versions[index(which)];
+    if (!was)
+        Q_EMIT savedChanged(which, true);
+}
+
+void TallyDocument::setVersion(WhichTally which, quint64 version)
+{
+    const bool was = isSaved(which);
+    m_versions[index(which)] = version;
+    if (was != isSaved(which))
+        Q_EMIT savedChanged(which, !was);
 }
 
 void TallyDocument::replaceCatalogue(modGlobals next)

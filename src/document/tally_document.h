@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <array>
 #include <future>
+#include <optional>
 
 enum class WhichTally
 {
@@ -36,8 +38,24 @@ public:
     FigureChange countFigure(WhichTally which, int row, Step step);
 
     // Puts `changed` (a loaded tally, or the collection with an army added) in place of the
-    // tally as one step called `text`. It must have one count per catalogue row.
-    void replaceTally(WhichTally which, Tally changed, const QString &text);
+    // tally as one step called `text`; a load also names the tally `name`, which undoing the
+    // step takes back. It must have one count per catalogue row.
+    void replaceTally(WhichTally which, Tally changed, const QString &text,
+                      std::optional<QString> name = std::nullopt);
+
+    // Puts both tallies and their names back as they were kept, as one step.
+    void restoreTallies(const std::array<Tally, 2> &tallies, const std::array<QString, 2> &names,
+                        const QString &text);
+
+    // The name box's text, which names the tally's file. Typing is no step of the history; a
+    // load's new name is part of its step.
+    const QString &name(WhichTally which) const { return m_names[index(which)]; }
+    void setName(WhichTally which, const QString &name);
+
+    // Whether the counts are those of the tally file last saved or loaded (or the untouched
+    // start); undoing back to that point makes the tally saved again.
+    bool isSaved(WhichTally which) const;
+    void markSaved(WhichTally which);
 
     // A reloaded catalogue with the tallies carried onto it. The steps so far refer to the old
     // rows, so the history starts afresh.
@@ -46,6 +64,8 @@ public:
 Q_SIGNALS:
     // The counts of `which` changed at `row`, or at any row when `row` is -1, and its totals.
     void tallyChanged(WhichTally which, int row);
+    void nameChanged(WhichTally which, const QString &name);
+    void savedChanged(WhichTally which, bool saved);
     // Around a reload, for the model: the new catalogue has `rows` units.
     void catalogueAboutToBeReplaced(int rows);
     void catalogueReplaced();
@@ -54,14 +74,22 @@ private:
     friend class CountStep;
     friend class TallyStep;
 
+    static int index(WhichTally which) { return which == WhichTally::Army ? 1 : 0; }
     Tally &tallyAt(WhichTally which);
     void setCount(WhichTally which, int row, const QString &count, const Totals &totals);
     void setCounts(WhichTally which, const QList<int> &rows, const QStringList &counts,
                    const Totals &totals);
     void setTally(WhichTally which, Tally tally);
+    // Each state of a tally's counts has a number of its own; steps put theirs back.
+    quint64 version(WhichTally which) const { return m_versions[index(which)]; }
+    quint64 newVersion() { return ++m_lastVersion; }
+    void setVersion(WhichTally which, quint64 version);
 
     modGlobals &m_globals;
     QUndoStack m_undo;
+    std::array<QString, 2> m_names;
+    std::array<quint64, 2> m_versions{}, m_savedVersions{};
+    quint64 m_lastVersion = 0;
     // Waits, when replaced or destroyed, until the data replaced last is freed.
     std::future<void> m_freeing;
 };

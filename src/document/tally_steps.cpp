@@ -8,22 +8,28 @@ CountStep::CountStep(TallyDocument &document, WhichTally which, int row, QString
                      const Totals &totalsAfter)
     : m_document(document), m_which(which), m_row(row),
       m_countBefore(document.tally(which).counts.at(row)), m_countAfter(std::move(countAfter)),
-      m_totalsBefore(document.tally(which).totals), m_totalsAfter(totalsAfter)
+      m_totalsBefore(document.tally(which).totals), m_totalsAfter(totalsAfter),
+      m_versionBefore(document.version(which)), m_versionAfter(document.newVersion())
 {}
 
 void CountStep::undo()
 {
+    m_document.setVersion(m_which, m_versionBefore);
     m_document.setCount(m_which, m_row, m_countBefore, m_totalsBefore);
 }
 
 void CountStep::redo()
 {
+    m_document.setVersion(m_which, m_versionAfter);
     m_document.setCount(m_which, m_row, m_countAfter, m_totalsAfter);
 }
 
-TallyStep::TallyStep(TallyDocument &document, WhichTally which, Tally after, const QString &text)
-    : QUndoCommand(text), m_document(document), m_which(which),
-      m_totalsBefore(document.tally(which).totals), m_totalsAfter(after.totals)
+TallyStep::TallyStep(TallyDocument &document, WhichTally which, Tally after, const QString &text,
+                     std::optional<QString> name, QUndoCommand *parent)
+    : QUndoCommand(text, parent), m_document(document), m_which(which),
+      m_totalsBefore(document.tally(which).totals), m_totalsAfter(after.totals),
+      m_nameBefore(document.name(which)), m_nameAfter(std::move(name)),
+      m_versionBefore(document.version(which)), m_versionAfter(document.newVersion())
 {
     const QStringList &before = document.tally(which).counts;
     QList<int> rows;
@@ -42,6 +48,9 @@ TallyStep::TallyStep(TallyDocument &document, WhichTally which, Tally after, con
 
 void TallyStep::undo()
 {
+    m_document.setVersion(m_which, m_versionBefore);
+    if (m_nameAfter)
+        m_document.setName(m_which, m_nameBefore);
     QList<int> rows;
     QStringList texts;
     unpackRows(m_packedBefore, rows, texts);
@@ -50,6 +59,9 @@ void TallyStep::undo()
 
 void TallyStep::redo()
 {
+    m_document.setVersion(m_which, m_versionAfter);
+    if (m_nameAfter)
+        m_document.setName(m_which, *m_nameAfter);
     // The first time the new tally is at hand whole; unpacking is for the times after.
     if (m_firstRedo) {
         m_document.setTally(m_which, std::move(*m_firstRedo));

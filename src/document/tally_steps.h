@@ -22,14 +22,17 @@ private:
     int m_row;
     QString m_countBefore, m_countAfter;
     Totals m_totalsBefore, m_totalsAfter;
+    quint64 m_versionBefore, m_versionAfter;
 };
 
-// A whole tally replaced, by a load or by adding an army. Only the rows that changed are kept,
-// packed and compressed, so that a history of full-size loads stays small.
+// A whole tally replaced, by a load, by adding an army or by a restore, and with a load its
+// name. Only the rows that changed are kept, packed and compressed, so that a history of
+// full-size loads stays small.
 class TallyStep : public QUndoCommand
 {
 public:
-    TallyStep(TallyDocument &document, WhichTally which, Tally after, const QString &text);
+    TallyStep(TallyDocument &document, WhichTally which, Tally after, const QString &text,
+              std::optional<QString> name = std::nullopt, QUndoCommand *parent = nullptr);
 
     void undo() override;
     void redo() override;
@@ -43,6 +46,9 @@ private:
     Totals m_totalsBefore, m_totalsAfter;
     QByteArray m_packedBefore, m_packedAfter; // the changed rows with their texts
     std::optional<Tally> m_firstRedo;         // the new tally, until it is first put in place
+    QString m_nameBefore;
+    std::optional<QString> m_nameAfter;
+    quint64 m_versionBefore, m_versionAfter;
 };
 
 // Changed rows and their texts as one compressed block, and back.

@@ -4,6 +4,7 @@
 #include "common/file_names.h"
 #include "common/output_file.h"
 #include "document/ruleset_reload.h"
+#include "document/session_keeper.h"
 #include "find_bar.h"
 #include "frm_load_tally.h"
 #include "linked_columns.h"
@@ -70,6 +71,23 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
         {ui.mnuExit, &frmMain::mnuExit_Click}};
     for (const auto &[action, handler] : menu)
         connect(action, &QAction::triggered, this, handler);
+    // The name boxes and the document name the tallies alike: typing goes to the document, and
+    // a load, or its undoing, comes back to the box.
+    for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
+        connect(nameBox(which), &QLineEdit::textChanged, this,
+                [this, which](const QString &name) { m_document.setName(which, name); });
+    connect(&m_document, &TallyDocument::nameChanged, this,
+            [this](WhichTally which, const QString &name) {
+                if (nameBox(which)->text() != name)
+                    nameBox(which)->setText(name);
+            });
+    m_keeper = std::make_unique<SessionKeeper>(m_document);
+    connect(ui.optArmy, &QRadioButton::toggled, m_keeper.get(), &SessionKeeper::setArmyChosen);
+    connect(m_keeper.get(), &SessionKeeper::failed, this, [this](const QString &error) {
+        Messages::warn(this, tr("The counts not yet saved could not be kept in a recovery copy, "
+                                "so they are lost if Rostermere ends before you save them. %1")
+                                 .arg(error));
+    });
     // The printed report ends with its last row selected, as the written ones do.
     m_printing = new PrintJob(this);
     connect(m_printing, &PrintJob::printed, this, &frmMain::selectLastRow);
@@ -78,6 +96,8 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     });
     addUndoKeys();
 }
+
+frmMain::~frmMain() = default;
 
 void frmMain::addUndoKeys()
 {

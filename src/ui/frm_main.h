@@ -10,7 +10,10 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class FindBar;
+class SessionKeeper;
 class LinkedColumns;
 class PrintJob;
 class TallyPicker;
@@ -24,6 +27,7 @@ class frmMain : public QMainWindow
 
 public:
     explicit frmMain(modGlobals &globals, QWidget *parent = nullptr);
+    ~frmMain() override;
 
     // Reads the catalogue and the price guide from the current directory and shows them. The
     // counts of both tallies stay row by row and their totals are rebuilt with the new point
@@ -46,6 +50,12 @@ public:
 
     CatalogueModel *model() const { return m_model; }
     TallyDocument &document() { return m_document; }
+    SessionKeeper &keeper() { return *m_keeper; }
+
+    // Offers the tallies that sessions in this folder left unsaved when they ended: restored
+    // as one step, discarded, or kept when they belong to another catalogue. Bad copies are
+    // said and moved aside.
+    void offerLeftSessions();
 
 private:
     // The keys that undo and redo, and that find a unit.
@@ -75,7 +85,8 @@ private:
     void mnuAddArmyCollection_Click();
     void pickAndLoad(TallyPicker &picker, WhichTally which);
     void saveTally(WhichTally which);
-    void loadTally(WhichTally which);
+    // Loads the tally file of `name`; the name box takes it only when the load is done.
+    void loadTally(WhichTally which, const QString &name);
     // The tally file of that name, or why it can't be read.
     TallyFile::Decoded loadTallyFile(const QString &fileName) const;
     // The rows are read in order, one selected at a time, so the last row a file reaches
@@ -109,4 +120,6 @@ private:
     PrintJob *m_printing = nullptr;
     NumberFormat m_numberFormat;
     RulesetFilesAhead m_filesAhead;
+    // Goes before the document it keeps, bringing the copy up to date as it goes.
+    std::unique_ptr<SessionKeeper> m_keeper;
 };

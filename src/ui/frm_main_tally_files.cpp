@@ -41,6 +41,7 @@ void frmMain::saveTally(WhichTally which)
                                  .arg(tallyWord(which), shownName(fileName), error));
         return;
     }
+    m_document.markSaved(which);
     selectLastRow();
 }
 
@@ -58,26 +59,26 @@ void frmMain::mnuLoadArmy_Click()
 
 void frmMain::pickAndLoad(TallyPicker &picker, WhichTally which)
 {
-    // The name box is what the picker and the load share: a pick fills it, the load reads it.
+    // The picked name reaches the name box with the loaded counts, as part of the same step, so
+    // that a refused load leaves the box naming the file it named before.
     if (picker.exec() != QDialog::Accepted)
         return;
-    nameBox(which)->setText(picker.pickedName());
-    loadTally(which);
+    loadTally(which, picker.pickedName());
 }
 
 void frmMain::LoadArmy()
 {
-    loadTally(WhichTally::Army);
+    loadTally(WhichTally::Army, ui.txtArmyName->text());
 }
 
 void frmMain::LoadCollection()
 {
-    loadTally(WhichTally::Collection);
+    loadTally(WhichTally::Collection, ui.txtCollectionName->text());
 }
 
-void frmMain::loadTally(WhichTally which)
+void frmMain::loadTally(WhichTally which, const QString &name)
 {
-    const QString fileName = TallyFile::fileName(nameBox(which)->text());
+    const QString fileName = TallyFile::fileName(name);
     const TallyFile::Decoded file = loadTallyFile(fileName);
     if (!file.error.isEmpty()) {
         Messages::warn(this, tr("Could not load the %1 from \"%2\": %3")
@@ -95,7 +96,9 @@ void frmMain::loadTally(WhichTally which)
         return;
     }
     m_document.replaceTally(which, std::move(loaded.tally),
-                            which == WhichTally::Army ? tr("Load Army") : tr("Load Collection"));
+                            which == WhichTally::Army ? tr("Load Army") : tr("Load Collection"),
+                            name);
+    m_document.markSaved(which);
     selectFileRows(file.records.size());
     if (file.countedBeyond > 0)
         Messages::warn(this, countsBeyond(fileName, file) + tr(", so they were not loaded."));

@@ -45,6 +45,8 @@ void frmWorldPick::Form_Load()
     txtX->setText(QDir::toNativeSeparators(QDir::currentPath()));
     listRulesets();
     loadUnitsAndShowMain();
+    // Once the catalogue is there, what earlier sessions here left unsaved can be put back.
+    m_main.offerLeftSessions();
 }
 
 void frmWorldPick::listRulesets()

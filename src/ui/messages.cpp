@@ -44,6 +44,22 @@ bool ask(QWidget *parent, const QString &text, const QString &yes)
     return box.clickedButton() == chosen;
 }
 
+bool offer(QWidget *parent, const QString &text, const QString &yes, const QString &no)
+{
+    if (installed()) {
+        installed()(parent, Message{QMessageBox::Question, text});
+        return answer();
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Rostermere"), text,
+                    QMessageBox::NoButton, parent);
+    QPushButton *chosen = box.addButton(yes, QMessageBox::AcceptRole);
+    box.addButton(no, QMessageBox::DestructiveRole);
+    box.setDefaultButton(chosen);
+    box.setEscapeButton(chosen);
+    box.exec();
+    return box.clickedButton() == chosen;
+}
+
 void setAnswer(bool yes)
 {
     answer() = yes;

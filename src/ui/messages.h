@@ -30,6 +30,9 @@ inline void warn(QWidget *parent, const QString &text)
 // Asks `text` with the buttons `yes` and Cancel, Cancel the default; true when `yes` was chosen.
 // With a handler installed the handler is shown the question, and the answer is setAnswer's.
 bool ask(QWidget *parent, const QString &text, const QString &yes);
+// Offers `text` with the buttons `yes`, the default, and `no`; Escape chooses `yes` too, for a
+// question whose `yes` loses nothing. True when `yes` was chosen; answered as ask is.
+bool offer(QWidget *parent, const QString &text, const QString &yes, const QString &no);
 void setAnswer(bool yes);
 
 // Installs a handler for all messages (an empty one restores the message box); returns the old one.

@@ -4,6 +4,8 @@
 
 #include "test_support.h"
 
+#include <functional>
+
 namespace {
 
 // A full-size catalogue whose every unit is worth 1 point, both tallies empty.
@@ -87,4 +89,51 @@ TEST(TallyDocument, FullSizeStepsUndoAndRedoExactlyAndStaySmall)
     while (document.undoStack()->canUndo())
         document.undoStack()->undo();
     EXPECT_EQ(document.tally(WhichTally::Collection).counts[1], u"50"_s);
+}
+
+// Each tally knows whether its counts are those of its file: saving or loading makes it so,
+// any step away unsaved, and undoing back to that point saved again. A load's name goes and
+// comes back with its step; a restore puts both tallies and names back as one step.
+TEST(TallyDocument, TalliesKnowWhetherTheyAreSavedAndLoadsBringTheirNames)
+{
+    modGlobals globals;
+    TallyDocument document(globals);
+    document.replaceCatalogue(fullSize());
+    QUndoStack &undo = *document.undoStack();
+    const auto saved = [&] {
+        return QString::number(document.isSaved(WhichTally::Collection)) +
+               QString::number(document.isSaved(WhichTally::Army)) + u' ' +
+               document.name(WhichTally::Collection) + u'/' + document.name(WhichTally::Army);
+    };
+    EXPECT_EQ(saved(), u"11 /"_s);
+    document.setName(WhichTally::Army, u"Typed"_s);
+    Tally loaded{QStringList(UnitCatalogue::MaxUnits, u"0"_s), {2, 2, 0}};
+    loaded.counts[3] = u"2"_s;
+    const std::pair<std::function<void()>, QString> steps[] = {
+        {[&] { document.countFigure(WhichTally::Collection, 1, Step::Add); }, u"01 /Typed"_s},
+        {[&] { document.markSaved(WhichTally::Collection); }, u"11 /Typed"_s},
+        {[&] { document.countFigure(WhichTally::Army, 2, Step::Add); }, u"10 /Typed"_s},
+        {[&] { undo.undo(); }, u"11 /Typed"_s},
+        {[&] { undo.redo(); }, u"10 /Typed"_s},
+        {[&] {
+             document.replaceTally(WhichTally::Army, loaded, u"Load Army"_s, u"Raid"_s);
+             document.markSaved(WhichTally::Army);
+         },
+         u"11 /Raid"_s},
+        {[&] { undo.undo(); }, u"10 /Typed"_s},
+        {[&] { undo.redo(); }, u"11 /Raid"_s},
+        {[&] { document.replaceTally(WhichTally::Collection, loaded, u"Add Army"_s); },
+         u"01 /Raid"_s},
+        {[&] {
+             document.restoreTallies({loaded, globals.army}, {u"Eve"_s, u"Kept"_s}, {});
+         },
+         u"00 Eve/Kept"_s},
+        {[&] { undo.undo(); }, u"01 /Raid"_s},
+        {[&] { undo.undo(), undo.undo(), undo.undo(); },
+         u"10 /Typed"_s}}; // the file holds the load now
+    for (const auto &[step, expected] : steps) {
+        step();
+        EXPECT_EQ(saved(), expected);
+    }
+    EXPECT_EQ(document.tally(WhichTally::Collection).counts[1], u"1"_s);
 }

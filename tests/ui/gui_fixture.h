@@ -1,10 +1,10 @@
 #pragma once
 
+#include "document/mod_globals.h"
 #include "test_support.h"
 #include "ui/frm_main.h"
 #include "ui/frm_world_pick.h"
 #include "ui/messages.h"
-#include "document/mod_globals.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -47,7 +47,9 @@ class GuiTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(m_dir.isValid() && m_state.isValid());
+        // Recovery copies go to a folder of the test's own, never to the machine's.
+        qputenv("XDG_STATE_HOME", QFile::encodeName(m_state.path()));
         m_previousDir = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
         m_previousHandler = Messages::setHandler(
@@ -76,11 +78,14 @@ protected:
     }
 
     // Creates the windows and runs the start-up as the program does; `hidePicker` puts the
-    // ruleset picker away, as the user does before counting.
+    // ruleset picker away, as the user does before counting. Recovery copies the windows before
+    // left are gone, as on a fresh machine, unless `keepCopies` is set.
     void start(bool hidePicker = false)
     {
         picker.reset();
         main.reset();
+        if (!keepCopies)
+            QDir(m_state.path()).removeRecursively();
         globals = std::make_unique<modGlobals>();
         main = std::make_unique<frmMain>(*globals);
         // Checks the model's answers on every change it announces; owned by the model.
@@ -236,7 +241,8 @@ protected:
         return window->findChild<T *>(QLatin1String(name));
     }
 
-    QTemporaryDir m_dir;
+    QTemporaryDir m_dir, m_state;
+    bool keepCopies = false;
     QString m_previousDir;
     Messages::Handler m_previousHandler;
     QList<Messages::Message> messages;

@@ -1,0 +1,60 @@
+#include "catalogue/catalogue_file.h"
+#include "recovery/recovery_file.h"
+
+#include "test_support.h"
+
+namespace {
+
+RecoveryCopy evening()
+{
+    RecoveryCopy copy;
+    copy.folder = u"/home/player/Rostermere"_s;
+    copy.catalogueId = catalogueIdentity(parseCatalogue("1,Grub,Weak,C,M,5\n").catalogue);
+    copy.changed = QDateTime::fromMSecsSinceEpoch(1796000000123);
+    copy.armyChosen = true;
+    // A loaded row keeps its padding, a counted one its short form; totals as they stood.
+    copy.tallies = {{{u"Even\u00efng"_s,
+                      {{u"2"_s, u"0"_s, QString(29, u' ').prepend(u'7')}, {9, 315, 12.35f}},
+                      true},
+                     {u""_s, {{u"0"_s, u"0"_s, u"0"_s}, {0, 0, 0.0f}}, false}}};
+    return copy;
+}
+
+} // namespace
+
+// A copy reads back exactly as written; anything else is refused with its reason, and nothing
+// of a damaged copy is used.
+TEST(RecoveryFile, ReadsBackExactlyAndRefusesWhatItDidNotWrite)
+{
+    const RecoveryCopy copy = evening();
+    const QByteArray bytes = encodeRecovery(copy);
+    const DecodedRecovery back = decodeRecovery(bytes);
+    ASSERT_EQ(back.error, QString());
+    EXPECT_EQ(back.copy.folder, copy.folder);
+    EXPECT_EQ(back.copy.catalogueId, copy.catalogueId);
+    EXPECT_EQ(back.copy.changed, copy.changed);
+    EXPECT_TRUE(back.copy.armyChosen);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(back.copy.tallies[i].name, copy.tallies[i].name);
+        EXPECT_EQ(back.copy.tallies[i].tally.counts, copy.tallies[i].tally.counts);
+        EXPECT_EQ(back.copy.tallies[i].tally.totals, copy.tallies[i].tally.totals);
+        EXPECT_EQ(back.copy.tallies[i].unsaved, copy.tallies[i].unsaved);
+    }
+    QByteArray flipped = bytes, newer = bytes, longer = bytes;
+    flipped[bytes.size() / 2] = char(flipped[bytes.size() / 2] ^ 1);
+    newer[25] = 2;
+    // clang-format off
+    const std::pair<QByteArray, const char *> bad[] = {
+        {{}, "The copy is empty."}, {"PK\3\4 a zip file", "not a recovery copy"},
+        {bytes.chopped(1), "damaged"}, {bytes.left(30), "damaged"}, {bytes.left(26), "damaged"},
+        {flipped, "damaged"}, {longer.append('x'), "damaged"}, {newer, "newer version"}};
+    // clang-format on
+    for (const auto &[damaged, says] : bad) {
+        const DecodedRecovery read = decodeRecovery(damaged);
+        EXPECT_TRUE(read.error.contains(QLatin1String(says))) << read.error.toStdString();
+        EXPECT_TRUE(read.copy.tallies[0].tally.counts.isEmpty());
+    }
+    // Another order of the same units is another catalogue.
+    EXPECT_NE(catalogueIdentity(parseCatalogue("1,A,Weak,C,M,5\n2,B,Weak,C,M,5\n").catalogue),
+              catalogueIdentity(parseCatalogue("2,B,Weak,C,M,5\n1,A,Weak,C,M,5\n").catalogue));
+}
