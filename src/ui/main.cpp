@@ -1,6 +1,8 @@
 #include "document/mod_globals.h"
+#include "document/session_keeper.h"
 #include "frm_main.h"
 #include "frm_world_pick.h"
+#include "termination.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -13,8 +15,13 @@ int main(int argc, char *argv[])
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.rostermere.Rostermere"));
 
+    // A signal to end ends the event loop, and the windows go as on Exit.
+    Termination termination;
     modGlobals globals;
     frmMain main(globals);
+    // At a logout the copy is made current before the desktop may end the program.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &main.keeper(),
+                     &SessionKeeper::flush);
     frmWorldPick picker(main);
     picker.Form_Load();
     // The picker opens in front of the filled main window, overlapping only its edge so that

@@ -3,6 +3,7 @@
 #include "tally_files/tally_file.h"
 
 #include "common/input_file.h"
+#include "document/session_keeper.h"
 #include "failing_calls.h"
 
 #include <QStringEncoder>
@@ -103,6 +104,7 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
     const QString longName(100000, u'n');
     const QByteArray beyond = TallyFile::encode(texts({"1", "0", "0", "0", "5", "2"}));
     const QByteArray longGuide = QByteArray("\"Grub (W)\",2\r\n").repeated(400);
+    const QByteArray copy = encodeRecovery({});
     struct Case
     {
         const char *command;   // "start", "reload", "load" (the army) or a menu item
@@ -235,10 +237,19 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"mnuSaveArmy", nullptr, {}, u"\"ab\u2400cd.sav\": The name holds the control character U+0000 "
          "(NUL)"_s, 0, u"ab\0cd"_s},
         {"mnuAddArmyCollection", "one.sav", records("1", "0", "0"), u"U+0000 (NUL)"_s, 0, u"one.sav\0junk"_s},
-        {"mnuPrintCollectionHtml", nullptr, {}, u"U+001B (ESC)"_s, 0, u"x\x1b"_s}};
+        {"mnuPrintCollectionHtml", nullptr, {}, u"U+001B (ESC)"_s, 0, u"x\x1b"_s},
+        // A recovery copy that can't be used is said and moved aside, and the start goes on.
+        {"start", "<copy>", "", u"could not be read back, so nothing was restored. The copy is "
+         "empty. The copy was moved aside to"_s, 3},
+        {"start", "<copy>", "PK\3\4", u"It is not a recovery copy of this program."_s, 3},
+        {"start", "<copy>", copy.chopped(1), u"damaged: it was cut short or changed"_s, 3},
+        {"start", "<copy>", QByteArray(copy).replace(25, 1, "\7"), u"newer version"_s, 3},
+        {"start", "<copy>", encodeRecovery(RecoveryCopy{u"/elsewhere"_s, {}, {}, false, {}}),
+         u"kept for another folder (\"/elsewhere\")"_s, 3}};
     // clang-format on
     for (const Case &c : cases) {
         const QString command = QLatin1String(c.command);
+        const QString copyPath = SessionKeeper::copiesFolder() + u"/1-1.copy"_s;
         SCOPED_TRACE(
             (command + u' ' + QLatin1String(c.file) + u' ' + c.says.left(50)).toStdString());
         startCounted();
@@ -256,8 +267,16 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
                                            QLatin1String(c.file))));
         else if (c.bytes == Huge)
             ASSERT_TRUE(QFile(QLatin1String(c.file)).resize(MaxInputFileBytes + 1));
-        else if (c.file != nullptr)
+        else if (qstrcmp(c.file, "<copy>") == 0) {
+            // Only the bad copy is left to offer: what this window counted is taken as saved.
+            for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
+                main->document().markSaved(which);
+            QFile file(copyPath);
+            ASSERT_TRUE(QDir().mkpath(SessionKeeper::copiesFolder()) &&
+                        file.open(QIODevice::WriteOnly) && file.write(c.bytes) == c.bytes.size());
+        } else if (c.file != nullptr)
             writeFile(QLatin1String(c.file), c.bytes);
+        keepCopies = qstrcmp(c.file, "<copy>") == 0;
         find<QLineEdit>(main.get(), command.contains(u"Collection") && !command.contains(u"Add")
                                         ? "txtCollectionName"
                                         : "txtArmyName")
@@ -289,6 +308,8 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
             EXPECT_EQ(state().remove(u'_'), before);
         else
             EXPECT_EQ(list("lstArmy")->model()->rowCount(), std::max(c.units, 0));
+        EXPECT_TRUE(!keepCopies || QFile::exists(copyPath + u".bad"_s));
+        keepCopies = false;
         QMap<QString, QByteArray> filesAfter = files();
         EXPECT_TRUE(c.written == nullptr || filesAfter.remove(QLatin1String(c.written)) == 1);
         EXPECT_EQ(filesAfter, filesBefore);

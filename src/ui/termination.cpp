@@ -1,0 +1,50 @@
+#include "termination.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+int pair[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(pair[0], &byte, 1);
+}
+
+} // namespace
+
+Termination::Termination(QObject *parent) : QObject(parent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0)
+        return;
+    m_notifier = new QSocketNotifier(pair[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, [] {
+        char byte;
+        [[maybe_unused]] const ssize_t read = ::read(pair[1], &byte, 1);
+        QCoreApplication::quit();
+    });
+    struct sigaction action
+    {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        ::sigaction(signal, &action, nullptr);
+}
+
+Termination::~Termination()
+{
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        std::signal(signal, SIG_DFL);
+    delete m_notifier;
+    for (int &end : pair)
+        if (end >= 0)
+            ::close(std::exchange(end, -1));
+}
