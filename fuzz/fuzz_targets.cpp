@@ -4,6 +4,7 @@
 #include "catalogue/catalogue_file.h"
 #include "catalogue/price_guide.h"
 #include "common/numbers.h"
+#include "recovery/recovery_file.h"
 #include "tally_files/tally_file.h"
 
 #include <algorithm>
@@ -77,6 +78,20 @@ void strictNumber(const QString &text)
     }
 }
 
+// A recovery copy the reader accepts is one the program could have written: encoding it again
+// gives the same bytes, and its tallies have their rows.
+void recoveryCopy(QByteArrayView bytes)
+{
+    const DecodedRecovery read = decodeRecovery(bytes);
+    if (!read.error.isEmpty()) {
+        require(read.copy.tallies[0].tally.counts.isEmpty());
+        return;
+    }
+    for (const RecoveryCopy::Kept &kept : read.copy.tallies)
+        require(kept.tally.counts.size() <= UnitCatalogue::MaxUnits);
+    require(encodeRecovery(read.copy) == bytes);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -85,8 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Any UTF-16 text for the number readers, the characters taken two bytes at a time.
     const QString text(reinterpret_cast<const QChar *>(data), qsizetype(size / 2));
     const std::function<void()> targets[] = {
-        [&] { catalogue(bytes); }, [&] { priceGuide(bytes); }, [&] { tallyFile(bytes); },
-        [&] { require(!std::isnan(readNumber(text))); }, [&] { strictNumber(text); }};
+        [&] { catalogue(bytes); },   [&] { priceGuide(bytes); },
+        [&] { tallyFile(bytes); },   [&] { require(!std::isnan(readNumber(text))); },
+        [&] { strictNumber(text); }, [&] { recoveryCopy(bytes); }};
     targets[FUZZ_TARGET - 1]();
     return 0;
 }

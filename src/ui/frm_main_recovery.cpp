@@ -13,7 +13,7 @@ namespace {
 QString when(const QDateTime &changed)
 {
     const QDate today = QDate::currentDate();
-    const QString time = QLocale().toString(changed.time(), QLocale::ShortFormat);
+    const QString time = changed.time().toString(QStringLiteral("HH:mm"));
     if (changed.date() == today)
         return frmMain::tr("today %1").arg(time);
     if (changed.date() == today.addDays(-1))
@@ -29,7 +29,9 @@ QString keptTallies(const RecoveryCopy &copy, int &count)
     for (const auto &[kept, word] : {std::pair{&copy.collection(), frmMain::tr("collection")},
                                      std::pair{&copy.army(), frmMain::tr("army")}})
         if (kept->unsaved)
-            parts.append(frmMain::tr("the %1 \"%2\" (%3 figures)")
+            parts.append((kept->tally.totals.number == 1
+                              ? frmMain::tr("the %1 \"%2\" (1 figure)")
+                              : frmMain::tr("the %1 \"%2\" (%3 figures)"))
                              .arg(word, kept->name)
                              .arg(kept->tally.totals.number));
     count = int(parts.size());

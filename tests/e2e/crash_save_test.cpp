@@ -1,5 +1,6 @@
 #include "catalogue/catalogue_file.h"
 #include "common/output_file.h"
+#include "recovery/recovery_file.h"
 #include "reports/collection_report.h"
 #include "tally_files/tally_file.h"
 #include "ui/gui_fixture.h"
@@ -11,12 +12,13 @@
 #include <random>
 
 namespace {
-const QString Saved[] = {u"tally.sav"_s, u"report.txt"_s, u"report.htm"_s};
-}
+const QString Saved[] = {u"tally.sav"_s, u"report.txt"_s, u"report.htm"_s, u"session.copy"_s};
+constexpr int Files = std::size(Saved);
+} // namespace
 
-// Saves each file of Saved in the working folder as the program saves tallies and reports
-// (TallyFile::save is writeWholeFile of the encoded counts), in the versions the folder holds
-// as NAME.0 and NAME.1 in turn, until it is killed.
+// Saves each file of Saved in the working folder as the program saves tallies, reports and
+// its recovery copy (each is writeWholeFile of the encoded bytes), in the versions the folder
+// holds as NAME.0 and NAME.1 in turn, until it is killed.
 TEST(CrashSafeSaving, DISABLED_SavesUntilKilled)
 {
     QList<QByteArray> versions;
@@ -29,12 +31,13 @@ TEST(CrashSafeSaving, DISABLED_SavesUntilKilled)
     std::puts("saving");
     std::fflush(stdout);
     for (int round = 0; round < 100000; ++round)
-        for (int file = 0; file < 3; ++file)
+        for (int file = 0; file < Files; ++file)
             ASSERT_EQ(writeWholeFile(Saved[file], versions[2 * file + round % 2]), QString());
 }
 
-// Kills a process saving a full-size tally and both reports of it at random moments; every
-// file is then whole, the old version or the new one. ROSTERMERE_KILLS says how many times.
+// Kills a process saving a full-size tally, both reports of it and a recovery copy of it at
+// random moments; every file is then whole, the old version or the new one. ROSTERMERE_KILLS
+// says how many times.
 TEST_F(GuiTest, AFileKilledWhileSavingIsTheOldOrTheNewOneWhole)
 {
     const UnitCatalogue units = parseCatalogue(numberedCatalogue(32767)).catalogue;
@@ -42,11 +45,14 @@ TEST_F(GuiTest, AFileKilledWhileSavingIsTheOldOrTheNewOneWhole)
     for (int version = 0; version < 2; ++version) {
         const QStringList counts(units.size(), QString::number(version + 1));
         const CollectionReport report = buildCollectionReport(u"Kill"_s, counts, units, {});
-        versions += {TallyFile::encode(counts), textReport(report), htmlReport(report)};
+        RecoveryCopy copy;
+        copy.tallies[version].tally.counts = counts;
+        versions += {TallyFile::encode(counts), textReport(report), htmlReport(report),
+                     encodeRecovery(copy)};
     }
-    for (int file = 0; file < 3; ++file)
+    for (int file = 0; file < Files; ++file)
         for (const QString &version : {QString(), u".0"_s, u".1"_s})
-            writeFile(Saved[file] + version, versions[version == u".1"_s ? file + 3 : file]);
+            writeFile(Saved[file] + version, versions[version == u".1"_s ? file + Files : file]);
     std::mt19937 random(1);
     for (int kill = 0; kill < std::max(qEnvironmentVariableIntValue("ROSTERMERE_KILLS"), 30);
          ++kill) {
@@ -61,9 +67,9 @@ TEST_F(GuiTest, AFileKilledWhileSavingIsTheOldOrTheNewOneWhole)
         child.kill();
         ASSERT_TRUE(child.waitForFinished() && child.exitStatus() == QProcess::CrashExit)
             << "the child ended before the kill";
-        for (int file = 0; file < 3; ++file) {
+        for (int file = 0; file < Files; ++file) {
             const QByteArray bytes = fileBytes(Saved[file]); // "<missing>" when it is
-            ASSERT_TRUE(bytes == versions[file] || bytes == versions[file + 3])
+            ASSERT_TRUE(bytes == versions[file] || bytes == versions[file + Files])
                 << Saved[file].toStdString() << " is torn or missing after kill " << kill;
         }
     }

@@ -73,7 +73,7 @@ protected:
 
     QByteArray fileBytes(const QString &name) const
     {
-        QFile file(m_dir.filePath(name));
+        QFile file(QDir::isAbsolutePath(name) ? name : m_dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
