@@ -55,6 +55,8 @@ SessionKeeper::SessionKeeper(TallyDocument &document, QObject *parent)
     connect(&document, &TallyDocument::tallyChanged, this, &SessionKeeper::changed);
     connect(&document, &TallyDocument::nameChanged, this, &SessionKeeper::changed);
     connect(&document, &TallyDocument::savedChanged, this, &SessionKeeper::changed);
+    // The counts now belong to the reloaded catalogue, and the copy says so.
+    connect(&document, &TallyDocument::catalogueReplaced, this, &SessionKeeper::changed);
 }
 
 SessionKeeper::~SessionKeeper()
