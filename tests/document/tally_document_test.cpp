@@ -106,6 +106,10 @@ TEST(TallyDocument, TalliesKnowWhetherTheyAreSavedAndLoadsBringTheirNames)
                document.name(WhichTally::Collection) + u'/' + document.name(WhichTally::Army);
     };
     EXPECT_EQ(saved(), u"11 /"_s);
+    // What the signal told, which must follow every change of the saved state.
+    std::array<bool, 2> heard{true, true};
+    QObject::connect(&document, &TallyDocument::savedChanged,
+                     [&](WhichTally which, bool now) { heard[which == WhichTally::Army] = now; });
     document.setName(WhichTally::Army, u"Typed"_s);
     Tally loaded{QStringList(UnitCatalogue::MaxUnits, u"0"_s), {2, 2, 0}};
     loaded.counts[3] = u"2"_s;
@@ -134,6 +138,8 @@ TEST(TallyDocument, TalliesKnowWhetherTheyAreSavedAndLoadsBringTheirNames)
     for (const auto &[step, expected] : steps) {
         step();
         EXPECT_EQ(saved(), expected);
+        EXPECT_EQ(heard[0], document.isSaved(WhichTally::Collection));
+        EXPECT_EQ(heard[1], document.isSaved(WhichTally::Army));
     }
     EXPECT_EQ(document.tally(WhichTally::Collection).counts[1], u"1"_s);
 }

@@ -3,6 +3,9 @@
 
 #include "test_support.h"
 
+#include <QCryptographicHash>
+#include <QtEndian>
+
 namespace {
 
 RecoveryCopy evening()
@@ -41,13 +44,19 @@ TEST(RecoveryFile, ReadsBackExactlyAndRefusesWhatItDidNotWrite)
         EXPECT_EQ(back.copy.tallies[i].unsaved, copy.tallies[i].unsaved);
     }
     QByteArray flipped = bytes, newer = bytes, longer = bytes;
+    // A body with its digest right but a byte more than its fields: not one the program wrote.
+    const QByteArray body = bytes.mid(33, bytes.size() - 33 - 32) + 'x';
+    QByteArray padded = bytes.left(29) + QByteArray(4, '\0') + body +
+                        QCryptographicHash::hash(body, QCryptographicHash::Sha256);
+    qToLittleEndian<quint32>(quint32(body.size()), padded.data() + 29);
     flipped[bytes.size() / 2] = char(flipped[bytes.size() / 2] ^ 1);
     newer[25] = 2;
     // clang-format off
     const std::pair<QByteArray, const char *> bad[] = {
         {{}, "The copy is empty."}, {"PK\3\4 a zip file", "not a recovery copy"},
         {bytes.chopped(1), "damaged"}, {bytes.left(30), "damaged"}, {bytes.left(26), "damaged"},
-        {flipped, "damaged"}, {longer.append('x'), "damaged"}, {newer, "newer version"}};
+        {flipped, "damaged"}, {longer.append('x'), "damaged"}, {newer, "newer version"},
+        {padded, "does not fit together"}};
     // clang-format on
     for (const auto &[damaged, says] : bad) {
         const DecodedRecovery read = decodeRecovery(damaged);
