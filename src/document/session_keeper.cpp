@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <atomic>
 #include <optional>
 
 namespace {
@@ -37,11 +38,14 @@ QString keep(const QString &path, std::optional<RecoveryCopy> copy, const UnitCa
 } // namespace
 
 SessionKeeper::SessionKeeper(TallyDocument &document, QObject *parent)
-    : QObject(parent), m_document(document),
-      m_path(copiesFolder() + QStringLiteral("/%1-%2.copy")
-                                  .arg(QCoreApplication::applicationPid())
-                                  .arg(QDateTime::currentMSecsSinceEpoch()))
+    : QObject(parent), m_document(document)
 {
+    // Two windows of one process may start within a millisecond.
+    static std::atomic<int> sessions = 0;
+    m_path = copiesFolder() + QStringLiteral("/%1-%2-%3.copy")
+                                  .arg(QCoreApplication::applicationPid())
+                                  .arg(QDateTime::currentMSecsSinceEpoch())
+                                  .arg(++sessions);
     m_delay.setSingleShot(true);
     m_delay.setInterval(1000);
     connect(&m_delay, &QTimer::timeout, this, &SessionKeeper::start);
