@@ -29,11 +29,11 @@ QString keptTallies(const RecoveryCopy &copy, int &count)
     for (const auto &[kept, word] : {std::pair{&copy.collection(), frmMain::tr("collection")},
                                      std::pair{&copy.army(), frmMain::tr("army")}})
         if (kept->unsaved)
-            parts.append((kept->tally.totals.number == 1
-                              ? frmMain::tr("the %1 \"%2\" (1 figure)")
-                              : frmMain::tr("the %1 \"%2\" (%3 figures)"))
-                             .arg(word, kept->name)
-                             .arg(kept->tally.totals.number));
+            parts.append(frmMain::tr("the %1 \"%2\" (%3)")
+                             .arg(word, kept->name,
+                                  kept->tally.totals.number == 1
+                                      ? frmMain::tr("1 figure")
+                                      : frmMain::tr("%1 figures").arg(kept->tally.totals.number)));
     count = int(parts.size());
     QString text = parts.join(frmMain::tr(" and "));
     if (!text.isEmpty())

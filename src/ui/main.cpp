@@ -15,10 +15,11 @@ int main(int argc, char *argv[])
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.rostermere.Rostermere"));
 
-    // A signal to end ends the event loop, and the windows go as on Exit.
-    Termination termination;
     modGlobals globals;
     frmMain main(globals);
+    // A signal to end ends the event loop, and the windows go as on Exit; the recovery copy is
+    // brought up to date first, whatever the program is doing.
+    Termination termination([&main] { main.keeper().flush(); });
     // At a logout the copy is made current before the desktop may end the program.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &main.keeper(),
                      &SessionKeeper::flush);

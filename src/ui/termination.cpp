@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QThread>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <utility>
@@ -20,15 +22,20 @@ void onSignal(int)
 
 } // namespace
 
-Termination::Termination(QObject *parent) : QObject(parent)
+Termination::Termination(std::function<void()> beforeEnd, QObject *parent)
+    : QObject(parent), m_beforeEnd(std::move(beforeEnd))
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0)
         return;
     m_notifier = new QSocketNotifier(pair[1], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, [] {
+    connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char byte;
         [[maybe_unused]] const ssize_t read = ::read(pair[1], &byte, 1);
-        QCoreApplication::quit();
+        m_beforeEnd();
+        if (QThread::currentThread()->loopLevel() == 1)
+            QCoreApplication::quit();
+        else
+            std::_Exit(0);
     });
     struct sigaction action
     {};

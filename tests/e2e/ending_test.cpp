@@ -16,7 +16,7 @@ TEST_F(GuiTest, DISABLED_CountsUntilEnded)
 {
     ASSERT_TRUE(QDir::setCurrent(qEnvironmentVariable("ROSTERMERE_FOLDER")));
     qputenv("XDG_STATE_HOME", qgetenv("ROSTERMERE_STATE"));
-    Termination termination;
+    Termination termination([this] { main->keeper().flush(); });
     keepCopies = true;
     start(true);
     find<QLineEdit>(main.get(), "txtCollectionName")->setText(u"Evening"_s);
@@ -30,15 +30,22 @@ TEST_F(GuiTest, DISABLED_CountsUntilEnded)
     main->document().countFigure(WhichTally::Army, 2, Step::Add);
     ASSERT_TRUE(QTest::qWaitFor([&] { return fileBytes(copy) != first; }, 60000));
     find<QLineEdit>(main.get(), "txtArmyName")->setText(u"Raid"_s);
-    std::puts("ready");
-    std::fflush(stdout);
+    const auto ready = [] { std::puts("ready"), std::fflush(stdout); };
     const QString end = qEnvironmentVariable("ROSTERMERE_END");
+    if (end != u"message")
+        ready();
     QGuiApplication::setQuitOnLastWindowClosed(true);
     const int exited = execWith([&] {
         if (end == u"exit")
             trigger("mnuExit");
         else if (end == u"close")
             main->close();
+        else if (end == u"message") {
+            // A real message box, waiting in a loop of its own when the signal comes.
+            Messages::setHandler({});
+            QTimer::singleShot(0, ready);
+            Messages::warn(main.get(), u"waiting"_s);
+        }
     });
     EXPECT_EQ(exited, 0);
 }
@@ -50,7 +57,7 @@ TEST_F(GuiTest, EachWayOfEndingLeavesWhatWasCountedForTheNextStart)
     writeFile(u"rfarm.txt"_s, "1,Grub,Weak,C,Mire,10\r\n2,Hob,Standard,C,Mire,25\r\n"
                               "3,Nell,Tough,C,Mire,30\r\n");
     writeFile(u"current-runeforge.txt"_s, "\"Grub (W)\",1.25\r\n");
-    for (const char *end : {"exit", "close", "SIGTERM", "SIGHUP", "SIGKILL"}) {
+    for (const char *end : {"exit", "close", "SIGTERM", "SIGHUP", "message", "SIGKILL"}) {
         SCOPED_TRACE(end);
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -65,8 +72,8 @@ TEST_F(GuiTest, EachWayOfEndingLeavesWhatWasCountedForTheNextStart)
             ASSERT_TRUE(child.waitForReadyRead(60000)) << "the counting child did not start";
         if (qstrcmp(end, "SIGKILL") == 0)
             child.kill();
-        else if (end[0] == 'S')
-            ::kill(pid_t(child.processId()), qstrcmp(end, "SIGTERM") == 0 ? SIGTERM : SIGHUP);
+        else if (end[0] == 'S' || end[0] == 'm')
+            ::kill(pid_t(child.processId()), qstrcmp(end, "SIGHUP") == 0 ? SIGHUP : SIGTERM);
         ASSERT_TRUE(child.waitForFinished(60000));
 
         keepCopies = true;
