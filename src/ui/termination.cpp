@@ -1,6 +1,6 @@
 #include "termination.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QSocketNotifier>
 #include <QThread>
 
@@ -32,7 +32,9 @@ Termination::Termination(std::function<void()> beforeEnd, QObject *parent)
         char byte;
         [[maybe_unused]] const ssize_t read = ::read(pair[1], &byte, 1);
         m_beforeEnd();
-        if (QThread::currentThread()->loopLevel() == 1)
+        // Quitting also ends a message box's loop, after which the start would go on into a
+        // main loop nothing ends: only the main loop alone is quit.
+        if (QThread::currentThread()->loopLevel() == 1 && !QApplication::activeModalWidget())
             QCoreApplication::quit();
         else
             std::_Exit(0);
