@@ -77,16 +77,6 @@ ssize_t readCall(int fd, void *buffer, size_t size)
     return step;
 }
 
-ssize_t writeCall(int fd, const void *buffer, size_t size)
-{
-    return fails("write", pathOf(fd)) ? -1 : state.real.write(fd, buffer, size);
-}
-
-int syncCall(int fd)
-{
-    return fails("fdatasync", pathOf(fd)) ? -1 : state.real.fdatasync(fd);
-}
-
 // A failing close has still released the descriptor.
 int closeCall(int fd)
 {
@@ -99,17 +89,6 @@ int closeCall(int fd)
     const int result = state.real.close(fd);
     errno = failing ? error : errno;
     return failing ? -1 : result;
-}
-
-// Links and renames fail by the name they make.
-int linkCall(const char *from, const char *to)
-{
-    return fails("link", to) ? -1 : state.real.link(from, to);
-}
-
-int renameCall(const char *from, const char *to)
-{
-    return fails("rename", to) ? -1 : state.real.rename(from, to);
 }
 
 } // namespace
@@ -125,8 +104,22 @@ FailingCalls::FailingCalls(std::initializer_list<Fault> faults) : m_real(systemC
     state.real = m_real;
     state.paths.clear(), state.read.clear();
     if (!state.faults.isEmpty())
-        systemCalls() = {openCall,  readCall, writeCall,  syncCall,
-                         closeCall, linkCall, renameCall, m_real.unlink};
+        // Writes fail by the descriptor's path; links and renames by the name they make.
+        systemCalls() = {
+            openCall,
+            readCall,
+            [](int fd, const void *buffer, size_t size) -> ssize_t {
+                return fails("write", pathOf(fd)) ? -1 : state.real.write(fd, buffer, size);
+            },
+            [](int fd) { return fails("fdatasync", pathOf(fd)) ? -1 : state.real.fdatasync(fd); },
+            closeCall,
+            [](const char *from, const char *to) {
+                return fails("link", to) ? -1 : state.real.link(from, to);
+            },
+            [](const char *from, const char *to) {
+                return fails("rename", to) ? -1 : state.real.rename(from, to);
+            },
+            m_real.unlink};
 }
 
 FailingCalls::~FailingCalls()

@@ -138,8 +138,8 @@ TEST(TallyDocument, TalliesKnowWhetherTheyAreSavedAndLoadsBringTheirNames)
     for (const auto &[step, expected] : steps) {
         step();
         EXPECT_EQ(saved(), expected);
-        EXPECT_EQ(heard[0], document.isSaved(WhichTally::Collection));
-        EXPECT_EQ(heard[1], document.isSaved(WhichTally::Army));
+        EXPECT_EQ(heard, (std::array{document.isSaved(WhichTally::Collection),
+                                     document.isSaved(WhichTally::Army)}));
     }
     EXPECT_EQ(document.tally(WhichTally::Collection).counts[1], u"1"_s);
 }
