@@ -20,19 +20,24 @@ QString tr(const char *text)
 }
 
 // Brings the copy at `path` to `copy`, or removes it when there is nothing to keep. Runs on a
-// thread of its own, with the data taken when the change was made.
-QString keep(const QString &path, std::optional<RecoveryCopy> copy, const UnitCatalogue &units)
+// thread of its own, with the data taken when the change was made; the catalogue's identity is
+// worked out there when it is not yet known, and handed back.
+SessionKeeper::Written keep(const QString &path, std::optional<RecoveryCopy> copy,
+                            const UnitCatalogue &units, SessionKeeper::Written known)
 {
     if (!copy) {
         if (QFile::exists(path) && !QFile::remove(path))
-            return tr("The recovery copy \"%1\" could not be removed.").arg(path);
-        return QString();
+            known.error = tr("The recovery copy \"%1\" could not be removed.").arg(path);
+        return known;
     }
-    copy->catalogueId = catalogueIdentity(units);
+    if (known.catalogueId.isEmpty())
+        known.catalogueId = catalogueIdentity(units);
+    copy->catalogueId = known.catalogueId;
     if (!QDir().mkpath(QFileInfo(path).path()))
-        return tr("The folder \"%1\" could not be made.").arg(QFileInfo(path).path());
-    const QString error = writeWholeFile(path, encodeRecovery(*copy));
-    return error.isEmpty() ? QString() : tr("\"%1\": %2").arg(path, error);
+        known.error = tr("The folder \"%1\" could not be made.").arg(QFileInfo(path).path());
+    else if (const QString error = writeWholeFile(path, encodeRecovery(*copy)); !error.isEmpty())
+        known.error = tr("\"%1\": %2").arg(path, error);
+    return known;
 }
 
 } // namespace
@@ -49,10 +54,13 @@ SessionKeeper::SessionKeeper(TallyDocument &document, QObject *parent)
     m_delay.setSingleShot(true);
     m_delay.setInterval(1000);
     connect(&m_delay, &QTimer::timeout, this, &SessionKeeper::start);
-    connect(&m_writing, &QFutureWatcher<QString>::finished, this, [this] {
-        const QString error = m_writing.result();
-        if (!error.isEmpty() && !std::exchange(m_toldFailure, true))
-            Q_EMIT failed(error);
+    connect(&m_writing, &QFutureWatcher<Written>::finished, this, [this] {
+        const Written written = m_writing.result();
+        // An identity worked out for a catalogue since replaced is no use.
+        if (written.catalogue == m_catalogue.catalogue)
+            m_catalogue.catalogueId = written.catalogueId;
+        if (!written.error.isEmpty() && !std::exchange(m_toldFailure, true))
+            Q_EMIT failed(written.error);
         if (m_pending && !m_delay.isActive())
             m_delay.start();
     });
@@ -60,7 +68,10 @@ SessionKeeper::SessionKeeper(TallyDocument &document, QObject *parent)
     connect(&document, &TallyDocument::nameChanged, this, &SessionKeeper::changed);
     connect(&document, &TallyDocument::savedChanged, this, &SessionKeeper::changed);
     // The counts now belong to the reloaded catalogue, and the copy says so.
-    connect(&document, &TallyDocument::catalogueReplaced, this, &SessionKeeper::changed);
+    connect(&document, &TallyDocument::catalogueReplaced, this, [this] {
+        m_catalogue = {{}, {}, m_catalogue.catalogue + 1};
+        changed();
+    });
 }
 
 SessionKeeper::~SessionKeeper()
@@ -80,10 +91,23 @@ QString SessionKeeper::copiesFolder()
                QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(20));
 }
 
+const QByteArray &SessionKeeper::catalogueId()
+{
+    if (m_catalogue.catalogueId.isEmpty())
+        m_catalogue.catalogueId = catalogueIdentity(m_document.data().catalogue);
+    return m_catalogue.catalogueId;
+}
+
 void SessionKeeper::setArmyChosen(bool army)
 {
-    if (std::exchange(m_armyChosen, army) != army && QFile::exists(m_path))
+    // Only a copy that is kept needs to know.
+    if (std::exchange(m_armyChosen, army) != army && keepsCopy())
         changed();
+}
+
+bool SessionKeeper::keepsCopy() const
+{
+    return !m_document.isSaved(WhichTally::Collection) || !m_document.isSaved(WhichTally::Army);
 }
 
 void SessionKeeper::changed()
@@ -100,7 +124,7 @@ void SessionKeeper::start()
         return; // the write under way starts the delay again when it ends
     m_pending = false;
     std::optional<RecoveryCopy> copy;
-    if (!m_document.isSaved(WhichTally::Collection) || !m_document.isSaved(WhichTally::Army)) {
+    if (keepsCopy()) {
         copy = snapshot();
         if (!m_lock) {
             QDir().mkpath(copiesFolder());
@@ -109,7 +133,8 @@ void SessionKeeper::start()
             m_lock->tryLock(0);
         }
     }
-    m_writing.setFuture(QtConcurrent::run(keep, m_path, copy, m_document.data().catalogue));
+    m_writing.setFuture(
+        QtConcurrent::run(keep, m_path, copy, m_document.data().catalogue, m_catalogue));
 }
 
 void SessionKeeper::flush()

@@ -36,6 +36,18 @@ public:
     // This session's copy, whether or not it exists now.
     QString path() const { return m_path; }
 
+    // What identifies the loaded catalogue, worked out once for each catalogue.
+    const QByteArray &catalogueId();
+
+    // What a write of the copy gives back: its error, and the catalogue's identity with the
+    // number of the catalogue it is for.
+    struct Written
+    {
+        QString error;
+        QByteArray catalogueId;
+        int catalogue = 0;
+    };
+
     struct LeftCopy
     {
         QString path;
@@ -55,6 +67,8 @@ Q_SIGNALS:
     void failed(const QString &error);
 
 private:
+    // Whether either tally holds counts its file does not, so that there is a copy to keep.
+    bool keepsCopy() const;
     void changed();
     void start();
     RecoveryCopy snapshot() const;
@@ -63,7 +77,8 @@ private:
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
     QTimer m_delay;
-    QFutureWatcher<QString> m_writing;
+    QFutureWatcher<Written> m_writing;
+    Written m_catalogue; // the identity of the loaded catalogue once known, no error
     QDateTime m_changed;
     bool m_armyChosen = false;
     bool m_pending = false;

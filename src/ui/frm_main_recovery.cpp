@@ -61,7 +61,7 @@ void frmMain::offerLeftSessions()
             SessionKeeper::remove(left.path);
             continue;
         }
-        if (copy.catalogueId != catalogueIdentity(m_globals.catalogue)) {
+        if (copy.catalogueId != m_keeper->catalogueId()) {
             Messages::warn(
                 this, tr("%1 %2 not saved when Rostermere last ended (%3), but the "
                          "counts belong to another catalogue than the one in "
