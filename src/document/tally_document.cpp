@@ -1,5 +1,6 @@
 #include "tally_document.h"
 
+#include "ruleset_reload.h"
 #include "tally_steps.h"
 
 TallyDocument::TallyDocument(modGlobals &globals, QObject *parent)
@@ -33,8 +34,13 @@ FigureChange TallyDocument::countFigure(WhichTally which, int row, Step step)
     Tally one{{current.counts.at(row)}, current.totals};
     const FigureChange change = changeFigure(one, 0, m_globals.catalogue.UnitPointValue.at(row),
                                              m_globals.catalogue.UnitPrice.at(row), step);
-    if (change.changed)
-        m_undo.push(new CountStep(*this, which, row, one.counts.front(), one.totals));
+    if (change.changed) {
+        const QString unit = m_globals.catalogue.UnitName.value(row).trimmed();
+        const QString text = step == Step::Add
+                                 ? tr("one %1 counted into the %2").arg(unit, tallyWord(which))
+                                 : tr("one %1 taken from the %2").arg(unit, tallyWord(which));
+        push(new CountStep(*this, which, row, one.counts.front(), one.totals, text));
+    }
     return change;
 }
 
@@ -42,7 +48,7 @@ void TallyDocument::replaceTally(WhichTally which, Tally changed, const QString 
                                  std::optional<QString> name)
 {
     Q_ASSERT(changed.counts.size() == m_globals.catalogue.size());
-    m_undo.push(new TallyStep(*this, which, std::move(changed), text, std::move(name)));
+    push(new TallyStep(*this, which, std::move(changed), text, std::move(name)));
 }
 
 void TallyDocument::restoreTallies(const std::array<Tally, 2> &tallies,
@@ -51,7 +57,16 @@ void TallyDocument::restoreTallies(const std::array<Tally, 2> &tallies,
     auto *both = new QUndoCommand(text);
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
         new TallyStep(*this, which, tallies[index(which)], text, names[index(which)], both);
-    m_undo.push(both);
+    push(both);
+}
+
+void TallyDocument::push(QUndoCommand *step)
+{
+    // A new step drops the steps undone before it: a saved state among them is reached from
+    // now on only by going back to where this step starts.
+    for (const int at : {0, 1})
+        m_partedAt[at] = std::min(m_partedAt[at], m_depth[at]);
+    m_undo.push(step);
 }
 
 void TallyDocument::setName(WhichTally which, const QString &name)
@@ -60,23 +75,27 @@ void TallyDocument::setName(WhichTally which, const QString &name)
         Q_EMIT nameChanged(which, name);
 }
 
-bool TallyDocument::isSaved(WhichTally which) const
+int TallyDocument::unsavedChanges(WhichTally which) const
 {
-    return m_versions[index(which)] == m_savedVersions[index(which)];
+    const int at = index(which);
+    const int common = std::min(m_partedAt[at], m_depth[at]);
+    return m_savedDepth[at] - common + m_depth[at] - common;
 }
 
 void TallyDocument::markSaved(WhichTally which)
 {
     const bool was = isSaved(which);
-    m_savedVersions[index(which)] = m_versions[index(which)];
+    const int at = index(which);
+    m_savedDepth[at] = m_partedAt[at] = m_depth[at];
+    m_hasFile[at] = true;
     if (!was)
         Q_EMIT savedChanged(which, true);
 }
 
-void TallyDocument::setVersion(WhichTally which, quint64 version)
+void TallyDocument::moved(WhichTally which, int by)
 {
     const bool was = isSaved(which);
-    m_versions[index(which)] = version;
+    m_depth[index(which)] += by;
     if (was != isSaved(which))
         Q_EMIT savedChanged(which, !was);
 }

@@ -33,8 +33,9 @@ public:
     const Tally &tally(WhichTally which) const;
     QUndoStack *undoStack() { return &m_undo; }
 
-    // Counts one figure of the unit at `row` in or out, as changeFigure does, as one step.
-    // A refused change, or one that changes nothing, makes no step.
+    // Counts one figure of the unit at `row` in or out, as changeFigure does, as one step
+    // named after the unit ("one Pyre Warden counted into the collection"). A refused change,
+    // or one that changes nothing, makes no step.
     FigureChange countFigure(WhichTally which, int row, Step step);
 
     // Puts `changed` (a loaded tally, or the collection with an army added) in place of the
@@ -54,8 +55,13 @@ public:
 
     // Whether the counts are those of the tally file last saved or loaded (or the untouched
     // start); undoing back to that point makes the tally saved again.
-    bool isSaved(WhichTally which) const;
+    bool isSaved(WhichTally which) const { return unsavedChanges(which) == 0; }
     void markSaved(WhichTally which);
+    // The steps between the counts shown and the saved ones: back to where the history
+    // parted from them, then forward again.
+    int unsavedChanges(WhichTally which) const;
+    // Whether the tally was saved or loaded at all in this session.
+    bool hasFile(WhichTally which) const { return m_hasFile[index(which)]; }
 
     // A reloaded catalogue with the tallies carried onto it. The steps so far refer to the old
     // rows, so the history starts afresh.
@@ -80,16 +86,17 @@ private:
     void setCounts(WhichTally which, const QList<int> &rows, const QStringList &counts,
                    const Totals &totals);
     void setTally(WhichTally which, Tally tally);
-    // Each state of a tally's counts has a number of its own; steps put theirs back.
-    quint64 version(WhichTally which) const { return m_versions[index(which)]; }
-    quint64 newVersion() { return ++m_lastVersion; }
-    void setVersion(WhichTally which, quint64 version);
+    // A step of `which` done (+1) or undone (-1).
+    void moved(WhichTally which, int by);
+    void push(QUndoCommand *step);
 
     modGlobals &m_globals;
     QUndoStack m_undo;
     std::array<QString, 2> m_names;
-    std::array<quint64, 2> m_versions{}, m_savedVersions{};
-    quint64 m_lastVersion = 0;
+    // Per tally, how many of its steps are done, how many were done at the save, and the
+    // fewest done since then at a point where the history parted from the saved state.
+    std::array<int, 2> m_depth{}, m_savedDepth{}, m_partedAt{};
+    std::array<bool, 2> m_hasFile{};
     // Waits, when replaced or destroyed, until the data replaced last is freed.
     std::future<void> m_freeing;
 };

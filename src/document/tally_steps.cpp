@@ -5,22 +5,21 @@
 #include <cstring>
 
 CountStep::CountStep(TallyDocument &document, WhichTally which, int row, QString countAfter,
-                     const Totals &totalsAfter)
-    : m_document(document), m_which(which), m_row(row),
+                     const Totals &totalsAfter, const QString &text)
+    : QUndoCommand(text), m_document(document), m_which(which), m_row(row),
       m_countBefore(document.tally(which).counts.at(row)), m_countAfter(std::move(countAfter)),
-      m_totalsBefore(document.tally(which).totals), m_totalsAfter(totalsAfter),
-      m_versionBefore(document.version(which)), m_versionAfter(document.newVersion())
+      m_totalsBefore(document.tally(which).totals), m_totalsAfter(totalsAfter)
 {}
 
 void CountStep::undo()
 {
-    m_document.setVersion(m_which, m_versionBefore);
+    m_document.moved(m_which, -1);
     m_document.setCount(m_which, m_row, m_countBefore, m_totalsBefore);
 }
 
 void CountStep::redo()
 {
-    m_document.setVersion(m_which, m_versionAfter);
+    m_document.moved(m_which, +1);
     m_document.setCount(m_which, m_row, m_countAfter, m_totalsAfter);
 }
 
@@ -28,8 +27,7 @@ TallyStep::TallyStep(TallyDocument &document, WhichTally which, Tally after, con
                      std::optional<QString> name, QUndoCommand *parent)
     : QUndoCommand(text, parent), m_document(document), m_which(which),
       m_totalsBefore(document.tally(which).totals), m_totalsAfter(after.totals),
-      m_nameBefore(document.name(which)), m_nameAfter(std::move(name)),
-      m_versionBefore(document.version(which)), m_versionAfter(document.newVersion())
+      m_nameBefore(document.name(which)), m_nameAfter(std::move(name))
 {
     const QStringList &before = document.tally(which).counts;
     QList<int> rows;
@@ -48,7 +46,7 @@ TallyStep::TallyStep(TallyDocument &document, WhichTally which, Tally after, con
 
 void TallyStep::undo()
 {
-    m_document.setVersion(m_which, m_versionBefore);
+    m_document.moved(m_which, -1);
     if (m_nameAfter)
         m_document.setName(m_which, m_nameBefore);
     QList<int> rows;
@@ -59,7 +57,7 @@ void TallyStep::undo()
 
 void TallyStep::redo()
 {
-    m_document.setVersion(m_which, m_versionAfter);
+    m_document.moved(m_which, +1);
     if (m_nameAfter)
         m_document.setName(m_which, *m_nameAfter);
     // The first time the new tally is at hand whole; unpacking is for the times after.

@@ -11,7 +11,7 @@ class CountStep : public QUndoCommand
 {
 public:
     CountStep(TallyDocument &document, WhichTally which, int row, QString countAfter,
-              const Totals &totalsAfter);
+              const Totals &totalsAfter, const QString &text);
 
     void undo() override;
     void redo() override;
@@ -22,7 +22,6 @@ private:
     int m_row;
     QString m_countBefore, m_countAfter;
     Totals m_totalsBefore, m_totalsAfter;
-    quint64 m_versionBefore, m_versionAfter;
 };
 
 // A whole tally replaced, by a load, by adding an army or by a restore, and with a load its
@@ -48,7 +47,6 @@ private:
     std::optional<Tally> m_firstRedo;         // the new tally, until it is first put in place
     QString m_nameBefore;
     std::optional<QString> m_nameAfter;
-    quint64 m_versionBefore, m_versionAfter;
 };
 
 // Changed rows and their texts as one compressed block, and back.

@@ -75,8 +75,9 @@ Decoded decodeRows(QByteArrayView bytes, int catalogueRows, bool keepRecords)
         return result;
     }
     if (bytes.size() < HeaderBytes) {
-        result.error = QCoreApplication::translate("TallyFile", "The file is too short to hold "
-                                                                "a row count.");
+        result.error = QCoreApplication::translate("TallyFile", "It ends early: it holds 1 "
+                                                                "byte, too few for its number "
+                                                                "of rows.");
         return result;
     }
     const qint16 rows = qFromLittleEndian<qint16>(bytes.data());
@@ -91,12 +92,11 @@ Decoded decodeRows(QByteArrayView bytes, int catalogueRows, bool keepRecords)
     }
     const qsizetype needed = HeaderBytes + qsizetype(RecordBytes) * rows;
     if (bytes.size() < needed) {
-        result.error = QCoreApplication::translate("TallyFile", "The file is shorter than its "
-                                                                "%1 rows need (%2 bytes instead "
-                                                                "of %3).")
+        result.error = QCoreApplication::translate("TallyFile", "It ends early: its %1 rows need "
+                                                                "%2 bytes, it holds %3.")
                            .arg(rows)
-                           .arg(bytes.size())
-                           .arg(needed);
+                           .arg(needed)
+                           .arg(bytes.size());
         return result;
     }
     // The program writes only unsigned decimal texts in plain ASCII; anything else means the

@@ -1,10 +1,13 @@
 #include "column_list_view.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -163,8 +166,14 @@ void ColumnListView::paintEvent(QPaintEvent *event)
     const QStyle::State state = option.state;
     const bool enabled = state & QStyle::State_Enabled;
     const QModelIndex current = currentIndex();
-    const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
+    const bool focus = hasFocus() || viewport()->hasFocus();
     QPainter painter(viewport());
+    if (m_counting) {
+        // A light wash of the selection colour, which shows on light and dark schemes alike.
+        QColor tint = option.palette.color(QPalette::Highlight);
+        tint.setAlpha(40);
+        painter.fillRect(event->rect(), tint);
+    }
     const int first = std::max(0, rowAtY(event->rect().top()));
     const int last = std::min(rows() - 1, rowAtY(event->rect().bottom()));
     for (int row = first; row <= last; ++row) {
@@ -183,6 +192,60 @@ void ColumnListView::paintEvent(QPaintEvent *event)
             option.state |= QStyle::State_HasFocus;
         itemDelegateForIndex(index)->paint(&painter, option, index);
     }
+    if (!focus)
+        return;
+    // The current index sits in one column only, and some styles draw its focus only after a
+    // key was pressed; the list with the focus frames its own cell of the current row, or
+    // itself when no row is current, in every style and scheme.
+    QRect frame = current.isValid() ? visualRect(cell(current.row())) : viewport()->rect();
+    const bool onSelection =
+        current.isValid() && selectionModel() && selectionModel()->isSelected(cell(current.row()));
+    painter.setPen(QPen(
+        option.palette.color(onSelection ? QPalette::HighlightedText : QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame.adjusted(1, 1, -1, -1));
+}
+
+void ColumnListView::setCounting(bool counting)
+{
+    if (std::exchange(m_counting, counting) != counting)
+        viewport()->update();
+}
+
+void ColumnListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    int row = -1;
+    QPoint where = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QModelIndex under = indexAt(viewport()->mapFromGlobal(event->globalPos()));
+        row = under.isValid() ? under.row() : -1;
+    } else if (const QModelIndexList selected = selectionModel()
+                                                    ? selectionModel()->selectedRows(modelColumn())
+                                                    : QModelIndexList();
+               !selected.isEmpty()) {
+        // From the keyboard the menu opens at the selected row, where the user is looking.
+        const QRect rect = visualRect(selected.front());
+        if (viewport()->rect().intersects(rect))
+            where = viewport()->mapToGlobal(rect.bottomLeft());
+    }
+    Q_EMIT menuRequested(row, where);
+    event->accept();
+}
+
+bool ColumnListView::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QListView::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.isValid() ? index.data().toString().trimmed() : QString();
+    const int room = visualRect(index).width() -
+                     2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    if (!text.isEmpty() && fontMetrics().horizontalAdvance(text) > room)
+        QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void ColumnListView::tellAssistiveTechnology(QAccessible::Event type, int row)

@@ -24,6 +24,15 @@ public:
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     void doItemsLayout() override;
 
+    // Whether double-clicks change this list's counts: the list is tinted to say so.
+    void setCounting(bool counting);
+    bool isCounting() const { return m_counting; }
+
+Q_SIGNALS:
+    // The user asked for the lists' menu: with the mouse over `row` (-1 over no row), or from
+    // the keyboard (-1); `where` is where the menu opens, on the screen.
+    void menuRequested(int row, const QPoint &where);
+
 protected:
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                      const QList<int> &roles = QList<int>()) override;
@@ -35,6 +44,9 @@ protected:
     void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
     QRegion visualRegionForSelection(const QItemSelection &selection) const override;
     void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    // A row whose text the column cuts off shows it whole as a tooltip.
+    bool viewportEvent(QEvent *event) override;
     // Assistive technology hears which row became current or selected; QListView would name
     // the row by a layout this list does not make.
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
@@ -52,4 +64,5 @@ private:
     void tellAssistiveTechnology(QAccessible::Event event, int row);
 
     int m_rowHeight = 1;
+    bool m_counting = false;
 };

@@ -22,6 +22,7 @@ FindBar::FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *doc
     txtFind->setObjectName(QStringLiteral("txtFind"));
     txtFind->setAccessibleName(tr("Find a unit by any part of its ID, name or faction"));
     txtFind->setClearButtonEnabled(true);
+    txtFind->setPlaceholderText(tr("ID, name or faction"));
     lblFindStatus->setObjectName(QStringLiteral("lblFindStatus"));
     lblFindStatus->setAccessibleName(tr("Units found"));
     lblFindStatus->setMinimumWidth(fontMetrics().horizontalAdvance(tr("No unit matches")) + 12);

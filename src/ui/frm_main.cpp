@@ -10,6 +10,7 @@
 #include "linked_columns.h"
 #include "messages.h"
 #include "print_job.h"
+#include "status_report.h"
 #include "tally_files/tally_loading.h"
 #include "twips.h"
 
@@ -38,7 +39,8 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/org.rostermere.Rostermere.svg")));
     setFont(designFont(font()));
     ui.build(this);
-    // The window opens at its designed size and grows from there.
+    m_status = new StatusReport(this, m_document);
+    // The window opens at its designed size, with the status bar below, and grows from there.
     resize(minimumSizeHint());
     m_columns = new LinkedColumns(ui.lists, m_model, this);
     connect(&m_document, &TallyDocument::tallyChanged, this, &frmMain::tallyChanged);
@@ -69,8 +71,15 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
         {ui.mnuLoadArmy, &frmMain::mnuLoadArmy_Click},
         {ui.mnuSaveArmy, &frmMain::mnuSaveArmy_Click},
         {ui.mnuExit, &frmMain::mnuExit_Click}};
-    for (const auto &[action, handler] : menu)
+    for (const auto &[action, handler] : menu) {
+        // What an earlier command did is no answer to this one, which says its own.
+        connect(action, &QAction::triggered, this, [this] { say(QString()); });
         connect(action, &QAction::triggered, this, handler);
+    }
+    connect(ui.mnuIncludeSummary, &QAction::toggled, this, [this](bool checked) {
+        say(checked ? tr("The reports end with a summary of the collection's totals.")
+                    : tr("The reports end without a summary."));
+    });
     // The name boxes and the document name the tallies alike: typing goes to the document, and
     // a load, or its undoing, comes back to the box.
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
@@ -88,48 +97,15 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
                                 "so they are lost if Rostermere ends before you save them. %1")
                                  .arg(error));
     });
-    // The printed report ends with its last row selected, as the written ones do.
     m_printing = new PrintJob(this);
-    connect(m_printing, &PrintJob::printed, this, &frmMain::selectLastRow);
+    connect(m_printing, &PrintJob::printed, this, [this] { say(m_printedLine); });
     connect(m_printing, &PrintJob::failed, this, [this](const QString &error) {
         Messages::warn(this, tr("The collection was not printed: %1").arg(error));
     });
-    addUndoKeys();
+    addCommands();
 }
 
 frmMain::~frmMain() = default;
-
-void frmMain::addUndoKeys()
-{
-    // The keys alone, with no menu items: the designed menus stay as they are. A name box
-    // takes them for its own typing while it has the focus, as every text box does.
-    QAction *undo = m_document.undoStack()->createUndoAction(this);
-    undo->setObjectName(QStringLiteral("actUndo"));
-    undo->setShortcuts(QKeySequence::Undo);
-    QAction *redo = m_document.undoStack()->createRedoAction(this);
-    redo->setObjectName(QStringLiteral("actRedo"));
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    // Ctrl+Y redoes on every desktop, whether or not it is the desktop's own key.
-    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
-        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    redo->setShortcuts(redoKeys);
-    // Finding a unit: the box opens at the window's foot; the next and previous finds work
-    // with the box open or not.
-    m_find = new FindBar(this, m_columns, &m_document);
-    QAction *find = new QAction(tr("Find a unit"), this);
-    find->setShortcuts(QKeySequence::Find);
-    connect(find, &QAction::triggered, m_find, &FindBar::open);
-    QAction *next = new QAction(tr("Find the next unit"), this);
-    next->setShortcuts(QKeySequence::FindNext);
-    connect(next, &QAction::triggered, m_find, &FindBar::findNext);
-    QAction *previous = new QAction(tr("Find the previous unit"), this);
-    previous->setShortcuts(QKeySequence::FindPrevious);
-    connect(previous, &QAction::triggered, m_find, &FindBar::findPrevious);
-    for (QAction *action : {undo, redo, find, next, previous}) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
-}
 
 int frmMain::selectedRow() const
 {
@@ -139,6 +115,16 @@ int frmMain::selectedRow() const
 void frmMain::selectRow(int row)
 {
     m_columns->selectRow(row);
+}
+
+QString frmMain::statusLine() const
+{
+    return m_status->line();
+}
+
+void frmMain::say(const QString &line)
+{
+    m_status->say(line);
 }
 
 void frmMain::lstUnits_Click()
@@ -170,12 +156,29 @@ void frmMain::lstCollection_DblClick()
     countFigure(Step::Remove);
 }
 
+WhichTally frmMain::chosenTally() const
+{
+    return ui.optArmy->isChecked() ? WhichTally::Army : WhichTally::Collection;
+}
+
 void frmMain::countFigure(Step step)
 {
-    const WhichTally which = ui.optArmy->isChecked() ? WhichTally::Army : WhichTally::Collection;
-    const FigureChange change = m_document.countFigure(which, selectedRow(), step);
-    if (change.overflow == TotalKind::None)
+    const WhichTally which = chosenTally();
+    const int row = selectedRow();
+    const FigureChange change = m_document.countFigure(which, row, step);
+    if (change.changed) {
+        QString line = m_document.undoStack()->undoText();
+        line[0] = line[0].toUpper();
+        say(tr("%1 (%2 now).").arg(line, m_document.tally(which).counts.at(row).trimmed()));
         return;
+    }
+    if (change.overflow == TotalKind::None) {
+        // Taking from a count of 0 changes nothing; the line says why nothing moved.
+        if (row >= 0)
+            say(tr("There is no %1 in the %2 to take away.")
+                    .arg(m_globals.catalogue.UnitName.value(row).trimmed(), tallyWord(which)));
+        return;
+    }
     const QString message =
         step == Step::Add
             ? tr("Adding this figure would take the %1's %2 out of its range, so nothing "
@@ -210,12 +213,6 @@ QLineEdit *frmMain::nameBox(WhichTally which) const
     return which == WhichTally::Army ? ui.txtArmyName : ui.txtCollectionName;
 }
 
-void frmMain::selectLastRow()
-{
-    if (m_model->rowCount() > 0)
-        selectRow(m_model->rowCount() - 1);
-}
-
 CollectionReport frmMain::collectionReport() const
 {
     std::optional<ReportSummary> summary;
@@ -226,7 +223,7 @@ CollectionReport frmMain::collectionReport() const
                                  m_globals.catalogue, summary);
 }
 
-void frmMain::writeReportFile(const QString &extension, const QByteArray &bytes)
+void frmMain::writeReportFile(const QString &extension, const QByteArray &bytes, qsizetype rows)
 {
     const QString fileName = ui.txtCollectionName->text() + extension;
     QString error = writingProblem(fileName);
@@ -237,17 +234,19 @@ void frmMain::writeReportFile(const QString &extension, const QByteArray &bytes)
                        tr("Could not write the report \"%1\": %2").arg(shownName(fileName), error));
         return;
     }
-    selectLastRow();
+    say(tr("Wrote the collection to \"%1\": %2.").arg(shownName(fileName), units(rows)));
 }
 
 void frmMain::mnuPrintCollectionToFile_Click()
 {
-    writeReportFile(QStringLiteral(".txt"), textReport(collectionReport()));
+    const CollectionReport report = collectionReport();
+    writeReportFile(QStringLiteral(".txt"), textReport(report), report.rows.size());
 }
 
 void frmMain::mnuPrintCollectionHtml_Click()
 {
-    writeReportFile(QStringLiteral(".htm"), htmlReport(collectionReport()));
+    const CollectionReport report = collectionReport();
+    writeReportFile(QStringLiteral(".htm"), htmlReport(report), report.rows.size());
 }
 
 void frmMain::mnuPrintCollectionToPrinter_Click()
@@ -263,8 +262,12 @@ void frmMain::mnuPrintCollectionToPrinter_Click()
                                 "printed."));
         return;
     }
+    CollectionReport report = collectionReport();
+    // Said once the job is in the queue, of the printer and report it was started with.
+    m_printedLine = tr("Sent the collection to the printer \"%1\": %2.")
+                        .arg(printer.printerName(), units(report.rows.size()));
     m_printing->start(printer, tr("%1 Collection").arg(ui.txtCollectionName->text()),
-                      collectionReport());
+                      std::move(report));
 }
 
 void frmMain::mnuExit_Click()
@@ -277,7 +280,9 @@ QString frmMain::LoadUnits()
 {
     std::optional<RulesetFiles> ahead = m_filesAhead.take();
     RulesetReload reload = reloadRuleset(ahead ? std::move(*ahead) : loadRulesetFiles(), m_globals);
-    if (reload.next)
+    if (reload.next) {
         m_document.replaceCatalogue(std::move(*reload.next));
+        say(tr("Read %1 from \"%2\".").arg(units(m_globals.catalogue.size()), CatalogueFileName));
+    }
     return reload.report.join(u'\n');
 }

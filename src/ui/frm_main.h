@@ -16,6 +16,9 @@ class FindBar;
 class SessionKeeper;
 class LinkedColumns;
 class PrintJob;
+class QListView;
+class QMenu;
+class StatusReport;
 class TallyPicker;
 
 // The working window: the catalogue as eight linked column lists, the two tallies' names and
@@ -48,6 +51,9 @@ public:
     // Selects `row` in every column and scrolls it into view; -1 clears the selection.
     void selectRow(int row);
 
+    // What the last command did, as the status bar says it.
+    QString statusLine() const;
+
     CatalogueModel *model() const { return m_model; }
     TallyDocument &document() { return m_document; }
     SessionKeeper &keeper() { return *m_keeper; }
@@ -58,8 +64,14 @@ public:
     void offerLeftSessions();
 
 private:
-    // The keys that undo and redo, and that find a unit.
-    void addUndoKeys();
+    // Undo, redo and find, by their keys and from the lists' menu, and the menu itself.
+    void addCommands();
+    void undoOrRedo(bool undo);
+    // The lists' menu for the selected row, where the user asked for it.
+    void showListMenu(QListView *list, int row, const QPoint &where);
+    // Marks the count column that a double-click changes.
+    void markCountingColumn();
+    void say(const QString &line);
 
     // Shows the guide name and price of the selected unit.
     void lstUnits_Click();
@@ -71,6 +83,7 @@ private:
     void lstArmy_DblClick();
     void lstCollection_DblClick();
     void countFigure(Step step);
+    WhichTally chosenTally() const;
 
     // Follows the document: the total labels, and the unit whose count was done or undone.
     void tallyChanged(WhichTally which, int row);
@@ -89,10 +102,6 @@ private:
     void loadTally(WhichTally which, const QString &name);
     // The tally file of that name, or why it can't be read.
     TallyFile::Decoded loadTallyFile(const QString &fileName) const;
-    // The rows are read in order, one selected at a time, so the last row a file reaches
-    // ends selected; a file without rows leaves the selection alone.
-    void selectFileRows(qsizetype fileRows);
-    void selectLastRow();
     // "<file> holds counts for N row(s) with F figure(s) that this catalogue ... has no units for"
     QString countsBeyond(const QString &fileName, const TallyFile::Decoded &file) const;
     // Whether a save may replace `fileName`: asks first when the file holds counts for rows past
@@ -109,7 +118,7 @@ private:
     void mnuExit_Click();
     // The collection as the reports see it: listed rows, and the summary when it is wanted.
     CollectionReport collectionReport() const;
-    void writeReportFile(const QString &extension, const QByteArray &bytes);
+    void writeReportFile(const QString &extension, const QByteArray &bytes, qsizetype rows);
 
     TallyDocument m_document;
     const modGlobals &m_globals;
@@ -118,6 +127,9 @@ private:
     LinkedColumns *m_columns = nullptr;
     FindBar *m_find = nullptr;
     PrintJob *m_printing = nullptr;
+    StatusReport *m_status = nullptr;
+    QString m_printedLine;
+    QMenu *m_listMenu = nullptr;
     NumberFormat m_numberFormat;
     RulesetFilesAhead m_filesAhead;
     // Goes before the document it keeps, bringing the copy up to date as it goes.

@@ -110,14 +110,6 @@ void frmMainControls::build(QMainWindow *window)
     lstCollection =
         list("lstCollection", 8160, 735, tr("Number of figures of each unit in the collection"));
     lstArmy = list("lstArmy", 8880, 735, tr("Number of figures of each unit in the army"));
-    // The keys a screen reader user cannot see: what counts and what takes a count back.
-    const QString keys =
-        tr("Double-click or Enter takes a figure away. %1 undoes the last change to a tally, "
-           "%2 redoes it.")
-            .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText),
-                 QKeySequence(QKeySequence::Redo).toString(QKeySequence::NativeText));
-    lstCollection->setAccessibleDescription(keys);
-    lstArmy->setAccessibleDescription(keys);
     lists = {lstUnitId, lstUnits,      lstStr,        lstFaction,
              lstRarity, lstPointValue, lstCollection, lstArmy};
 

@@ -79,8 +79,12 @@ void frmMain::offerLeftSessions()
             SessionKeeper::remove(left.path);
             continue;
         }
+        QString restored = tallies;
+        restored[0] = restored[0].toLower();
         m_document.restoreTallies({copy.collection().tally, copy.army().tally},
-                                  {copy.collection().name, copy.army().name}, tr("Restore"));
+                                  {copy.collection().name, copy.army().name},
+                                  tr("restoring %1").arg(restored));
+        say(tr("Restored %1.").arg(restored));
         for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
             if (!copy.tallies[which == WhichTally::Army].unsaved)
                 m_document.markSaved(which);

@@ -5,18 +5,13 @@
 #include "document/ruleset_reload.h"
 #include "frm_load_tally.h"
 #include "messages.h"
+#include "status_report.h"
 #include "tally_files/tally_loading.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
 
 // The tally file commands: saving, loading through the pickers and adding the saved army.
-
-void frmMain::selectFileRows(qsizetype fileRows)
-{
-    if (fileRows > 0)
-        selectRow(int(fileRows) - 1);
-}
 
 void frmMain::mnuSaveCollection_Click()
 {
@@ -42,7 +37,11 @@ void frmMain::saveTally(WhichTally which)
         return;
     }
     m_document.markSaved(which);
-    selectLastRow();
+    const Totals &totals = m_document.tally(which).totals;
+    say(tr("Saved the %1 \"%2\" to \"%3\": %4, %5.")
+            .arg(tallyWord(which), nameBox(which)->text(), shownName(fileName),
+                 figures(totals.number),
+                 totals.value == 1 ? tr("1 point") : tr("%1 points").arg(totals.value)));
 }
 
 void frmMain::mnuLoadCollection_Click()
@@ -95,11 +94,13 @@ void frmMain::loadTally(WhichTally which, const QString &name)
                            .arg(shownName(fileName), tallyWord(which), totalName(loaded.overflow)));
         return;
     }
-    m_document.replaceTally(which, std::move(loaded.tally),
-                            which == WhichTally::Army ? tr("Load Army") : tr("Load Collection"),
-                            name);
+    m_document.replaceTally(
+        which, std::move(loaded.tally),
+        tr("loading \"%1\" into the %2").arg(shownName(fileName), tallyWord(which)), name);
     m_document.markSaved(which);
-    selectFileRows(file.records.size());
+    say(tr("Loaded \"%1\" into the %2: %3.")
+            .arg(shownName(fileName), tallyWord(which),
+                 figures(m_document.tally(which).totals.number)));
     if (file.countedBeyond > 0)
         Messages::warn(this, countsBeyond(fileName, file) + tr(", so they were not loaded."));
 }
@@ -122,9 +123,11 @@ void frmMain::mnuAddArmyCollection_Click()
                                  .arg(shownName(fileName), totalName(added.overflow)));
         return;
     }
+    const qint16 before = m_globals.collection.totals.number;
     m_document.replaceTally(WhichTally::Collection, std::move(added.tally),
-                            tr("Add Army To Collection"));
-    selectFileRows(army.records.size());
+                            tr("adding \"%1\" to the collection").arg(shownName(fileName)));
+    say(tr("Added \"%1\" to the collection: %2.")
+            .arg(shownName(fileName), figures(m_globals.collection.totals.number - before)));
     if (army.countedBeyond > 0)
         Messages::warn(this, countsBeyond(fileName, army) + tr(", so they were not added."));
 }

@@ -6,9 +6,11 @@
 #include "twips.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 
 frmWorldPick::frmWorldPick(frmMain &main, QWidget *parent) : QWidget(parent), m_main(main)
 {
@@ -44,9 +46,38 @@ void frmWorldPick::Form_Load()
 {
     txtX->setText(QDir::toNativeSeparators(QDir::currentPath()));
     listRulesets();
+    // Messages at start-up centre on the main window, which has to stand where it will show.
+    placeWindows();
     loadUnitsAndShowMain();
     // Once the catalogue is there, what earlier sessions here left unsaved can be put back.
     m_main.offerLeftSessions();
+}
+
+void frmWorldPick::placeWindows()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect room = screen->availableGeometry();
+    // The frames are not known before the windows show; this leaves room for a usual one.
+    const QMargins frame(8, 32, 8, 8);
+    const QRect main = QRect(QPoint(), m_main.size()).marginsAdded(frame);
+    const QRect self = QRect(QPoint(), size()).marginsAdded(frame);
+    constexpr int Gap = 16;
+    const int width = main.width() + Gap + self.width();
+    QPoint mainAt, selfAt;
+    if (width <= room.width()) {
+        mainAt = QPoint(room.left() + (room.width() - width) / 2,
+                        room.top() + std::max(0, (room.height() - main.height()) / 3));
+        selfAt = mainAt + QPoint(main.width() + Gap, 0);
+    } else {
+        mainAt = room.topLeft();
+        selfAt =
+            QPoint(std::max(room.left(), room.right() + 1 - self.width()),
+                   std::max(room.top() + main.height() / 2, room.bottom() + 1 - self.height()));
+    }
+    m_main.move(mainAt);
+    move(selfAt);
 }
 
 void frmWorldPick::listRulesets()

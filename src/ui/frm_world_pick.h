@@ -23,6 +23,9 @@ public:
 private:
     void filWorld_DblClick(QListWidgetItem *item);
     void listRulesets();
+    // Places both windows on the screen before either shows: side by side where they fit,
+    // else this one over the main window's lower right, never over its title or menus.
+    void placeWindows();
     void loadUnitsAndShowMain();
 
     frmMain &m_main;

@@ -5,7 +5,6 @@
 #include "termination.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -25,14 +24,6 @@ int main(int argc, char *argv[])
                      &SessionKeeper::flush);
     frmWorldPick picker(main);
     picker.Form_Load();
-    // The picker opens in front of the filled main window, overlapping only its edge so that
-    // both stay readable, and inside the screen.
-    QPoint place = main.frameGeometry().topRight() + QPoint(-40, 40);
-    if (const QScreen *screen = main.screen()) {
-        const QRect room = screen->availableGeometry();
-        place.setX(std::max(room.left(), std::min(place.x(), room.right() - picker.width())));
-    }
-    picker.move(place);
     picker.show();
     return app.exec();
 }

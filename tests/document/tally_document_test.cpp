@@ -91,21 +91,21 @@ TEST(TallyDocument, FullSizeStepsUndoAndRedoExactlyAndStaySmall)
     EXPECT_EQ(document.tally(WhichTally::Collection).counts[1], u"50"_s);
 }
 
-// Each tally knows whether its counts are those of its file: saving or loading makes it so,
-// any step away unsaved, and undoing back to that point saved again. A load's name goes and
-// comes back with its step; a restore puts both tallies and names back as one step.
-TEST(TallyDocument, TalliesKnowWhetherTheyAreSavedAndLoadsBringTheirNames)
+// Each tally knows how many steps its counts are from those of its file: saving or loading
+// makes it 0, undoing back to that point 0 again, and a step made after undoing parts from
+// it. A load's name goes and comes back with its step; a restore puts both back as one step.
+TEST(TallyDocument, TalliesKnowHowFarTheyAreFromSavedAndLoadsBringTheirNames)
 {
     modGlobals globals;
     TallyDocument document(globals);
     document.replaceCatalogue(fullSize());
     QUndoStack &undo = *document.undoStack();
     const auto saved = [&] {
-        return QString::number(document.isSaved(WhichTally::Collection)) +
-               QString::number(document.isSaved(WhichTally::Army)) + u' ' +
+        return QString::number(document.unsavedChanges(WhichTally::Collection)) +
+               QString::number(document.unsavedChanges(WhichTally::Army)) + u' ' +
                document.name(WhichTally::Collection) + u'/' + document.name(WhichTally::Army);
     };
-    EXPECT_EQ(saved(), u"11 /"_s);
+    EXPECT_EQ(saved(), u"00 /"_s);
     // What the signal told, which must follow every change of the saved state.
     std::array<bool, 2> heard{true, true};
     QObject::connect(&document, &TallyDocument::savedChanged,
@@ -113,33 +113,39 @@ TEST(TallyDocument, TalliesKnowWhetherTheyAreSavedAndLoadsBringTheirNames)
     document.setName(WhichTally::Army, u"Typed"_s);
     Tally loaded{QStringList(UnitCatalogue::MaxUnits, u"0"_s), {2, 2, 0}};
     loaded.counts[3] = u"2"_s;
+    const auto count = [&](WhichTally which) { document.countFigure(which, 2, Step::Add); };
     const std::pair<std::function<void()>, QString> steps[] = {
-        {[&] { document.countFigure(WhichTally::Collection, 1, Step::Add); }, u"01 /Typed"_s},
-        {[&] { document.markSaved(WhichTally::Collection); }, u"11 /Typed"_s},
-        {[&] { document.countFigure(WhichTally::Army, 2, Step::Add); }, u"10 /Typed"_s},
-        {[&] { undo.undo(); }, u"11 /Typed"_s},
-        {[&] { undo.redo(); }, u"10 /Typed"_s},
+        {[&] { count(WhichTally::Collection); }, u"10 /Typed"_s},
+        {[&] { document.markSaved(WhichTally::Collection); }, u"00 /Typed"_s},
+        {[&] { count(WhichTally::Army), count(WhichTally::Army); }, u"02 /Typed"_s},
+        {[&] { undo.undo(), undo.undo(); }, u"00 /Typed"_s},
+        {[&] { undo.redo(); }, u"01 /Typed"_s},
         {[&] {
              document.replaceTally(WhichTally::Army, loaded, u"Load Army"_s, u"Raid"_s);
              document.markSaved(WhichTally::Army);
          },
-         u"11 /Raid"_s},
-        {[&] { undo.undo(); }, u"10 /Typed"_s},
-        {[&] { undo.redo(); }, u"11 /Raid"_s},
+         u"00 /Raid"_s},
+        {[&] { undo.undo(); }, u"01 /Typed"_s},
+        {[&] { undo.redo(); }, u"00 /Raid"_s},
         {[&] { document.replaceTally(WhichTally::Collection, loaded, u"Add Army"_s); },
-         u"01 /Raid"_s},
+         u"10 /Raid"_s},
         {[&] {
              document.restoreTallies({loaded, globals.army}, {u"Eve"_s, u"Kept"_s}, {});
          },
-         u"00 Eve/Kept"_s},
-        {[&] { undo.undo(); }, u"01 /Raid"_s},
-        {[&] { undo.undo(), undo.undo(), undo.undo(); },
-         u"10 /Typed"_s}}; // the file holds the load now
+         u"21 Eve/Kept"_s},
+        {[&] { undo.undo(); }, u"10 /Raid"_s},
+        {[&] { undo.undo(), undo.undo(), undo.undo(); }, u"02 /Typed"_s}, // the file holds the load
+        {[&] { undo.undo(); }, u"12 /Typed"_s},
+        // Forward to the collection's save again, and the army parts from its file's way: two
+        // steps back to where it parted, one on the new way.
+        {[&] { undo.redo(), count(WhichTally::Army); }, u"03 /Typed"_s},
+        {[&] { undo.undo(); }, u"02 /Typed"_s},
+        {[&] { document.markSaved(WhichTally::Army); }, u"00 /Typed"_s}};
     for (const auto &[step, expected] : steps) {
         step();
         EXPECT_EQ(saved(), expected);
         EXPECT_EQ(heard, (std::array{document.isSaved(WhichTally::Collection),
                                      document.isSaved(WhichTally::Army)}));
     }
-    EXPECT_EQ(document.tally(WhichTally::Collection).counts[1], u"1"_s);
+    EXPECT_EQ(undo.undoText(), u"one Unit counted into the collection"_s);
 }

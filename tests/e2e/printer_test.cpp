@@ -85,7 +85,9 @@ TEST_F(PrinterTest, CollectionGoesToTheDefaultPrinterAsOneJobAsItWasWhenChosen)
     EXPECT_TRUE(messages.front().text.contains(u"still being printed"_s));
     waitForPrintout();
     ASSERT_EQ(messages.size(), 1) << messages.back().text.toStdString();
-    EXPECT_EQ(main->selectedRow(), 122);
+    EXPECT_EQ(main->selectedRow(), 2); // the unit counted last, as the printout leaves it
+    EXPECT_EQ(main->statusLine(),
+              u"Sent the collection to the printer \"RostermereTest\": 122 units."_s);
 
     const QStringList jobs = newJobs();
     ASSERT_EQ(jobs.size(), 1) << jobs.join(u' ').toStdString();

@@ -75,24 +75,25 @@ TEST_F(TallyFiles, ALoadRepaintsItsCountColumnOnceAndReadsPricesAsItsTallyDoes)
     EXPECT_EQ(changed.front().at(1).toModelIndex(), main->model()->index(2, 6));
     pick("mnuLoadArmy", ArmyPicker, texts({".sav", "army1.sav"}), u"army1.sav"_s);
 
-    // A file of one row leaves that row selected, as the load reads row by row.
+    // A file of one row loads that row; the selection stays where the user had it.
+    main->selectRow(2);
     pick("mnuLoadArmy", ArmyPicker, texts({".sav", "army1.sav"}), u".sav"_s);
     EXPECT_EQ(shown("Army"), u"3_ 0 0 | 3 30 6"_s);
-    expectAligned(0);
+    expectAligned(2);
     EXPECT_TRUE(messages.isEmpty());
 }
 
 // Adding armies at random, the saved one and not the one on screen, is in the session test.
-TEST_F(TallyFiles, AddArmyAddsRowsTheFileHoldsAndSelectsTheLastOfThem)
+TEST_F(TallyFiles, AddArmyAddsRowsTheFileHoldsAndKeepsTheSelection)
 {
-    // An army file of one row adds that row and leaves it selected; one of no rows adds
-    // nothing and leaves the selection alone, and loads as no counts.
+    // An army file of one row adds that row; one of no rows adds nothing and loads as no
+    // counts; the selection stays.
     writeFile(u"one.sav"_s, TallyFile::encode(texts({"2"})));
     writeFile(u"no\\ne.sav"_s, QByteArray(2, '\0')); // made elsewhere: a backslash reads fine
     find<QLineEdit>(main.get(), "txtArmyName")->setText(u"one"_s);
     trigger("mnuAddArmyCollection");
     EXPECT_EQ(shown("Collection"), u"2_ 0 0 | 2 20 4"_s);
-    expectAligned(0);
+    expectAligned(-1);
     main->selectRow(1);
     find<QLineEdit>(main.get(), "txtArmyName")->setText(u"no\\ne"_s);
     trigger("mnuAddArmyCollection");
