@@ -69,6 +69,7 @@ void frmMain::addCommands()
     m_listMenu = new QMenu(this);
     m_listMenu->setObjectName(QStringLiteral("listMenu"));
     m_listMenu->setAccessibleName(tr("Unit commands"));
+    m_listMenu->setFont(font());
     QAction *add = m_listMenu->addAction(QString());
     add->setObjectName(QStringLiteral("actAddOne"));
     connect(add, &QAction::triggered, this, [this] { countFigure(Step::Add); });
@@ -129,8 +130,9 @@ void frmMain::markCountingColumn()
     static_cast<ColumnListView *>(ui.lstArmy)->setCounting(army);
     for (const auto &[name, marked] : {std::pair{"Label7", !army}, std::pair{"Label8", army}}) {
         auto *heading = findChild<QLabel *>(QLatin1String(name));
+        // Underlined rather than bold: the designed heading has no room to grow.
         QFont font = heading->font();
-        font.setBold(marked);
+        font.setUnderline(marked);
         heading->setFont(font);
     }
     const QString chosen = tallyWord(army ? WhichTally::Army : WhichTally::Collection);

@@ -90,6 +90,7 @@ TEST_F(Recovery, TheCopyFollowsTheSavedStateAndTheNextStartOffersItBack)
         << messages.front().text.toStdString();
     EXPECT_TRUE(messages.front().text.endsWith(u"). Restore it?"_s));
     EXPECT_EQ(everything(), counted);
+    EXPECT_EQ(main->statusLine(), u"Restored the collection \"Evening\" (3 figures)."_s);
     trigger("mnuSaveCollection");
     EXPECT_EQ(fileBytes(u"Evening.sav"_s), saved);
     main->document().undoStack()->undo();
