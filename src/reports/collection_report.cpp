@@ -31,7 +31,8 @@ void printSummary(const CollectionReport &report, LinePrinter &printer)
         return;
     printer.endLine();
     printer.endLine();
-    printer.print(QStringLiteral("Number of Pieces in Collection:           ") +
+    printer.print((report.army ? QStringLiteral("Number of Pieces in Army:                 ")
+                               : QStringLiteral("Number of Pieces in Collection:           ")) +
                   report.summary->pieces);
     printer.endLine();
     printer.print(QStringLiteral("Total Point Value:                        ") +

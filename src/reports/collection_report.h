@@ -20,7 +20,7 @@ struct ReportRow
     friend bool operator==(const ReportRow &, const ReportRow &) = default;
 };
 
-// The collection's three total captions as the main window shows them.
+// The tally's three total captions as the main window shows them.
 struct ReportSummary
 {
     QString pieces;
@@ -33,6 +33,9 @@ struct CollectionReport
     QString name;
     QList<ReportRow> rows;
     std::optional<ReportSummary> summary;
+    // The army's report, written as the collection's text report; its summary counts the
+    // pieces in the army.
+    bool army = false;
 };
 
 // Lists, in catalogue order, every unit whose count reads above 0. Count rows without a

@@ -3,9 +3,12 @@
 #include "accessibility.h"
 #include "document/tally_document.h"
 #include "linked_columns.h"
+#include "shown_units.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -13,7 +16,8 @@
 
 FindBar::FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *document)
     : QToolBar(window), m_window(window), m_columns(columns), m_document(document),
-      txtFind(new QLineEdit(this)), lblFindStatus(new ValueLabel(QString(), this))
+      txtFind(new QLineEdit(this)), lblFindStatus(new ValueLabel(QString(), this)),
+      cboShow(new QComboBox(this))
 {
     setObjectName(QStringLiteral("findBar"));
     setMovable(false);
@@ -26,16 +30,29 @@ FindBar::FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *doc
     lblFindStatus->setObjectName(QStringLiteral("lblFindStatus"));
     lblFindStatus->setAccessibleName(tr("Units found"));
     lblFindStatus->setMinimumWidth(fontMetrics().horizontalAdvance(tr("No unit matches")) + 12);
+    cboShow->setObjectName(QStringLiteral("cboShow"));
+    cboShow->setAccessibleName(tr("Show"));
+    cboShow->addItems(choiceNames());
     addWidget(txtFind);
     addWidget(lblFindStatus);
+    addSeparator();
+    // Linux assistive technology names a choice box by its label, and reads its choice.
+    auto *showLabel = new QLabel(tr("&Show:"), this);
+    showLabel->setBuddy(cboShow);
+    addWidget(showLabel);
+    addWidget(cboShow);
+    connect(cboShow, &QComboBox::activated, this,
+            [this](int index) { Q_EMIT choiceMade(UnitChoice(index)); });
     window->addToolBar(Qt::BottomToolBarArea, this);
     hide();
 
     connect(txtFind, &QLineEdit::textEdited, this, [this] { find(+1, true); });
     connect(txtFind, &QLineEdit::returnPressed, this, &FindBar::findNext);
-    auto *escape =
-        new QShortcut(QKeySequence(Qt::Key_Escape), txtFind, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(escape, &QShortcut::activated, this, &FindBar::close);
+    for (QWidget *control : {static_cast<QWidget *>(txtFind), static_cast<QWidget *>(cboShow)}) {
+        auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), control, nullptr, nullptr,
+                                     Qt::WidgetShortcut);
+        connect(escape, &QShortcut::activated, this, &FindBar::close);
+    }
     // The folded texts belong to one catalogue; a reload folds the new one, at once while the
     // box is open and else once it opens.
     connect(document, &TallyDocument::catalogueReplaced, this, [this] {
@@ -45,18 +62,39 @@ FindBar::FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *doc
     });
 }
 
+QStringList FindBar::choiceNames()
+{
+    return {tr("All units"), tr("In the collection"), tr("In the army"),
+            tr("Lacking for the army"), tr("Not in the collection")};
+}
+
+void FindBar::showChoice(UnitChoice choice)
+{
+    cboShow->setCurrentIndex(int(choice));
+}
+
 void FindBar::open()
 {
     // Folded while the user types the first letter.
     m_search.prepare(m_document->data().catalogue);
+    showWith(txtFind);
+    txtFind->selectAll();
+}
+
+void FindBar::openChoice()
+{
+    showWith(cboShow);
+}
+
+void FindBar::showWith(QWidget *control)
+{
     if (!isVisible()) {
         QWidget *focus = QApplication::focusWidget();
         m_cameFrom = qobject_cast<QAbstractItemView *>(focus) ? focus : nullptr;
         // The window grows by the bar, so the designed controls keep their places and sizes.
         resizeWindow(true);
     }
-    txtFind->setFocus(Qt::ShortcutFocusReason);
-    txtFind->selectAll();
+    control->setFocus(Qt::ShortcutFocusReason);
 }
 
 void FindBar::close()
@@ -83,7 +121,11 @@ void FindBar::resizeWindow(bool showing)
 
 void FindBar::find(int direction, bool fromSelected)
 {
-    const QList<int> rows = m_search.matches(m_document->data().catalogue, txtFind->text());
+    QList<int> rows = m_search.matches(m_document->data().catalogue, txtFind->text());
+    // Only what the lists show is found.
+    const ShownUnits *shown = m_columns->shown();
+    if (shown->choice() != UnitChoice::All)
+        rows.removeIf([shown](int row) { return shown->shownRow(row) < 0; });
     if (rows.isEmpty()) {
         lblFindStatus->setText(txtFind->text().isEmpty() ? QString() : tr("No unit matches"));
         return;

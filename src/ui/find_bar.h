@@ -1,10 +1,12 @@
 #pragma once
 
 #include "catalogue/unit_search.h"
+#include "tally/unit_choice.h"
 
 #include <QToolBar>
 
 class LinkedColumns;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
@@ -12,7 +14,7 @@ class TallyDocument;
 
 // The find box at the foot of the main window: it shows only when asked for, adds its own
 // height to the window rather than taking any from the designed controls, and selects the
-// units whose ID, name or faction holds its text.
+// shown units whose ID, name or faction holds its text. Beside it the choice of units shown.
 class FindBar : public QToolBar
 {
     Q_OBJECT
@@ -22,6 +24,10 @@ public:
 
     // Shows the box with the focus in it and its text selected.
     void open();
+    // Shows the bar with the focus on the choice of units shown.
+    void openChoice();
+    // The choice as the window made it, from the bar or elsewhere.
+    void showChoice(UnitChoice choice);
     // Hides the box and gives the focus back to the list it came from.
     void close();
 
@@ -30,10 +36,17 @@ public:
     void findNext() { find(+1, false); }
     void findPrevious() { find(-1, false); }
 
+    // The names of the choices, in the order of UnitChoice.
+    static QStringList choiceNames();
+
+Q_SIGNALS:
+    void choiceMade(UnitChoice choice);
+
 private:
     void find(int direction, bool fromSelected);
     // Shows or hides the bar, the window growing or shrinking by its height.
     void resizeWindow(bool showing);
+    void showWith(QWidget *control);
 
     QMainWindow *m_window;
     LinkedColumns *m_columns;
@@ -41,5 +54,6 @@ private:
     UnitSearch m_search;
     QLineEdit *txtFind;
     QLabel *lblFindStatus;
+    QComboBox *cboShow;
     QWidget *m_cameFrom = nullptr;
 };

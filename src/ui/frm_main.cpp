@@ -10,6 +10,7 @@
 #include "linked_columns.h"
 #include "messages.h"
 #include "print_job.h"
+#include "shown_units.h"
 #include "status_report.h"
 #include "tally_files/tally_loading.h"
 #include "twips.h"
@@ -42,7 +43,7 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     m_status = new StatusReport(this, m_document);
     // The window opens at its designed size, with the status bar below, and grows from there.
     resize(minimumSizeHint());
-    m_columns = new LinkedColumns(ui.lists, m_model, this);
+    m_columns = new LinkedColumns(ui.lists, new ShownUnits(m_model, m_document, this), this);
     connect(&m_document, &TallyDocument::tallyChanged, this, &frmMain::tallyChanged);
     connect(&m_document, &TallyDocument::catalogueReplaced, this, &frmMain::showTotals);
     // A reload leaves no unit selected, whether or not the model was reset.
@@ -67,6 +68,7 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
         {ui.mnuPrintCollectionToFile, &frmMain::mnuPrintCollectionToFile_Click},
         {ui.mnuPrintCollectionHtml, &frmMain::mnuPrintCollectionHtml_Click},
         {ui.mnuPrintCollectionToPrinter, &frmMain::mnuPrintCollectionToPrinter_Click},
+        {ui.mnuPrintArmyToTextFile, &frmMain::mnuPrintArmyToTextFile_Click},
         {ui.mnuAddArmyCollection, &frmMain::mnuAddArmyCollection_Click},
         {ui.mnuLoadArmy, &frmMain::mnuLoadArmy_Click},
         {ui.mnuSaveArmy, &frmMain::mnuSaveArmy_Click},
@@ -194,6 +196,7 @@ void frmMain::tallyChanged(WhichTally, int row)
     // A count done or undone shows its unit; a whole tally leaves the selection where it is.
     if (row >= 0)
         selectRow(row);
+    sayShown();
 }
 
 void frmMain::showTotals()
@@ -213,19 +216,26 @@ QLineEdit *frmMain::nameBox(WhichTally which) const
     return which == WhichTally::Army ? ui.txtArmyName : ui.txtCollectionName;
 }
 
-CollectionReport frmMain::collectionReport() const
+CollectionReport frmMain::collectionReport(WhichTally which) const
 {
+    const bool army = which == WhichTally::Army;
     std::optional<ReportSummary> summary;
     if (ui.mnuIncludeSummary->isChecked())
-        summary = ReportSummary{ui.lblCollectionNumber->text(), ui.lblCollectionValue->text(),
-                                ui.lblCollectionPrice->text()};
-    return buildCollectionReport(ui.txtCollectionName->text(), m_globals.collection.counts,
-                                 m_globals.catalogue, summary);
+        summary = army ? ReportSummary{ui.lblArmyNumber->text(), ui.lblArmyValue->text(),
+                                       ui.lblArmyPrice->text()}
+                       : ReportSummary{ui.lblCollectionNumber->text(),
+                                       ui.lblCollectionValue->text(),
+                                       ui.lblCollectionPrice->text()};
+    CollectionReport report = buildCollectionReport(
+        nameBox(which)->text(), m_document.tally(which).counts, m_globals.catalogue, summary);
+    report.army = army;
+    return report;
 }
 
-void frmMain::writeReportFile(const QString &extension, const QByteArray &bytes, qsizetype rows)
+void frmMain::writeReportFile(WhichTally which, const QString &extension, const QByteArray &bytes,
+                              qsizetype rows)
 {
-    const QString fileName = ui.txtCollectionName->text() + extension;
+    const QString fileName = nameBox(which)->text() + extension;
     QString error = writingProblem(fileName);
     if (error.isEmpty())
         error = writeWholeFile(fileName, bytes);
@@ -234,19 +244,29 @@ void frmMain::writeReportFile(const QString &extension, const QByteArray &bytes,
                        tr("Could not write the report \"%1\": %2").arg(shownName(fileName), error));
         return;
     }
-    say(tr("Wrote the collection to \"%1\": %2.").arg(shownName(fileName), units(rows)));
+    say(tr("Wrote the %1 to \"%2\": %3.")
+            .arg(tallyWord(which), shownName(fileName), units(rows)));
 }
 
 void frmMain::mnuPrintCollectionToFile_Click()
 {
     const CollectionReport report = collectionReport();
-    writeReportFile(QStringLiteral(".txt"), textReport(report), report.rows.size());
+    writeReportFile(WhichTally::Collection, QStringLiteral(".txt"), textReport(report),
+                    report.rows.size());
+}
+
+void frmMain::mnuPrintArmyToTextFile_Click()
+{
+    const CollectionReport report = collectionReport(WhichTally::Army);
+    writeReportFile(WhichTally::Army, QStringLiteral(".txt"), textReport(report),
+                    report.rows.size());
 }
 
 void frmMain::mnuPrintCollectionHtml_Click()
 {
     const CollectionReport report = collectionReport();
-    writeReportFile(QStringLiteral(".htm"), htmlReport(report), report.rows.size());
+    writeReportFile(WhichTally::Collection, QStringLiteral(".htm"), htmlReport(report),
+                    report.rows.size());
 }
 
 void frmMain::mnuPrintCollectionToPrinter_Click()

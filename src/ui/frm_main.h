@@ -6,6 +6,7 @@
 #include "document/tally_document.h"
 #include "frm_main_controls.h"
 #include "reports/collection_report.h"
+#include "tally/unit_choice.h"
 #include "tally_files/tally_file.h"
 
 #include <QMainWindow>
@@ -16,6 +17,7 @@ class FindBar;
 class SessionKeeper;
 class LinkedColumns;
 class PrintJob;
+class QActionGroup;
 class QListView;
 class QMenu;
 class StatusReport;
@@ -113,12 +115,18 @@ private:
     QString writingProblem(const QString &fileName) const;
 
     void mnuPrintCollectionToFile_Click();
+    void mnuPrintArmyToTextFile_Click();
     void mnuPrintCollectionHtml_Click();
     void mnuPrintCollectionToPrinter_Click();
     void mnuExit_Click();
-    // The collection as the reports see it: listed rows, and the summary when it is wanted.
-    CollectionReport collectionReport() const;
-    void writeReportFile(const QString &extension, const QByteArray &bytes, qsizetype rows);
+    // A tally as the reports see it: listed rows, and the summary when it is wanted.
+    CollectionReport collectionReport(WhichTally which = WhichTally::Collection) const;
+    void writeReportFile(WhichTally which, const QString &extension, const QByteArray &bytes,
+                         qsizetype rows);
+
+    // Shows only the units of `choice` in the lists, and says how many.
+    void choose(UnitChoice choice);
+    void sayShown();
 
     TallyDocument m_document;
     const modGlobals &m_globals;
@@ -130,6 +138,7 @@ private:
     StatusReport *m_status = nullptr;
     QString m_printedLine;
     QMenu *m_listMenu = nullptr;
+    QActionGroup *m_choices = nullptr;
     NumberFormat m_numberFormat;
     RulesetFilesAhead m_filesAhead;
     // Goes before the document it keeps, bringing the copy up to date as it goes.

@@ -4,9 +4,11 @@
 #include "document/ruleset_reload.h"
 #include "find_bar.h"
 #include "linked_columns.h"
+#include "shown_units.h"
 #include "status_report.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -80,6 +82,24 @@ void frmMain::addCommands()
     m_listMenu->addActions({undo, redo});
     m_listMenu->addSeparator();
     m_listMenu->addActions({find, next});
+
+    // Which units the lists show: from the bar's choice, its key, or the menu.
+    QAction *showKey = command(this, "actShow", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)});
+    connect(showKey, &QAction::triggered, m_find, &FindBar::openChoice);
+    connect(m_find, &FindBar::choiceMade, this, &frmMain::choose);
+    connect(&m_document, &TallyDocument::catalogueReplaced, this, &frmMain::sayShown);
+    QMenu *show = m_listMenu->addMenu(tr("Show"));
+    show->setObjectName(QStringLiteral("mnuShow"));
+    show->setFont(font());
+    m_choices = new QActionGroup(this);
+    const QStringList names = FindBar::choiceNames();
+    for (int choice = 0; choice < names.size(); ++choice) {
+        QAction *action = show->addAction(names.at(choice));
+        action->setCheckable(true);
+        action->setChecked(choice == 0);
+        m_choices->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice] { choose(UnitChoice(choice)); });
+    }
     for (QListView *list : ui.lists)
         connect(static_cast<ColumnListView *>(list), &ColumnListView::menuRequested, this,
                 [this, list](int row, const QPoint &where) { showListMenu(list, row, where); });
@@ -102,7 +122,7 @@ void frmMain::showListMenu(QListView *list, int row, const QPoint &where)
 {
     // A right-click on a row is about that row, as a click on it is.
     if (row >= 0)
-        selectRow(row);
+        selectRow(m_columns->shown()->catalogueRow(row));
     const int selected = selectedRow();
     const WhichTally which = chosenTally();
     const QString tally = tallyWord(which);

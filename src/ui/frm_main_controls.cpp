@@ -218,7 +218,6 @@ void frmMainControls::buildMenus(QMainWindow *window)
     mnuIncludeSummary->setChecked(false);
     mnuLoadArmy = menuItem(bar, "mnuLoadArmy", tr("Load Army"));
     mnuSaveArmy = menuItem(bar, "mnuSaveArmy", tr("Save Army"));
-    // Listed for the army as for the collection, but there is no army report: it does nothing.
-    menuItem(bar, "mnuPrintArmyToTextFile", tr("Print Army To File"));
+    mnuPrintArmyToTextFile = menuItem(bar, "mnuPrintArmyToTextFile", tr("Print Army To File"));
     mnuExit = menuItem(bar, "mnuExit", tr("E&xit"));
 }

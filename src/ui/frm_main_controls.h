@@ -49,6 +49,7 @@ struct frmMainControls
     QAction *mnuIncludeSummary = nullptr;
     QAction *mnuLoadArmy = nullptr;
     QAction *mnuSaveArmy = nullptr;
+    QAction *mnuPrintArmyToTextFile = nullptr;
     QAction *mnuExit = nullptr;
 
 private:

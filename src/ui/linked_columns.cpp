@@ -1,17 +1,19 @@
 #include "linked_columns.h"
 
+#include "shown_units.h"
+
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QScrollBar>
 
-LinkedColumns::LinkedColumns(const std::array<QListView *, 8> &lists, QAbstractItemModel *model,
+LinkedColumns::LinkedColumns(const std::array<QListView *, 8> &lists, ShownUnits *shown,
                              QObject *parent)
-    : QObject(parent), m_lists(lists), m_model(model),
-      m_selection(new QItemSelectionModel(model, this))
+    : QObject(parent), m_lists(lists), m_shown(shown),
+      m_selection(new QItemSelectionModel(shown, this))
 {
     for (int column = 0; column < int(m_lists.size()); ++column) {
         QListView *view = m_lists[column];
-        view->setModel(m_model);
+        view->setModel(m_shown);
         view->setModelColumn(column);
         view->setSelectionModel(m_selection);
         QScrollBar *bar = view->verticalScrollBar();
@@ -39,20 +41,30 @@ void LinkedColumns::alignTopRows(int topRow)
 int LinkedColumns::selectedRow() const
 {
     const QItemSelection selection = m_selection->selection();
-    return selection.isEmpty() ? -1 : selection.first().top();
+    return selection.isEmpty() ? -1 : m_shown->catalogueRow(selection.first().top());
 }
 
 void LinkedColumns::selectRow(int row)
 {
-    if (row < 0 || row >= m_model->rowCount()) {
+    const int shown = m_shown->reveal(row);
+    if (shown < 0) {
         m_selection->clear();
         return;
     }
     // The name column stands for the row, as a click on a name does; a row already selected
     // keeps the column the user is in.
-    const QModelIndex index = m_model->index(row, 1);
+    const QModelIndex index = m_shown->index(shown, 1);
     if (row != selectedRow())
         m_selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                 QItemSelectionModel::Rows);
     m_lists[1]->scrollTo(index);
+}
+
+void LinkedColumns::choose(UnitChoice choice)
+{
+    const int selected = selectedRow();
+    m_shown->choose(choice);
+    m_topRow = 0;
+    if (m_shown->shownRow(selected) >= 0)
+        selectRow(selected);
 }

@@ -9,7 +9,8 @@
 #include <QStatusBar>
 
 StatusReport::StatusReport(QMainWindow *window, const TallyDocument &document)
-    : QObject(window), m_document(document), m_line(new ValueLabel(QString(), window))
+    : QObject(window), m_document(document), m_line(new ValueLabel(QString(), window)),
+      m_shown(new ValueLabel(QString(), window))
 {
     QStatusBar *bar = window->statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
@@ -18,6 +19,10 @@ StatusReport::StatusReport(QMainWindow *window, const TallyDocument &document)
     m_line->setAccessibleName(tr("What the last command did"));
     m_line->setTextInteractionFlags(Qt::TextSelectableByMouse);
     bar->addWidget(m_line, 1);
+    m_shown->setObjectName(QStringLiteral("lblShown"));
+    m_shown->setAccessibleName(tr("Units shown"));
+    bar->addPermanentWidget(m_shown);
+    m_shown->hide();
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
         const bool army = which == WhichTally::Army;
         auto *saved = new ValueLabel(QString(), window);
@@ -51,6 +56,12 @@ void StatusReport::say(const QString &line)
     QAccessibleEvent event(m_line, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
 #endif
+}
+
+void StatusReport::showUnitsShown(const QString &text)
+{
+    m_shown->setText(text);
+    m_shown->setVisible(!text.isEmpty());
 }
 
 QString StatusReport::line() const

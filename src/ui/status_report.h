@@ -22,12 +22,15 @@ public:
     // Shows `line` until the next command says something; an empty line clears it.
     void say(const QString &line);
     QString line() const;
+    // Which units the lists show, when not all of them; an empty text hides the part.
+    void showUnitsShown(const QString &text);
 
 private:
     void showSaved(WhichTally which);
 
     const TallyDocument &m_document;
     QLabel *m_line;
+    QLabel *m_shown;
     std::array<QLabel *, 2> m_saved{};
 };
 

@@ -118,7 +118,8 @@ TEST_F(Commands, ListMenuFocusMarksAndTooltipsShowWhatTheListsDo)
               QStringList({u"Add One to the collection|Return"_s,
                            u"Take One from the collection| (off)"_s,
                            u"Undo|"_s + keys(QKeySequence::Undo) + u" (off)"_s,
-                           u"Redo|"_s + keys(QKeySequence::Redo) + u" (off)"_s, find, next}));
+                           u"Redo|"_s + keys(QKeySequence::Redo) + u" (off)"_s, find, next,
+                           u"Show|"_s}));
     EXPECT_EQ(main->selectedRow(), 4);
     GuiTest::find<QAction>(main.get(), "actAddOne")->trigger();
     EXPECT_EQ(main->statusLine(), u"One Unit 4 counted into the collection (1 now)."_s);

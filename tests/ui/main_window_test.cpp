@@ -42,7 +42,7 @@ QString menuTree(const QList<QAction *> &actions)
 void accessibleNames(QAccessibleInterface *node, QStringList &lines)
 {
     const QString object = node->object() != nullptr ? node->object()->objectName() : QString();
-    if (QRegularExpression(u"^(lst|txt|lbl|opt|mnu|fil)"_s).match(object).hasMatch() &&
+    if (QRegularExpression(u"^(lst|txt|lbl|opt|mnu|fil|cbo)"_s).match(object).hasMatch() &&
         node->role() != QAccessible::PopupMenu)
         lines.append(object + u'\t' + node->text(QAccessible::Name));
     for (int i = 0; node->role() != QAccessible::List && i < node->childCount(); ++i) {

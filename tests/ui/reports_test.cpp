@@ -35,11 +35,25 @@ TEST_F(GuiTest, ReportsAreNamedAfterTheCollectionAndEndWithTheTotalsAsShown)
     trigger("mnuPrintCollectionHtml");
     EXPECT_EQ(lines(u"Rock & Roll.htm"_s)[3], u"              <strong>Rock &amp; Roll</strong>"_s);
 
-    // "Print Army To File" does nothing; "Exit" ends at once without a question or a file.
+    // "Print Army To File" writes the army as the text report, its summary from the army's
+    // labels; "Exit" ends at once without a question or a file.
+    QTest::mouseClick(find<QRadioButton>(main.get(), "optArmy"), Qt::LeftButton);
+    doubleClickRow(list("lstUnits"), 2);
+    doubleClickRow(list("lstUnits"), 2);
     main->selectRow(0);
-    const QStringList before = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
+    find<QLineEdit>(main.get(), "txtArmyName")->setText(u"Raid"_s);
     trigger("mnuPrintArmyToTextFile");
+    EXPECT_EQ(lines(u"Raid.txt"_s).mid(1), (QStringList{u"              Raid"_s, QString(66, u'='),
+                                           text[3], text[4],
+                                           u"3       Nell (Tough)                     2"_s,
+                                           {},
+                                           {},
+                                           u"Number of Pieces in Army:                 2"_s,
+                                           u"Total Point Value:                        60"_s,
+                                           u"Alleged Value:                            0"_s}));
+    EXPECT_EQ(main->statusLine(), u"Wrote the army to \"Raid.txt\": 1 unit."_s);
     EXPECT_EQ(main->selectedRow(), 0);
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
     EXPECT_EQ(execWith([this] { trigger("mnuExit"); }), 0);
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), before);
