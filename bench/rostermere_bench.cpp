@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMap>
+#include <QMenu>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -294,6 +295,39 @@ Figures measure(int runs)
                         doubleClick(owned);
                         QTest::qWait(1005);
                     })});
+
+    // Showing only what the army lacks, of an army of 328 units of which the collection
+    // holds half, and counting while the rest is hidden: the status bar adds up what is lacking
+    // after every count.
+    {
+        Tally army{QStringList(s.globals.catalogue.size(), QStringLiteral("0")), {}};
+        Tally held{army};
+        for (int row = 0; row < army.counts.size(); row += 100)
+            army.counts[row] = QStringLiteral("2"), held.counts[row] = QStringLiteral("1");
+        s.main.document().replaceTally(WhichTally::Army, std::move(army), QStringLiteral("army"));
+        s.main.document().replaceTally(WhichTally::Collection, std::move(held),
+                                       QStringLiteral("owned"));
+        QAction *lacking = s.main.findChild<QMenu *>(QStringLiteral("mnuShow"))->actions().at(3);
+        QAction *all = s.main.findChild<QMenu *>(QStringLiteral("mnuShow"))->actions().at(0);
+        figures.append(
+            {QStringLiteral("Showing what the army lacks, from all units"),
+             medianMs(runs, repainted([&] { lacking->trigger(); }), [&] { all->trigger(); })});
+        lacking->trigger();
+        const auto lastShown = [](QListView *view) {
+            const QModelIndex index =
+                view->model()->index(view->model()->rowCount() - 1, view->modelColumn());
+            view->scrollTo(index);
+            const QPoint at = view->visualRect(index).center();
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        };
+        figures.append(
+            {QStringLiteral("Counting double-click while units are hidden"),
+             medianMs(runs, repainted([&] { lastShown(names); }), [&] { lastShown(owned); })});
+        all->trigger();
+        s.main.document().undoStack()->undo();
+        s.main.document().undoStack()->undo();
+    }
 
     // A keystroke in the find box: each new letter searches every unit again, and the match
     // is selected and painted. The first one after a load also folds the catalogue's texts.

@@ -171,7 +171,7 @@ void frmMain::countFigure(Step step)
     if (change.changed) {
         QString line = m_document.undoStack()->undoText();
         line[0] = line[0].toUpper();
-        say(tr("%1 (%2 now).").arg(line, m_document.tally(which).counts.at(row).trimmed()));
+        say(tr("%1 (%2 now).").arg(line, m_document.tally(which).counts.at(row)));
         return;
     }
     if (change.overflow == TotalKind::None) {
@@ -221,11 +221,11 @@ CollectionReport frmMain::collectionReport(WhichTally which) const
     const bool army = which == WhichTally::Army;
     std::optional<ReportSummary> summary;
     if (ui.mnuIncludeSummary->isChecked())
-        summary = army ? ReportSummary{ui.lblArmyNumber->text(), ui.lblArmyValue->text(),
-                                       ui.lblArmyPrice->text()}
-                       : ReportSummary{ui.lblCollectionNumber->text(),
-                                       ui.lblCollectionValue->text(),
-                                       ui.lblCollectionPrice->text()};
+        summary = army
+                      ? ReportSummary{ui.lblArmyNumber->text(), ui.lblArmyValue->text(),
+                                      ui.lblArmyPrice->text()}
+                      : ReportSummary{ui.lblCollectionNumber->text(), ui.lblCollectionValue->text(),
+                                      ui.lblCollectionPrice->text()};
     CollectionReport report = buildCollectionReport(
         nameBox(which)->text(), m_document.tally(which).counts, m_globals.catalogue, summary);
     report.army = army;
@@ -244,8 +244,7 @@ void frmMain::writeReportFile(WhichTally which, const QString &extension, const 
                        tr("Could not write the report \"%1\": %2").arg(shownName(fileName), error));
         return;
     }
-    say(tr("Wrote the %1 to \"%2\": %3.")
-            .arg(tallyWord(which), shownName(fileName), units(rows)));
+    say(tr("Wrote the %1 to \"%2\": %3.").arg(tallyWord(which), shownName(fileName), units(rows)));
 }
 
 void frmMain::mnuPrintCollectionToFile_Click()

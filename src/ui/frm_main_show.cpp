@@ -27,10 +27,11 @@ void frmMain::sayShown()
     }
     QString text = tr("Showing %1 of %2").arg(shown->rowCount()).arg(units(m_model->rowCount()));
     if (shown->choice() == UnitChoice::LackingForArmy) {
-        const Lacking lacking = lackingForArmy(m_globals.collection.counts, m_globals.army.counts,
-                                               m_globals.catalogue);
+        const Lacking lacking =
+            lackingForArmy(m_globals.collection.counts, m_globals.army.counts, m_globals.catalogue);
         const QString count = QLocale().toString(lacking.figures, 'g', 7);
-        text += lacking.figures == 1 ? tr(". Lacking 1 figure") : tr(". Lacking %1 figures").arg(count);
+        text +=
+            lacking.figures == 1 ? tr(". Lacking 1 figure") : tr(". Lacking %1 figures").arg(count);
         if (lacking.figures > lacking.unpriced)
             text += tr(", about %1").arg(QLocale().toString(lacking.cost, 'f', 2));
         if (lacking.unpriced > 0)

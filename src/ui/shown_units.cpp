@@ -60,11 +60,11 @@ int ShownUnits::shownRow(int catalogueRow) const
 
 int ShownUnits::reveal(int catalogueRow)
 {
-    if (const int shown = shownRow(catalogueRow); shown >= 0 || catalogueRow < 0 ||
-                                                  catalogueRow >= m_catalogue->rowCount())
+    if (const int shown = shownRow(catalogueRow);
+        shown >= 0 || catalogueRow < 0 || catalogueRow >= m_catalogue->rowCount())
         return shown;
-    const int at = int(std::lower_bound(m_rows.cbegin(), m_rows.cend(), catalogueRow) -
-                       m_rows.cbegin());
+    const int at =
+        int(std::lower_bound(m_rows.cbegin(), m_rows.cend(), catalogueRow) - m_rows.cbegin());
     beginInsertRows(QModelIndex(), at, at);
     m_rows.insert(at, catalogueRow);
     endInsertRows();

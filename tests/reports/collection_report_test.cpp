@@ -37,15 +37,18 @@ public:
 
 } // namespace
 
+// The army's text report is the collection's, but for its summary's first label.
 TEST(CollectionReport, TextAndHtmlMatchTheirGoldenFiles)
 {
     // Ids of 3, 8 and 9 characters, labels of 20, 33 and 34, and a padded count text; then
     // names and ids with markup and with characters the page's character set lacks.
     // clang-format off
     struct Case { const char *file; QString name; QByteArray units; QStringList counts;
-                  std::optional<ReportSummary> summary; };
+                  std::optional<ReportSummary> summary; bool army = false; };
     const Case cases[] = {
         {"spring_summary.txt", u"Spring"_s, springUnits, springCounts, springSummary},
+        {"army_summary.txt", u"Spring"_s, springUnits, springCounts, springSummary, true},
+        {"empty_army.txt", QString(), springUnits, {}, {}, true},
         {"columns.txt", u"Columns & Stops"_s, "abc,Thirteen Char,Weak,C,F,1\n"
          "ABCDEFGH,Twenty-two characters!,Standard,C,F,1\n"
          "ABCDEFGHI,Twenty-six characters long,Tough,C,F,1\n",
@@ -59,7 +62,8 @@ TEST(CollectionReport, TextAndHtmlMatchTheirGoldenFiles)
         SCOPED_TRACE(c.file);
         QFile golden(QStringLiteral(ROSTERMERE_TEST_DATA "/reports/") + QLatin1String(c.file));
         ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
-        const CollectionReport r = report(c.name, c.counts, c.units, c.summary);
+        CollectionReport r = report(c.name, c.counts, c.units, c.summary);
+        r.army = c.army;
         EXPECT_EQ(QByteArray(c.file).endsWith(".htm") ? htmlReport(r) : textReport(r),
                   golden.readAll());
     }

@@ -194,6 +194,8 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"mnuPrintCollectionToFile", nullptr, {}, u"disk is full"_s, 0, u"old"_s, {}, 50},
         {"mnuPrintCollectionHtml", nullptr, {}, u"disk is full"_s, 0, u"old"_s, {}, 50},
         {"mnuPrintCollectionToFile", nullptr, {}, u"folder part"_s, 0, u"a/b"_s},
+        {"mnuPrintArmyToTextFile", nullptr, {}, u"folder part"_s, 0, u"a/b"_s},
+        {"mnuPrintArmyToTextFile", nullptr, {}, u"It is the catalogue \"rfarm.txt\""_s, 0, u"rfarm"_s},
         // The program's own input files are never written over, whatever name reaches them.
         {"mnuPrintCollectionToFile", nullptr, {}, u"Could not write the report \"rfarm.txt\": It is the "
          "catalogue \"rfarm.txt\" that the units are read from, so nothing was written."_s, 0, u"rfarm"_s},

@@ -1,6 +1,8 @@
 #include "gui_fixture.h"
+#include "tally_files/tally_file.h"
 #include "ui/column_list_view.h"
 
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,7 +21,7 @@ protected:
         GuiTest::SetUp();
         writeFile(u"rfarm.txt"_s, numberedCatalogue(40) + "u40," + QByteArray(120, 'W') +
                                       " the Long,Weak,C,F0,1\r\n");
-        writeFile(u"current-runeforge.txt"_s, {});
+        writeFile(u"current-runeforge.txt"_s, "\"Unit 0 (W)\",1.25\r\n\"Unit 4 (W)\",2.5\r\n");
         start(true);
         find<QLineEdit>(main.get(), "txtCollectionName")->setText(u"Evening"_s);
         find<QLineEdit>(main.get(), "txtArmyName")->setText(u"Raid"_s);
@@ -96,12 +98,10 @@ TEST_F(Commands, ListMenuFocusMarksAndTooltipsShowWhatTheListsDo)
     auto *menu = find<QMenu>(main.get(), "listMenu");
     const auto open = [&](const char *name, int row) {
         QListView *view = list(name);
-        const QPoint at =
-            view->visualRect(view->model()->index(row, view->modelColumn())).center();
+        const QPoint at = view->visualRect(view->model()->index(row, view->modelColumn())).center();
         QContextMenuEvent event(row < 0 ? QContextMenuEvent::Keyboard : QContextMenuEvent::Mouse,
                                 at, view->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(row < 0 ? static_cast<QWidget *>(view) : view->viewport(),
-                                &event);
+        QApplication::sendEvent(row < 0 ? static_cast<QWidget *>(view) : view->viewport(), &event);
         EXPECT_TRUE(menu->isVisible());
         QStringList items;
         for (QAction *action : menu->actions())
@@ -115,19 +115,18 @@ TEST_F(Commands, ListMenuFocusMarksAndTooltipsShowWhatTheListsDo)
     const QString find = u"Find a Unit...|"_s + keys(QKeySequence::Find),
                   next = u"Find Next|"_s + keys(QKeySequence::FindNext);
     EXPECT_EQ(open("lstUnits", 4),
-              QStringList({u"Add One to the collection|Return"_s,
-                           u"Take One from the collection| (off)"_s,
-                           u"Undo|"_s + keys(QKeySequence::Undo) + u" (off)"_s,
-                           u"Redo|"_s + keys(QKeySequence::Redo) + u" (off)"_s, find, next,
-                           u"Show|"_s}));
+              QStringList(
+                  {u"Add One to the collection|Return"_s, u"Take One from the collection| (off)"_s,
+                   u"Undo|"_s + keys(QKeySequence::Undo) + u" (off)"_s,
+                   u"Redo|"_s + keys(QKeySequence::Redo) + u" (off)"_s, find, next, u"Show|"_s}));
     EXPECT_EQ(main->selectedRow(), 4);
     GuiTest::find<QAction>(main.get(), "actAddOne")->trigger();
     EXPECT_EQ(main->statusLine(), u"One Unit 4 counted into the collection (1 now)."_s);
     // From the keyboard, about the selected row; the count column's Enter takes one away.
     EXPECT_EQ(open("lstCollection", -1).mid(1, 2),
-              QStringList({u"Take One from the collection|Return"_s,
-                           u"Undo one Unit 4 counted into the collection|"_s +
-                               keys(QKeySequence::Undo)}));
+              QStringList(
+                  {u"Take One from the collection|Return"_s,
+                   u"Undo one Unit 4 counted into the collection|"_s + keys(QKeySequence::Undo)}));
     EXPECT_EQ(main->selectedRow(), 4);
     GuiTest::find<QAction>(main.get(), "actTakeOne")->trigger();
     EXPECT_EQ(column("lstCollection")[4], u"0"_s);
@@ -144,6 +143,10 @@ TEST_F(Commands, ListMenuFocusMarksAndTooltipsShowWhatTheListsDo)
     const QImage unfocused = faction->viewport()->grab().toImage();
     faction->setFocus();
     EXPECT_NE(faction->viewport()->grab().toImage(), unfocused);
+    // Unfocused, the list frames nothing, with a current row or without one.
+    list("lstUnits")->setFocus();
+    faction->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+    EXPECT_EQ(faction->viewport()->grab().toImage(), unfocused);
     // The column a double-click changes, and its heading, move with the option.
     const QImage notCounting = army->viewport()->grab().toImage();
     QTest::mouseClick(GuiTest::find<QRadioButton>(main.get(), "optArmy"), Qt::LeftButton);
@@ -163,4 +166,65 @@ TEST_F(Commands, ListMenuFocusMarksAndTooltipsShowWhatTheListsDo)
     const QRect menuBar(main->menuBar()->mapToGlobal(QPoint()), main->menuBar()->size());
     EXPECT_FALSE(picker->frameGeometry().intersects(menuBar));
     EXPECT_TRUE(main->screen()->availableGeometry().contains(picker->frameGeometry()));
+}
+
+// Each choice shows its units in catalogue order and says how many, and what the army lacks;
+// counting, undo, find and saving work on while units are hidden, and rows never move under
+// the pointer until the choice is made again.
+TEST_F(Commands, ChoicesShowWhatTheTalliesPickOut)
+{
+    // The collection holds 2 of unit 0 and 1 of unit 4; the army 3 of unit 4, 1 of unit 6
+    // (no price) and 1 of unit 0.
+    for (const auto &[which, row] : {std::pair{WhichTally::Collection, 0},
+                                     {WhichTally::Collection, 0},
+                                     {WhichTally::Collection, 4},
+                                     {WhichTally::Army, 4},
+                                     {WhichTally::Army, 4},
+                                     {WhichTally::Army, 4},
+                                     {WhichTally::Army, 6},
+                                     {WhichTally::Army, 0}})
+        main->document().countFigure(which, row, Step::Add);
+    auto *box = GuiTest::find<QComboBox>(main.get(), "cboShow");
+    const QList<QAction *> menu = GuiTest::find<QMenu>(main.get(), "mnuShow")->actions();
+    const std::tuple<UnitChoice, QString, QString> choices[] = {
+        {UnitChoice::InCollection, u"u0 u4"_s, u"Showing 2 of 41 units"_s},
+        {UnitChoice::InArmy, u"u0 u4 u6"_s, u"Showing 3 of 41 units"_s},
+        {UnitChoice::NotInCollection, u"u1 u2 u3 u5"_s, u"Showing 39 of 41 units"_s},
+        {UnitChoice::All, u"u0 u1 u2 u3"_s, QString()},
+        {UnitChoice::LackingForArmy, u"u4 u6"_s,
+         u"Showing 2 of 41 units. Lacking 3 figures, about 5.00 (1 without a price)"_s}};
+    for (const auto &[choice, shown, says] : choices) {
+        // From the bar's box and from the lists' menu, in turn; both show the choice made.
+        if (choice == UnitChoice::InArmy || choice == UnitChoice::All)
+            Q_EMIT box->activated(int(choice));
+        else
+            menu.at(int(choice))->trigger();
+        EXPECT_EQ(box->currentIndex(), int(choice));
+        EXPECT_TRUE(menu.at(int(choice))->isChecked());
+        EXPECT_EQ(column("lstUnitId").mid(0, 4).join(u' '), shown);
+        EXPECT_EQ(text("lblShown"), says);
+        EXPECT_EQ(GuiTest::find<QLabel>(main.get(), "lblShown")->isVisible(), !says.isEmpty());
+    }
+    // Unit 6 counted into the collection is no longer lacking, but keeps its row.
+    doubleClickRow(list("lstUnits"), 1);
+    EXPECT_EQ(column("lstCollection"), texts({"1", "1"}));
+    EXPECT_EQ(text("lblShown"), u"Showing 2 of 41 units. Lacking 2 figures, about 5.00"_s);
+    trigger("actUndo");
+    trigger("actUndo"); // the army's unit 0, which the choice hid, is shown again
+    EXPECT_EQ(column("lstUnitId"), texts({"u0", "u4", "u6"}));
+    EXPECT_EQ(main->selectedRow(), 0);
+    // Find looks among the shown units alone; a save writes the whole tally.
+    trigger("actFind");
+    QTest::keyClicks(GuiTest::find<QLineEdit>(main.get(), "txtFind"), u"Unit"_s);
+    EXPECT_EQ(text("lblFindStatus"), u"1 of 3"_s);
+    trigger("mnuSaveCollection");
+    EXPECT_EQ(fileBytes(u"Evening.sav"_s), TallyFile::encode(globals->collection.counts));
+    // Ctrl+Shift+F puts the focus on the choice; all units again keep the selected one.
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    trigger("actShow");
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    Q_EMIT box->activated(int(UnitChoice::All));
+    EXPECT_EQ(list("lstUnitId")->model()->rowCount(), 41);
+    expectAligned(0);
 }

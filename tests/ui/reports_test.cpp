@@ -43,14 +43,17 @@ TEST_F(GuiTest, ReportsAreNamedAfterTheCollectionAndEndWithTheTotalsAsShown)
     main->selectRow(0);
     find<QLineEdit>(main.get(), "txtArmyName")->setText(u"Raid"_s);
     trigger("mnuPrintArmyToTextFile");
-    EXPECT_EQ(lines(u"Raid.txt"_s).mid(1), (QStringList{u"              Raid"_s, QString(66, u'='),
-                                           text[3], text[4],
-                                           u"3       Nell (Tough)                     2"_s,
-                                           {},
-                                           {},
-                                           u"Number of Pieces in Army:                 2"_s,
-                                           u"Total Point Value:                        60"_s,
-                                           u"Alleged Value:                            0"_s}));
+    EXPECT_EQ(lines(u"Raid.txt"_s).mid(1),
+              (QStringList{u"              Raid"_s,
+                           QString(66, u'='),
+                           text[3],
+                           text[4],
+                           u"3       Nell (Tough)                     2"_s,
+                           {},
+                           {},
+                           u"Number of Pieces in Army:                 2"_s,
+                           u"Total Point Value:                        60"_s,
+                           u"Alleged Value:                            0"_s}));
     EXPECT_EQ(main->statusLine(), u"Wrote the army to \"Raid.txt\": 1 unit."_s);
     EXPECT_EQ(main->selectedRow(), 0);
     const QStringList before = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
