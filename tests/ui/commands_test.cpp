@@ -50,7 +50,8 @@ TEST_F(Commands, EachSaysWhatItDidAndKeepsTheUsersPlace)
     EXPECT_EQ(main->statusLine(), u"There is no Unit 5 in the army to take away."_s);
     main->selectRow(20);
     list("lstUnits")->verticalScrollBar()->setValue(17);
-    const QString bothSaved = u"Collection: saved / Army: saved"_s;
+    const QString bothSaved = u"Collection: saved / Army: saved"_s,
+                  oneChange = u"Collection: 1 change not saved / Army: "_s;
     const std::tuple<std::function<void()>, QString, QString> steps[] = {
         {[&] { trigger("mnuSaveArmy"); },
          u"Saved the army \"Raid\" to \"Raid.sav\": 2 figures, 8 points."_s,
@@ -70,15 +71,18 @@ TEST_F(Commands, EachSaysWhatItDidAndKeepsTheUsersPlace)
          u"Collection: 1 change not saved / Army: saved"_s},
         {[&] { trigger("actRedo"); }, u"Redid: adding \"Raid.sav\" to the collection."_s,
          bothSaved},
-        {[&] { main->LoadArmy(); }, u"Loaded \"Raid.sav\" into the army: 2 figures."_s, bothSaved},
+        {[&] { trigger("mnuAddArmyCollection"); },
+         u"Added \"Raid.sav\" to the collection: 2 figures."_s, oneChange + u"saved"_s},
+        {[&] { main->LoadArmy(); }, u"Loaded \"Raid.sav\" into the army: 2 figures."_s,
+         oneChange + u"saved"_s},
         {[&] { trigger("actUndo"); }, u"Undid: loading \"Raid.sav\" into the army."_s,
-         u"Collection: saved / Army: 1 change not saved"_s},
+         oneChange + u"1 change not saved"_s},
         // A failure keeps its message box and leaves no earlier success on the bar.
         {[&] {
              find<QLineEdit>(main.get(), "txtArmyName")->setText(u"Gone"_s);
              trigger("mnuAddArmyCollection");
          },
-         QString(), u"Collection: saved / Army: 1 change not saved"_s}};
+         QString(), oneChange + u"1 change not saved"_s}};
     for (const auto &[command, says, state] : steps) {
         command();
         EXPECT_EQ(main->statusLine(), says);
