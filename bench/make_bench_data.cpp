@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the full-size benchmark data into a folder: make_bench_data FOLDER [UNITS]
 #include "bench_data.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the real windows offscreen at full size and on an empty catalogue, in one run:
 //   rostermere_bench [RUNS]
 // Each data set runs in a child process of its own (rostermere_bench --child FOLDER RUNS), so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readers of everything the program takes from outside, for libFuzzer. One source makes
 // every target; FUZZ_TARGET names the one built. Each target also checks what the reader
 // promises, and stops (as a finding) when a promise is broken.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What every test file here starts from: GoogleTest, Qt's string literals, and Qt strings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ruleset_files.h"
 
 #include <QCoreApplication>

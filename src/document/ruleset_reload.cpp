@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ruleset_reload.h"
 
 #include "tally_document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts Rostermere from a desktop menu. The program works on the files of the folder it starts
 // in, and a menu starts programs in the home folder, among the user's other files; so this starts
 // it in a folder of its own, seeded with the installed sample data while it holds no catalogue.

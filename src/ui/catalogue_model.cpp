@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue_model.h"
 
 CatalogueModel::CatalogueModel(TallyDocument &document, QObject *parent)

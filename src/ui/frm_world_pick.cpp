@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_world_pick.h"
 
 #include "accessibility.h"

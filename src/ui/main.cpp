@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/mod_globals.h"
 #include "document/session_keeper.h"
 #include "frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/catalogue_file.h"
 #include "catalogue/field_reader.h"
 #include "catalogue/price_guide.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/input_file.h"
 #include "common/output_file.h"
 

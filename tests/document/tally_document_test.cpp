@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/catalogue_file.h"
 #include "document/tally_document.h"
 #include "document/tally_steps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/session_keeper.h"
 #include "tally_files/tally_file.h"
 #include "ui/gui_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/catalogue_file.h"
 #include "reports/collection_report.h"
 #include "reports/line_printer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui_fixture.h"
 #include "reports/collection_report.h"
 #include "tally_files/tally_file.h"
