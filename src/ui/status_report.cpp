@@ -52,6 +52,8 @@ void StatusReport::say(const QString &line)
     if (m_line->text() == line)
         return;
     m_line->setText(line);
+    // The window's designed width may cut a long line; the whole of it is one pointer away.
+    m_line->setToolTip(line);
 #if QT_CONFIG(accessibility)
     // Read out as it appears, as a screen reader user would otherwise never hear it.
     QAccessibleEvent event(m_line, QAccessible::DescriptionChanged);

@@ -210,12 +210,13 @@ TEST_F(Commands, ChoicesShowWhatTheTalliesPickOut)
         EXPECT_EQ(text("lblShown"), says);
         EXPECT_EQ(GuiTest::find<QLabel>(main.get(), "lblShown")->isVisible(), !says.isEmpty());
     }
-    // Unit 6 counted into the collection is no longer lacking, but keeps its row.
-    doubleClickRow(list("lstUnits"), 1);
-    EXPECT_EQ(column("lstCollection"), texts({"1", "1"}));
-    EXPECT_EQ(text("lblShown"), u"Showing 2 of 41 units. Lacking 2 figures, about 5.00"_s);
-    trigger("actUndo");
-    trigger("actUndo"); // the army's unit 0, which the choice hid, is shown again
+    // Unit 4 counted up to the army's 3 is no longer lacking, but keeps its row.
+    doubleClickRow(list("lstUnits"), 0);
+    doubleClickRow(list("lstUnits"), 0);
+    EXPECT_EQ(column("lstCollection"), texts({"3", "0"}));
+    EXPECT_EQ(text("lblShown"), u"Showing 2 of 41 units. Lacking 1 figure (1 without a price)"_s);
+    for (int step = 0; step < 3; ++step)
+        trigger("actUndo"); // the last, of the army's unit 0 which the choice hid, shows it
     EXPECT_EQ(column("lstUnitId"), texts({"u0", "u4", "u6"}));
     EXPECT_EQ(main->selectedRow(), 0);
     // Find looks among the shown units alone; a save writes the whole tally.

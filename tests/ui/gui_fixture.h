@@ -90,8 +90,10 @@ protected:
         globals = std::make_unique<modGlobals>();
         main = std::make_unique<frmMain>(*globals);
         // Checks the model's answers on every change it announces; owned by the model.
-        new QAbstractItemModelTester(
-            main->model(), QAbstractItemModelTester::FailureReportingMode::Fatal, main->model());
+        for (QAbstractItemModel *model : {static_cast<QAbstractItemModel *>(main->model()),
+                                          list("lstUnits")->model()})
+            new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::Fatal,
+                                         model);
         picker = std::make_unique<frmWorldPick>(*main);
         picker->Form_Load();
         picker->show();
