@@ -50,7 +50,6 @@ void frmMain::addCommands()
         redo->setEnabled(stack->canRedo());
     };
     connect(stack, &QUndoStack::indexChanged, this, follow);
-    connect(stack, &QUndoStack::cleanChanged, this, follow);
     follow();
     connect(undo, &QAction::triggered, this, [this] { undoOrRedo(true); });
     connect(redo, &QAction::triggered, this, [this] { undoOrRedo(false); });
