@@ -136,11 +136,15 @@ private:
 
 } // namespace
 
-QString writeWholeFile(const QString &path, const QByteArray &bytes)
+QString writeWholeFile(const QString &path, const QByteArray &bytes, FileAccess access)
 {
     QFileInfo target(path);
     for (int depth = 0; depth < 40 && target.isSymLink(); ++depth)
         target.setFile(target.symLinkTarget());
+    // A link that still leads to a link leads round in a circle (or too far): writing would
+    // put a file in place of the link the user made.
+    if (target.isSymLink())
+        return failure(ELOOP);
     if (target.isDir())
         return tr("It is a folder, not a file.");
     const QByteArray folder = QFile::encodeName(target.absolutePath());
@@ -150,10 +154,11 @@ QString writeWholeFile(const QString &path, const QByteArray &bytes)
     {};
     const bool replacing = ::stat(finalName.constData(), &old) == 0;
     NewFile file;
-    if (!file.open(folder, base, replacing ? 0600 : 0666))
+    const bool shared = access == FileAccess::Shared;
+    if (!file.open(folder, base, replacing || !shared ? 0600 : 0666))
         return failure(errno);
     // A replaced file keeps who may read it.
-    if (replacing)
+    if (replacing && shared)
         ::fchmod(file.fd(), old.st_mode & 07777);
     if (!file.write(bytes) || !file.close(folder, base) || !file.replace(finalName))
         return failure(errno);

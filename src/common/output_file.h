@@ -10,7 +10,14 @@
 // temporary file behind. A name that is a symbolic link is written through to its target.
 // Interrupted calls are retried. Returns the reason on failure, in the user's words, an empty
 // text on success.
-QString writeWholeFile(const QString &path, const QByteArray &bytes);
+// A private file is made readable by its owner alone (0600), whatever it replaces.
+enum class FileAccess
+{
+    Shared,
+    Private
+};
+QString writeWholeFile(const QString &path, const QByteArray &bytes,
+                       FileAccess access = FileAccess::Shared);
 
 // Makes a write past the process's file-size limit fail with an error instead of ending the
 // process.

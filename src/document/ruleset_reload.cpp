@@ -45,6 +45,14 @@ QString tallyWord(WhichTally which)
     return which == WhichTally::Army ? tr("army") : tr("collection");
 }
 
+QString tallyTitle(WhichTally which, const QString &name)
+{
+    if (name.isEmpty())
+        return which == WhichTally::Army ? tr("an unnamed army") : tr("an unnamed collection");
+    return which == WhichTally::Army ? tr("the army \"%1\"").arg(name)
+                                     : tr("the collection \"%1\"").arg(name);
+}
+
 RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
 {
     RulesetReload reload;

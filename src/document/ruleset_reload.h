@@ -14,6 +14,8 @@ enum class WhichTally;
 QString totalName(TotalKind total);
 // "army" or "collection".
 QString tallyWord(WhichTally which);
+// 'the army "Raid"', or "an unnamed army" when the name box is empty.
+QString tallyTitle(WhichTally which, const QString &name);
 
 struct RulesetReload
 {

@@ -11,7 +11,9 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <atomic>
-#include <optional>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 
 namespace {
 
@@ -20,25 +22,58 @@ QString tr(const char *text)
     return QCoreApplication::translate("SessionKeeper", text);
 }
 
-// Brings the copy at `path` to `copy`, or removes it when there is nothing to keep. Runs on a
-// thread of its own, with the data taken when the change was made; the catalogue's identity is
-// worked out there when it is not yet known, and handed back.
-SessionKeeper::Written keep(const QString &path, std::optional<RecoveryCopy> copy,
-                            const UnitCatalogue &units, SessionKeeper::Written known)
+// What one write of the copies is to do: this session's copy, and the copy a restore came
+// from while that restore is undone.
+struct Job
 {
-    if (!copy) {
-        if (QFile::exists(path) && !QFile::remove(path))
-            known.error = tr("The recovery copy \"%1\" could not be removed.").arg(path);
-        return known;
+    QString path;
+    std::optional<RecoveryCopy> copy; // nothing: the copy is not needed
+    QString adoptedPath;              // empty: nothing was restored
+    QByteArray adoptedBytes;
+    bool restored = true;
+};
+
+// Brings the copies to what `job` says. Runs on a thread of its own, with the data taken when
+// the change was made; the catalogue's identity is worked out there when it is not yet known,
+// and handed back. Whatever fails, one of the two copies holds the restored counts: the one
+// that is to go goes only once the one that stays is written.
+SessionKeeper::Written keep(Job job, const UnitCatalogue &units, SessionKeeper::Written known)
+{
+    const bool adopted = !job.adoptedPath.isEmpty();
+    if (adopted && !job.restored && !QFile::exists(job.adoptedPath)) {
+        known.error = writeWholeFile(job.adoptedPath, job.adoptedBytes, FileAccess::Private);
+        if (!known.error.isEmpty()) {
+            known.error = tr("\"%1\": %2").arg(job.adoptedPath, known.error);
+            return known;
+        }
     }
-    if (known.catalogueId.isEmpty())
-        known.catalogueId = catalogueIdentity(units);
-    copy->catalogueId = known.catalogueId;
-    if (!QDir().mkpath(QFileInfo(path).path()))
-        known.error = tr("The folder \"%1\" could not be made.").arg(QFileInfo(path).path());
-    else if (const QString error = writeWholeFile(path, encodeRecovery(*copy)); !error.isEmpty())
-        known.error = tr("\"%1\": %2").arg(path, error);
+    if (!job.copy) {
+        if (QFile::exists(job.path) && !QFile::remove(job.path))
+            known.error = tr("The recovery copy \"%1\" could not be removed. Both tallies are "
+                             "saved, so no counts are lost; the next start may offer it.")
+                              .arg(job.path);
+    } else {
+        if (known.catalogueId.isEmpty())
+            known.catalogueId = catalogueIdentity(units);
+        job.copy->catalogueId = known.catalogueId;
+        if (const QString error =
+                writeWholeFile(job.path, encodeRecovery(*job.copy), FileAccess::Private);
+            !error.isEmpty())
+            known.error = tr("\"%1\": %2").arg(job.path, error);
+    }
+    if (adopted && job.restored && known.error.isEmpty())
+        QFile::remove(job.adoptedPath);
     return known;
+}
+
+// Makes the copies folder, and the program's folder above it, readable by the user alone.
+bool makePrivateFolder(const QString &path)
+{
+    if (!QDir().mkpath(path))
+        return false;
+    constexpr auto owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    return QFile::setPermissions(QFileInfo(path).path(), owner) &&
+           QFile::setPermissions(path, owner);
 }
 
 } // namespace
@@ -55,19 +90,15 @@ SessionKeeper::SessionKeeper(TallyDocument &document, QObject *parent)
     m_delay.setSingleShot(true);
     m_delay.setInterval(1000);
     connect(&m_delay, &QTimer::timeout, this, &SessionKeeper::start);
-    connect(&m_writing, &QFutureWatcher<Written>::finished, this, [this] {
-        const Written written = m_writing.result();
-        // An identity worked out for a catalogue since replaced is no use.
-        if (written.catalogue == m_catalogue.catalogue)
-            m_catalogue.catalogueId = written.catalogueId;
-        if (!written.error.isEmpty() && !std::exchange(m_toldFailure, true))
-            Q_EMIT failed(written.error);
-        if (m_pending && !m_delay.isActive())
-            m_delay.start();
-    });
+    connect(&m_writing, &QFutureWatcher<Written>::finished, this, &SessionKeeper::written);
     connect(&document, &TallyDocument::tallyChanged, this, &SessionKeeper::changed);
     connect(&document, &TallyDocument::nameChanged, this, &SessionKeeper::changed);
     connect(&document, &TallyDocument::savedChanged, this, &SessionKeeper::changed);
+    connect(&document, &TallyDocument::restoredChanged, this, [this](bool done) {
+        if (m_adopted)
+            m_adopted->restored = done;
+        changed();
+    });
     // The counts now belong to the reloaded catalogue, and the copy says so.
     connect(&document, &TallyDocument::catalogueReplaced, this, [this] {
         m_catalogue = {{}, {}, m_catalogue.catalogue + 1};
@@ -81,15 +112,25 @@ SessionKeeper::~SessionKeeper()
     flush();
 }
 
+QByteArray SessionKeeper::workingFolder()
+{
+    // Qt's own names for a folder are text, and bytes that are not UTF-8 do not survive that;
+    // the key must tell every folder apart.
+    char resolved[PATH_MAX];
+    if (::realpath(".", resolved) == nullptr)
+        return QFile::encodeName(QDir::currentPath());
+    return QByteArray(resolved);
+}
+
 QString SessionKeeper::copiesFolder()
 {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (!QDir::isAbsolutePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
-    const QByteArray folder = QDir::current().canonicalPath().toUtf8();
     return state + QStringLiteral("/rostermere/") +
-           QString::fromLatin1(
-               QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(20));
+           QString::fromLatin1(QCryptographicHash::hash(workingFolder(), QCryptographicHash::Sha256)
+                                   .toHex()
+                                   .left(20));
 }
 
 const QByteArray &SessionKeeper::catalogueId()
@@ -119,39 +160,64 @@ void SessionKeeper::changed()
         m_delay.start();
 }
 
+bool SessionKeeper::lock()
+{
+    if (m_lock && m_lock->isLocked())
+        return true;
+    makePrivateFolder(copiesFolder());
+    m_lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
+    m_lock->setStaleLockTime(0);
+    return m_lock->tryLock(0);
+}
+
 void SessionKeeper::start()
 {
     if (m_writing.isRunning())
         return; // the write under way starts the delay again when it ends
     m_pending = false;
-    std::optional<RecoveryCopy> copy;
+    Job job{m_path, std::nullopt, {}, {}, true};
+    if (m_adopted)
+        job = {m_path, std::nullopt, m_adopted->path, m_adopted->bytes, m_adopted->restored};
     if (keepsCopy()) {
-        copy = snapshot();
-        if (!m_lock) {
-            QDir().mkpath(copiesFolder());
-            m_lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
-            m_lock->setStaleLockTime(0);
-            m_lock->tryLock(0);
+        // Another window takes a copy without a lock for one whose session has ended.
+        if (!lock()) {
+            Written refused = m_catalogue;
+            refused.error = tr("\"%1\" could not be locked for this window.").arg(m_path);
+            m_writing.setFuture(QtFuture::makeReadyFuture(refused));
+            return;
         }
+        job.copy = snapshot();
     }
-    m_writing.setFuture(
-        QtConcurrent::run(keep, m_path, copy, m_document.data().catalogue, m_catalogue));
+    m_writing.setFuture(QtConcurrent::run(keep, job, m_document.data().catalogue, m_catalogue));
 }
 
-void SessionKeeper::flush()
+void SessionKeeper::written()
+{
+    const Written written = m_writing.result();
+    // An identity worked out for a catalogue since replaced is no use.
+    if (written.catalogue == m_catalogue.catalogue)
+        m_catalogue.catalogueId = written.catalogueId;
+    if (!written.error.isEmpty() && !std::exchange(m_toldFailure, true))
+        Q_EMIT failed(written.error, keepsCopy());
+    if (m_pending && !m_delay.isActive())
+        m_delay.start();
+}
+
+bool SessionKeeper::flush()
 {
     m_delay.stop();
     m_writing.waitForFinished();
-    if (!m_pending)
-        return;
-    start();
-    m_writing.waitForFinished();
+    if (m_pending) {
+        start();
+        m_writing.waitForFinished();
+    }
+    return m_writing.future().resultCount() == 0 || m_writing.result().error.isEmpty();
 }
 
 RecoveryCopy SessionKeeper::snapshot() const
 {
     RecoveryCopy copy;
-    copy.folder = QDir::current().canonicalPath();
+    copy.folder = workingFolder();
     copy.changed = m_changed;
     copy.armyChosen = m_armyChosen;
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
@@ -163,35 +229,61 @@ RecoveryCopy SessionKeeper::snapshot() const
     return copy;
 }
 
-QList<SessionKeeper::LeftCopy> SessionKeeper::leftCopies() const
+SessionKeeper::LeftCopies SessionKeeper::leftCopies() const
 {
-    QList<LeftCopy> left;
+    LeftCopies left;
     const QDir folder(copiesFolder());
-    for (const QFileInfo &entry :
-         folder.entryInfoList({QStringLiteral("*.copy")}, QDir::Files, QDir::Time)) {
-        // A session that still runs holds the lock of its copy.
+    const QByteArray here = workingFolder();
+    for (const QFileInfo &entry : folder.entryInfoList({QStringLiteral("*.copy")}, QDir::Files)) {
+        if (entry.filePath() == m_path || (m_adopted && entry.filePath() == m_adopted->path))
+            continue;
+        // A session that still runs holds the lock of its copy. No lock, no offer: a copy that
+        // can't be locked is neither offered nor removed.
         QLockFile lock(entry.filePath() + QStringLiteral(".lock"));
         lock.setStaleLockTime(0);
-        if (entry.filePath() == m_path || !lock.tryLock(0))
+        if (!lock.tryLock(0)) {
+            if (lock.error() != QLockFile::LockFailedError)
+                left.unopened = tr("The folder \"%1\" cannot be written to, so the copy in it "
+                                   "cannot be opened safely.")
+                                    .arg(folder.path());
             continue;
-        LeftCopy copy{entry.filePath(), {}};
+        }
+        LeftCopy copy{entry.filePath(), {}, {}};
         const InputFile file = readInputFile(copy.path);
-        if (file.ok())
+        if (file.ok()) {
+            copy.bytes = file.bytes;
             copy.decoded = decodeRecovery(file.bytes);
-        else
+        } else {
             copy.decoded.error = file.error;
-        if (copy.decoded.error.isEmpty() &&
-            copy.decoded.copy.folder != QDir::current().canonicalPath())
-            copy.decoded.error =
-                tr("It was kept for another folder (\"%1\").").arg(copy.decoded.copy.folder);
-        left.append(copy);
+        }
+        if (copy.decoded.error.isEmpty() && copy.decoded.copy.folder != here)
+            copy.decoded.error = tr("It was kept for another folder (\"%1\").")
+                                     .arg(QFile::decodeName(copy.decoded.copy.folder));
+        left.copies.append(copy);
     }
+    // The bad ones are moved aside first; then the newest by the time of its last change.
+    std::stable_sort(
+        left.copies.begin(), left.copies.end(), [](const LeftCopy &a, const LeftCopy &b) {
+            const bool aBad = !a.decoded.error.isEmpty(), bBad = !b.decoded.error.isEmpty();
+            if (aBad != bBad)
+                return aBad;
+            return a.decoded.copy.changed > b.decoded.copy.changed;
+        });
     return left;
 }
 
-void SessionKeeper::remove(const QString &path)
+void SessionKeeper::adopt(const LeftCopy &copy)
 {
-    QFile::remove(path);
+    auto lock = std::make_unique<QLockFile>(copy.path + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0);
+    lock->tryLock(0);
+    m_adopted = Adopted{copy.path, copy.bytes, std::move(lock), true};
+    changed();
+}
+
+bool SessionKeeper::remove(const QString &path)
+{
+    return QFile::remove(path) || !QFile::exists(path);
 }
 
 QString SessionKeeper::moveAside(const QString &path)

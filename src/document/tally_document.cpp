@@ -40,7 +40,7 @@ FigureChange TallyDocument::countFigure(WhichTally which, int row, Step step)
         const QString text = step == Step::Add
                                  ? tr("one %1 counted into the %2").arg(unit, tallyWord(which))
                                  : tr("one %1 taken from the %2").arg(unit, tallyWord(which));
-        push(new CountStep(*this, which, row, one.counts.front(), one.totals, text));
+        m_undo.push(new CountStep(*this, which, row, one.counts.front(), one.totals, text));
     }
     return change;
 }
@@ -49,56 +49,48 @@ void TallyDocument::replaceTally(WhichTally which, Tally changed, const QString 
                                  std::optional<QString> name)
 {
     Q_ASSERT(changed.counts.size() == m_globals.catalogue.size());
-    push(new TallyStep(*this, which, std::move(changed), text, std::move(name)));
+    m_undo.push(new TallyStep(*this, which, std::move(changed), text, std::move(name)));
 }
 
 void TallyDocument::restoreTallies(const std::array<Tally, 2> &tallies,
                                    const std::array<QString, 2> &names, const QString &text)
 {
-    auto *both = new QUndoCommand(text);
+    auto *both = new RestoreStep(*this, text);
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
         new TallyStep(*this, which, tallies[index(which)], text, names[index(which)], both);
-    push(both);
+    m_undo.push(both);
 }
 
-void TallyDocument::push(QUndoCommand *step)
+template <typename Change> void TallyDocument::changeSaved(WhichTally which, Change change)
 {
-    // A new step drops the steps undone before it: a saved state among them is reached from
-    // now on only by going back to where this step starts.
-    for (const int at : {0, 1})
-        m_partedAt[at] = std::min(m_partedAt[at], m_depth[at]);
-    m_undo.push(step);
+    const bool was = isSaved(which);
+    change();
+    if (was != isSaved(which))
+        Q_EMIT savedChanged(which, !was);
 }
 
 void TallyDocument::setName(WhichTally which, const QString &name)
 {
-    if (std::exchange(m_names[index(which)], name) != name)
-        Q_EMIT nameChanged(which, name);
-}
-
-int TallyDocument::unsavedChanges(WhichTally which) const
-{
-    const int at = index(which);
-    const int common = std::min(m_partedAt[at], m_depth[at]);
-    return m_savedDepth[at] - common + m_depth[at] - common;
+    if (m_names[index(which)] == name)
+        return;
+    m_names[index(which)] = name;
+    changeSaved(which, [&] { m_saved.follow(index(which), name, tally(which).counts); });
+    Q_EMIT nameChanged(which, name);
 }
 
 void TallyDocument::markSaved(WhichTally which)
 {
-    const bool was = isSaved(which);
-    const int at = index(which);
-    m_savedDepth[at] = m_partedAt[at] = m_depth[at];
-    m_hasFile[at] = true;
-    if (!was)
-        Q_EMIT savedChanged(which, true);
+    const QString &name = m_names[index(which)];
+    m_saved.fileHolds(name, tally(which).counts);
+    // The other tally may be named after the same file.
+    for (const WhichTally each : {WhichTally::Collection, WhichTally::Army})
+        if (each == which || m_names[index(each)] == name)
+            changeSaved(each, [&] { m_saved.follow(index(each), name, tally(each).counts); });
 }
 
-void TallyDocument::moved(WhichTally which, int by)
+void TallyDocument::restoreDone(bool done)
 {
-    const bool was = isSaved(which);
-    m_depth[index(which)] += by;
-    if (was != isSaved(which))
-        Q_EMIT savedChanged(which, !was);
+    Q_EMIT restoredChanged(done);
 }
 
 void TallyDocument::replaceCatalogue(modGlobals next)
@@ -107,7 +99,17 @@ void TallyDocument::replaceCatalogue(modGlobals next)
     Q_ASSERT(next.army.counts.size() == next.catalogue.size());
     m_undo.clear();
     Q_EMIT catalogueAboutToBeReplaced(next.catalogue.size());
+    const bool first = m_globals.catalogue.size() == 0;
     std::swap(m_globals, next);
+    for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
+        changeSaved(which, [&] {
+            // The first catalogue starts the tallies; a reload carries them row by row.
+            if (first && which == WhichTally::Collection)
+                m_saved.reset(m_globals.catalogue.size());
+            else if (which == WhichTally::Collection)
+                m_saved.resize(m_globals.catalogue.size());
+            m_saved.follow(index(which), name(which), tally(which).counts);
+        });
     Q_EMIT catalogueReplaced();
     // A full catalogue and its tallies are a quarter of a million strings, and freeing them
     // took a reload several milliseconds: they are freed on a thread of their own while the
@@ -120,7 +122,10 @@ void TallyDocument::replaceCatalogue(modGlobals next)
 void TallyDocument::setCount(WhichTally which, int row, const QString &count, const Totals &totals)
 {
     Tally &changed = tallyAt(which);
-    changed.counts[row] = count;
+    changeSaved(which, [&] {
+        m_saved.countChanged(index(which), row, changed.counts.at(row), count);
+        changed.counts[row] = count;
+    });
     changed.totals = totals;
     Q_EMIT tallyChanged(which, row);
 }
@@ -129,14 +134,22 @@ void TallyDocument::setCounts(WhichTally which, const QList<int> &rows, const QS
                               const Totals &totals)
 {
     Tally &changed = tallyAt(which);
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        changed.counts[rows.at(i)] = counts.at(i);
+    changeSaved(which, [&] {
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            m_saved.countChanged(index(which), rows.at(i), changed.counts.at(rows.at(i)),
+                                 counts.at(i));
+            changed.counts[rows.at(i)] = counts.at(i);
+        }
+    });
     changed.totals = totals;
     Q_EMIT tallyChanged(which, -1);
 }
 
 void TallyDocument::setTally(WhichTally which, Tally tally)
 {
-    tallyAt(which) = std::move(tally);
+    changeSaved(which, [&] {
+        tallyAt(which) = std::move(tally);
+        m_saved.follow(index(which), name(which), this->tally(which).counts);
+    });
     Q_EMIT tallyChanged(which, -1);
 }

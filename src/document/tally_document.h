@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mod_globals.h"
+#include "saved_state.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -45,7 +46,8 @@ public:
     void replaceTally(WhichTally which, Tally changed, const QString &text,
                       std::optional<QString> name = std::nullopt);
 
-    // Puts both tallies and their names back as they were kept, as one step.
+    // Puts both tallies and their names back as they were kept, as one step; restoredChanged
+    // follows whether that step is done.
     void restoreTallies(const std::array<Tally, 2> &tallies, const std::array<QString, 2> &names,
                         const QString &text);
 
@@ -54,15 +56,15 @@ public:
     const QString &name(WhichTally which) const { return m_names[index(which)]; }
     void setName(WhichTally which, const QString &name);
 
-    // Whether the counts are those of the tally file last saved or loaded (or the untouched
-    // start); undoing back to that point makes the tally saved again.
-    bool isSaved(WhichTally which) const { return unsavedChanges(which) == 0; }
+    // Whether the counts and name are those of a tally file as this session saved or loaded it
+    // (or, for a name no such file has, the untouched start), however the tally got there.
+    bool isSaved(WhichTally which) const { return unsavedUnits(which) == 0; }
+    // The file of the tally's name now holds its counts.
     void markSaved(WhichTally which);
-    // The steps between the counts shown and the saved ones: back to where the history
-    // parted from them, then forward again.
-    int unsavedChanges(WhichTally which) const;
-    // Whether the tally was saved or loaded at all in this session.
-    bool hasFile(WhichTally which) const { return m_hasFile[index(which)]; }
+    // How many units' counts differ from that file's (or from the start).
+    int unsavedUnits(WhichTally which) const { return m_saved.differing(index(which)); }
+    // Whether the tally's name names a file saved or loaded in this session.
+    bool hasFile(WhichTally which) const { return m_saved.hasFile(index(which)); }
 
     // A reloaded catalogue with the tallies carried onto it. The steps so far refer to the old
     // rows, so the history starts afresh.
@@ -76,10 +78,14 @@ Q_SIGNALS:
     // Around a reload, for the model: the new catalogue has `rows` units.
     void catalogueAboutToBeReplaced(int rows);
     void catalogueReplaced();
+    // The last restore was done (again) or undone. Once its step is gone from the history,
+    // what it said last holds for good.
+    void restoredChanged(bool done);
 
 private:
     friend class CountStep;
     friend class TallyStep;
+    friend class RestoreStep;
 
     static int index(WhichTally which) { return which == WhichTally::Army ? 1 : 0; }
     Tally &tallyAt(WhichTally which);
@@ -87,17 +93,14 @@ private:
     void setCounts(WhichTally which, const QList<int> &rows, const QStringList &counts,
                    const Totals &totals);
     void setTally(WhichTally which, Tally tally);
-    // A step of `which` done (+1) or undone (-1).
-    void moved(WhichTally which, int by);
-    void push(QUndoCommand *step);
+    void restoreDone(bool done);
+    // Compares `which` with its file afresh after `change`, and says when that flips.
+    template <typename Change> void changeSaved(WhichTally which, Change change);
 
     modGlobals &m_globals;
     QUndoStack m_undo;
     std::array<QString, 2> m_names;
-    // Per tally, how many of its steps are done, how many were done at the save, and the
-    // fewest done since then at a point where the history parted from the saved state.
-    std::array<int, 2> m_depth{}, m_savedDepth{}, m_partedAt{};
-    std::array<bool, 2> m_hasFile{};
+    SavedState m_saved;
     // Waits, when replaced or destroyed, until the data replaced last is freed.
     std::future<void> m_freeing;
 };

@@ -14,13 +14,11 @@ CountStep::CountStep(TallyDocument &document, WhichTally which, int row, QString
 
 void CountStep::undo()
 {
-    m_document.moved(m_which, -1);
     m_document.setCount(m_which, m_row, m_countBefore, m_totalsBefore);
 }
 
 void CountStep::redo()
 {
-    m_document.moved(m_which, +1);
     m_document.setCount(m_which, m_row, m_countAfter, m_totalsAfter);
 }
 
@@ -47,7 +45,6 @@ TallyStep::TallyStep(TallyDocument &document, WhichTally which, Tally after, con
 
 void TallyStep::undo()
 {
-    m_document.moved(m_which, -1);
     if (m_nameAfter)
         m_document.setName(m_which, m_nameBefore);
     QList<int> rows;
@@ -58,7 +55,6 @@ void TallyStep::undo()
 
 void TallyStep::redo()
 {
-    m_document.moved(m_which, +1);
     if (m_nameAfter)
         m_document.setName(m_which, *m_nameAfter);
     // The first time the new tally is at hand whole; unpacking is for the times after.

@@ -50,6 +50,29 @@ private:
     std::optional<QString> m_nameAfter;
 };
 
+// Both tallies put back from a recovery copy: a TallyStep for each, as its children.
+class RestoreStep : public QUndoCommand
+{
+public:
+    RestoreStep(TallyDocument &document, const QString &text)
+        : QUndoCommand(text), m_document(document)
+    {}
+
+    void undo() override
+    {
+        QUndoCommand::undo();
+        m_document.restoreDone(false);
+    }
+    void redo() override
+    {
+        QUndoCommand::redo();
+        m_document.restoreDone(true);
+    }
+
+private:
+    TallyDocument &m_document;
+};
+
 // Changed rows and their texts as one compressed block, and back.
 QByteArray packRows(const QList<int> &rows, const QStringList &texts);
 void unpackRows(const QByteArray &packed, QList<int> &rows, QStringList &texts);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recovery_file.h"
 
+#include "tally_files/tally_file.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QtEndian>
@@ -64,7 +66,15 @@ public:
             return {};
         return m_bytes.sliced(m_at - size, size);
     }
-    QString text() { return QString::fromUtf8(data()); }
+    // Text as the writer wrote it: valid UTF-8 of at most `limit` bytes.
+    QString text(qsizetype limit = MaxNameLength)
+    {
+        const QByteArrayView bytes = data();
+        QString text = QString::fromUtf8(bytes);
+        if (bytes.size() > limit || text.toUtf8() != bytes)
+            spoil();
+        return text;
+    }
     bool ok() const { return m_ok && m_at == m_bytes.size(); }
     bool spoilt() const { return !m_ok; }
     void spoil() { m_ok = false; }
@@ -104,7 +114,7 @@ QByteArray catalogueIdentity(const UnitCatalogue &catalogue)
 QByteArray encodeRecovery(const RecoveryCopy &copy)
 {
     Writer body;
-    body.text(copy.folder);
+    body.data(copy.folder);
     body.data(copy.catalogueId);
     body.number(qint64(copy.changed.toMSecsSinceEpoch()));
     body.number(quint8(copy.armyChosen));
@@ -160,13 +170,22 @@ DecodedRecovery decodeRecovery(QByteArrayView bytes)
     }
     Reader body(rest.first(size));
     RecoveryCopy &copy = result.copy;
-    copy.folder = body.text();
+    // Flags are written as 0 or 1.
+    const auto flag = [&body] {
+        const quint8 value = body.number<quint8>();
+        if (value > 1)
+            body.spoil();
+        return value == 1;
+    };
+    copy.folder = body.data().toByteArray();
+    if (copy.folder.size() > MaxNameLength)
+        body.spoil();
     copy.catalogueId = body.data().toByteArray();
     copy.changed = QDateTime::fromMSecsSinceEpoch(body.number<qint64>());
-    copy.armyChosen = body.number<quint8>() != 0;
+    copy.armyChosen = flag();
     for (RecoveryCopy::Kept &kept : copy.tallies) {
         kept.name = body.text();
-        kept.unsaved = body.number<quint8>() != 0;
+        kept.unsaved = flag();
         kept.tally.totals.number = body.number<qint16>();
         kept.tally.totals.value = body.number<qint16>();
         kept.tally.totals.price = std::bit_cast<float>(body.number<quint32>());
@@ -175,13 +194,15 @@ DecodedRecovery decodeRecovery(QByteArrayView bytes)
         if (rows < 0 || rows > UnitCatalogue::MaxUnits || others < 0 || others > rows)
             body.spoil();
         kept.tally.counts = QStringList(body.spoilt() ? 0 : rows, QStringLiteral("0"));
-        for (qint32 i = 0; i < others && !body.spoilt(); ++i) {
+        // The writer lists the rows that are not "0", in order, each with a count text.
+        for (qint32 i = 0, previous = -1; i < others && !body.spoilt(); ++i) {
             const qint32 row = body.number<qint32>();
-            const QString count = body.text();
-            if (row < 0 || row >= rows)
+            const QString count = body.text(TallyFile::RecordBytes);
+            if (row <= previous || row >= rows || count == u"0" || !TallyFile::isCountText(count))
                 body.spoil();
             else
                 kept.tally.counts[row] = count;
+            previous = row;
         }
     }
     if (!body.ok()) {

@@ -22,7 +22,7 @@ struct RecoveryCopy
         bool unsaved = false; // the counts differ from the tally file last saved or loaded
     };
 
-    QString folder;              // the working folder the session ran in
+    QByteArray folder;           // the working folder the session ran in, as the system names it
     QByteArray catalogueId;      // what identifies the catalogue the rows belong to
     QDateTime changed;           // when a tally or a name last changed
     bool armyChosen = false;     // the "Army" option was chosen, not "Collection"
@@ -45,5 +45,9 @@ struct DecodedRecovery
 };
 
 // Reads a copy back. Bytes cut short, changed, of another kind or of a newer format are
-// refused with the reason in the user's words; nothing is trusted before the digest matches.
+// refused with the reason in the user's words; nothing is trusted before the digest matches,
+// and then only what the program writes is taken: names of valid UTF-8 within MaxNameLength,
+// count texts a tally holds, rows in order. The totals are the writer's; a restore rebuilds
+// them from the counts.
+inline constexpr int MaxNameLength = 4096;
 DecodedRecovery decodeRecovery(QByteArrayView bytes);

@@ -45,6 +45,15 @@ bool isWrittenCount(QByteArrayView text)
 
 namespace TallyFile {
 
+bool isCountText(QStringView count)
+{
+    if (count.size() > RecordBytes)
+        return false;
+    const bool printable =
+        std::all_of(count.begin(), count.end(), [](QChar c) { return c >= u' ' && c <= u'~'; });
+    return printable && isWrittenCount(QByteArray(count.toLatin1()).trimmed());
+}
+
 QString fileName(const QString &nameBox)
 {
     return nameBox + QStringLiteral(".sav");

@@ -16,6 +16,10 @@ inline constexpr int HeaderBytes = 2;
 // The file a tally is saved under: the name box text, unchanged, with ".sav" appended.
 QString fileName(const QString &nameBox);
 
+// Whether `count` is a text a tally of this program can hold: what a save writes and a load
+// accepts (digits, a point, an exponent; blanks around them), in at most one record.
+bool isCountText(QStringView count);
+
 // The whole file for these count texts (at most 32767 of them).
 QByteArray encode(const QStringList &counts);
 

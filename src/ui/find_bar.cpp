@@ -18,7 +18,7 @@
 FindBar::FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *document)
     : QToolBar(window), m_window(window), m_columns(columns), m_document(document),
       txtFind(new QLineEdit(this)), lblFindStatus(new ValueLabel(QString(), this)),
-      cboShow(new QComboBox(this))
+      cboShow(new QComboBox(this)), lblShown(new ValueLabel(QString(), this))
 {
     setObjectName(QStringLiteral("findBar"));
     setMovable(false);
@@ -42,6 +42,15 @@ FindBar::FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *doc
     showLabel->setBuddy(cboShow);
     addWidget(showLabel);
     addWidget(cboShow);
+    lblShown->setObjectName(QStringLiteral("lblShown"));
+    lblShown->setAccessibleName(tr("Units shown"));
+    // The summary takes the room the box does not need, and gives it up before any control
+    // of the bar would be pushed out of sight; its tooltip says it whole.
+    lblShown->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    lblShown->setMinimumWidth(fontMetrics().averageCharWidth() * 4);
+    lblShown->setIndent(4);
+    txtFind->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    addWidget(lblShown);
     connect(cboShow, &QComboBox::activated, this,
             [this](int index) { Q_EMIT choiceMade(UnitChoice(index)); });
     window->addToolBar(Qt::BottomToolBarArea, this);
@@ -72,6 +81,14 @@ QStringList FindBar::choiceNames()
 void FindBar::showChoice(UnitChoice choice)
 {
     cboShow->setCurrentIndex(int(choice));
+    if (choice != UnitChoice::All && !isVisible())
+        resizeWindow(true);
+}
+
+void FindBar::showSummary(const QString &text, const QString &whole)
+{
+    lblShown->setText(text);
+    lblShown->setToolTip(whole);
 }
 
 void FindBar::open()
@@ -102,7 +119,8 @@ void FindBar::close()
 {
     if (!isVisible())
         return;
-    resizeWindow(false);
+    if (UnitChoice(cboShow->currentIndex()) == UnitChoice::All)
+        resizeWindow(false);
     if (m_cameFrom != nullptr)
         m_cameFrom->setFocus(Qt::OtherFocusReason);
     else

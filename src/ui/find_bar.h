@@ -27,9 +27,14 @@ public:
     void open();
     // Shows the bar with the focus on the choice of units shown.
     void openChoice();
-    // The choice as the window made it, from the bar or elsewhere.
+    // The choice as the window made it, from the bar or elsewhere; a choice that hides units
+    // keeps the bar shown, so that what it hides can be read beside it.
     void showChoice(UnitChoice choice);
-    // Hides the box and gives the focus back to the list it came from.
+    // Beside the choice: how many units are shown, and what the army lacks; `whole` says it
+    // in full, as its tooltip.
+    void showSummary(const QString &text, const QString &whole);
+    // Gives the focus back to the list it came from and hides the bar, unless it holds a
+    // choice that hides units.
     void close();
 
     // The next or the previous matching unit after the selected one, wrapping round; with the
@@ -56,5 +61,6 @@ private:
     QLineEdit *txtFind;
     QLabel *lblFindStatus;
     QComboBox *cboShow;
+    QLabel *lblShown;
     QWidget *m_cameFrom = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "linked_columns.h"
 #include "messages.h"
 #include "print_job.h"
+#include "saved_marks.h"
 #include "shown_units.h"
 #include "status_report.h"
 #include "tally_files/tally_loading.h"
@@ -41,7 +42,8 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/org.rostermere.Rostermere.svg")));
     setFont(designFont(font()));
     ui.build(this);
-    m_status = new StatusReport(this, m_document);
+    m_status = new StatusReport(this);
+    m_marks = new SavedMarks(m_document, {ui.txtCollectionName, ui.txtArmyName});
     // The window opens at its designed size, with the status bar below, and grows from there.
     resize(minimumSizeHint());
     m_columns = new LinkedColumns(ui.lists, new ShownUnits(m_model, m_document, this), this);
@@ -95,11 +97,18 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
             });
     m_keeper = std::make_unique<SessionKeeper>(m_document);
     connect(ui.optArmy, &QRadioButton::toggled, m_keeper.get(), &SessionKeeper::setArmyChosen);
-    connect(m_keeper.get(), &SessionKeeper::failed, this, [this](const QString &error) {
-        Messages::warn(this, tr("The counts not yet saved could not be kept in a recovery copy, "
-                                "so they are lost if Rostermere ends before you save them. %1")
-                                 .arg(error));
-    });
+    connect(m_keeper.get(), &SessionKeeper::failed, this,
+            [this](const QString &error, bool countsAtRisk) {
+                if (!countsAtRisk) {
+                    Messages::warn(this, error);
+                    return;
+                }
+                m_marks->copyFailed(error);
+                Messages::warn(this, tr("The counts not yet saved could not be kept in a recovery "
+                                        "copy, so they are lost if Rostermere ends before you "
+                                        "save them. %1")
+                                         .arg(error));
+            });
     m_printing = new PrintJob(this);
     connect(m_printing, &PrintJob::printed, this, [this] { say(m_printedLine); });
     connect(m_printing, &PrintJob::failed, this, [this](const QString &error) {

@@ -4,6 +4,7 @@
 #include "catalogue/ruleset_files.h"
 #include "catalogue_model.h"
 #include "common/numbers.h"
+#include "document/session_keeper.h"
 #include "document/tally_document.h"
 #include "frm_main_controls.h"
 #include "reports/collection_report.h"
@@ -15,12 +16,12 @@
 #include <memory>
 
 class FindBar;
-class SessionKeeper;
 class LinkedColumns;
 class PrintJob;
 class QActionGroup;
 class QListView;
 class QMenu;
+class SavedMarks;
 class StatusReport;
 class TallyPicker;
 
@@ -65,6 +66,13 @@ public:
     // as one step, discarded, or kept when they belong to another catalogue. Bad copies are
     // said and moved aside.
     void offerLeftSessions();
+
+private:
+    // Asks once about all copies of other catalogues: true to keep them.
+    bool offerToKeep(const QList<SessionKeeper::LeftCopy *> &copies);
+    // Offers the newest copy back; `waiting` more wait for later starts.
+    void offerToRestore(const SessionKeeper::LeftCopy &left, int waiting);
+    QString fitToCatalogue(RecoveryCopy &copy) const;
 
 private:
     // Undo, redo and find, by their keys and from the lists' menu, and the menu itself.
@@ -137,6 +145,7 @@ private:
     FindBar *m_find = nullptr;
     PrintJob *m_printing = nullptr;
     StatusReport *m_status = nullptr;
+    SavedMarks *m_marks = nullptr;
     QString m_printedLine;
     QMenu *m_listMenu = nullptr;
     QActionGroup *m_choices = nullptr;

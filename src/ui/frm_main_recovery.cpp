@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_main.h"
 
+#include "document/ruleset_reload.h"
 #include "document/session_keeper.h"
 #include "messages.h"
+#include "status_report.h"
 
 #include <QLocale>
 #include <QRadioButton>
@@ -27,14 +29,12 @@ QString when(const QDateTime &changed)
 QString keptTallies(const RecoveryCopy &copy, int &count)
 {
     QStringList parts;
-    for (const auto &[kept, word] : {std::pair{&copy.collection(), frmMain::tr("collection")},
-                                     std::pair{&copy.army(), frmMain::tr("army")}})
-        if (kept->unsaved)
-            parts.append(frmMain::tr("the %1 \"%2\" (%3)")
-                             .arg(word, kept->name,
-                                  kept->tally.totals.number == 1
-                                      ? frmMain::tr("1 figure")
-                                      : frmMain::tr("%1 figures").arg(kept->tally.totals.number)));
+    for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
+        const RecoveryCopy::Kept &kept = copy.tallies[which == WhichTally::Army];
+        if (kept.unsaved)
+            parts.append(frmMain::tr("%1 (%2)").arg(tallyTitle(which, kept.name),
+                                                    figures(kept.tally.totals.number)));
+    }
     count = int(parts.size());
     QString text = parts.join(frmMain::tr(" and "));
     if (!text.isEmpty())
@@ -42,58 +42,128 @@ QString keptTallies(const RecoveryCopy &copy, int &count)
     return text;
 }
 
+QString lowerFirst(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return text;
+}
+
 } // namespace
+
+// Why a copy whose digest is right still can't be put back on this catalogue: it must hold a
+// count per unit, and totals the counts give within their range. Its totals are rebuilt from
+// the counts with today's points and prices, as a load does.
+QString frmMain::fitToCatalogue(RecoveryCopy &copy) const
+{
+    for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
+        Tally &tally = copy.tallies[which == WhichTally::Army].tally;
+        if (tally.counts.size() != m_globals.catalogue.size())
+            return tr("It holds counts for %1 rows, and the catalogue has %2 units.")
+                .arg(tally.counts.size())
+                .arg(m_globals.catalogue.size());
+        Totals totals;
+        if (const TotalKind overflow = recountTotals(tally.counts, m_globals.catalogue, totals);
+            overflow != TotalKind::None)
+            return tr("Its counts would take the %1's %2 out of its range.")
+                .arg(tallyWord(which), totalName(overflow));
+        tally.totals = totals;
+    }
+    return QString();
+}
 
 void frmMain::offerLeftSessions()
 {
-    for (const SessionKeeper::LeftCopy &left : m_keeper->leftCopies()) {
-        if (!left.decoded.error.isEmpty()) {
-            const QString aside = SessionKeeper::moveAside(left.path);
+    SessionKeeper::LeftCopies left = m_keeper->leftCopies();
+    if (!left.unopened.isEmpty())
+        Messages::warn(this, tr("Counts that an earlier session of Rostermere did not save are "
+                                "waiting in a recovery copy, but it cannot be opened. %1")
+                                 .arg(left.unopened));
+    QList<SessionKeeper::LeftCopy *> usable, otherCatalogue;
+    for (SessionKeeper::LeftCopy &copy : left.copies) {
+        QString error = copy.decoded.error;
+        const bool sameCatalogue = copy.decoded.copy.catalogueId == m_keeper->catalogueId();
+        if (error.isEmpty() && sameCatalogue)
+            error = fitToCatalogue(copy.decoded.copy);
+        if (!error.isEmpty()) {
+            const QString aside = SessionKeeper::moveAside(copy.path);
             Messages::warn(this, tr("The counts kept when Rostermere last ended could not be "
                                     "read back, so nothing was restored. %1 The copy was moved "
                                     "aside to \"%2\".")
-                                     .arg(left.decoded.error, aside));
+                                     .arg(error, aside));
             continue;
         }
-        const RecoveryCopy &copy = left.decoded.copy;
         int count = 0;
+        keptTallies(copy.decoded.copy, count);
+        if (count == 0)
+            SessionKeeper::remove(copy.path);
+        else
+            (sameCatalogue ? usable : otherCatalogue).append(&copy);
+    }
+    if (!otherCatalogue.isEmpty() && !offerToKeep(otherCatalogue))
+        for (const SessionKeeper::LeftCopy *copy : otherCatalogue)
+            SessionKeeper::remove(copy->path);
+    if (!usable.isEmpty())
+        offerToRestore(*usable.front(), int(usable.size()) - 1);
+}
+
+bool frmMain::offerToKeep(const QList<SessionKeeper::LeftCopy *> &copies)
+{
+    QString text;
+    if (copies.size() == 1) {
+        int count = 0;
+        const RecoveryCopy &copy = copies.front()->decoded.copy;
         const QString tallies = keptTallies(copy, count);
-        if (count == 0) {
-            SessionKeeper::remove(left.path);
-            continue;
-        }
-        if (copy.catalogueId != m_keeper->catalogueId()) {
-            Messages::warn(
-                this, tr("%1 %2 not saved when Rostermere last ended (%3), but the "
-                         "counts belong to another catalogue than the one in "
-                         "\"rfarm.txt\" now, so they were not put back. They are "
-                         "kept, and offered again when Rostermere starts here with "
-                         "that catalogue.")
-                          .arg(tallies, count == 1 ? tr("was") : tr("were"), when(copy.changed)));
-            continue;
-        }
-        if (!Messages::offer(this,
-                             tr("%1 %2 not saved when Rostermere last ended (%3). Restore %4?")
-                                 .arg(tallies, count == 1 ? tr("was") : tr("were"),
-                                      when(copy.changed), count == 1 ? tr("it") : tr("them")),
-                             tr("Restore"), tr("Discard"))) {
-            SessionKeeper::remove(left.path);
-            continue;
-        }
-        QString restored = tallies;
-        restored[0] = restored[0].toLower();
-        m_document.restoreTallies({copy.collection().tally, copy.army().tally},
-                                  {copy.collection().name, copy.army().name},
-                                  tr("restoring %1").arg(restored));
-        say(tr("Restored %1.").arg(restored));
-        for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
-            if (!copy.tallies[which == WhichTally::Army].unsaved)
-                m_document.markSaved(which);
-        (copy.armyChosen ? ui.optArmy : ui.optCollection)->setChecked(true);
-        // This session's own copy holds them before the one they came from goes; any other
-        // copies wait for the next start.
-        m_keeper->flush();
+        text = (count == 1 ? tr("%1 was not saved when Rostermere last ended (%2), but the "
+                                "counts belong to another catalogue than the one in \"rfarm.txt\" "
+                                "now, so they were not put back.")
+                           : tr("%1 were not saved when Rostermere last ended (%2), but the "
+                                "counts belong to another catalogue than the one in \"rfarm.txt\" "
+                                "now, so they were not put back."))
+                   .arg(tallies, when(copy.changed));
+    } else {
+        text = tr("%1 sessions of Rostermere ended with counts not saved that belong to another "
+                  "catalogue than the one in \"rfarm.txt\" now, so they were not put back.")
+                   .arg(copies.size());
+    }
+    return Messages::offer(this,
+                           text + u' ' +
+                               tr("Keep them to be offered again when Rostermere starts here with "
+                                  "that catalogue, or discard them?"),
+                           tr("Keep"), tr("Discard"));
+}
+
+void frmMain::offerToRestore(const SessionKeeper::LeftCopy &left, int waiting)
+{
+    const RecoveryCopy &copy = left.decoded.copy;
+    int count = 0;
+    const QString tallies = keptTallies(copy, count);
+    QString question = count == 1
+                           ? tr("%1 was not saved when Rostermere last ended (%2). Restore it?")
+                           : tr("%1 were not saved when Rostermere last ended (%2). Restore them?");
+    question = question.arg(tallies, when(copy.changed));
+    if (waiting == 1)
+        question +=
+            u' ' + tr("1 more unsaved session is waiting; it is offered at the next start.");
+    else if (waiting > 1)
+        question += u' ' + tr("%1 more unsaved sessions are waiting; the next start offers the "
+                              "newest.")
+                               .arg(waiting);
+    if (!Messages::offer(this, question, tr("Restore"), tr("Discard"))) {
         SessionKeeper::remove(left.path);
         return;
     }
+    const QString restored = lowerFirst(tallies);
+    m_document.restoreTallies({copy.collection().tally, copy.army().tally},
+                              {copy.collection().name, copy.army().name},
+                              tr("restoring %1").arg(restored));
+    say(tr("Restored %1.").arg(restored));
+    for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
+        if (!copy.tallies[which == WhichTally::Army].unsaved)
+            m_document.markSaved(which);
+    (copy.armyChosen ? ui.optArmy : ui.optCollection)->setChecked(true);
+    // The copy they came from stays until this session's own copy holds them, and comes back
+    // while the restore is undone; any other copies wait for the next start.
+    m_keeper->adopt(left);
+    m_keeper->flush();
 }

@@ -66,6 +66,12 @@ void LinkedColumns::choose(UnitChoice choice)
     const int selected = selectedRow();
     m_shown->choose(choice);
     m_topRow = 0;
+    // Something is always selected while units are shown, so that Enter, the price box and
+    // the find counter speak of a unit the user can see.
     if (m_shown->shownRow(selected) >= 0)
         selectRow(selected);
+    else if (m_shown->rowCount() > 0)
+        selectRow(m_shown->catalogueRow(0));
+    else
+        m_selection->clear();
 }

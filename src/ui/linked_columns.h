@@ -28,7 +28,8 @@ public:
     // it; -1 clears the selection.
     void selectRow(int row);
 
-    // Shows the units of `choice`; the selected unit stays selected when it is among them.
+    // Shows the units of `choice`; the selected unit stays selected when it is among them, and
+    // else the first unit shown is selected.
     void choose(UnitChoice choice);
     ShownUnits *shown() const { return m_shown; }
 

@@ -92,18 +92,19 @@ TEST(TallyDocument, FullSizeStepsUndoAndRedoExactlyAndStaySmall)
     EXPECT_EQ(document.tally(WhichTally::Collection).counts[1], u"50"_s);
 }
 
-// Each tally knows how many steps its counts are from those of its file: saving or loading
-// makes it 0, undoing back to that point 0 again, and a step made after undoing parts from
-// it. A load's name goes and comes back with its step; a restore puts both back as one step.
-TEST(TallyDocument, TalliesKnowHowFarTheyAreFromSavedAndLoadsBringTheirNames)
+// Each tally is saved when its counts are those of the file its name names, as this session
+// saved or loaded it, or of the untouched start for a name with no such file: however it got
+// there (undoing back, counting in and out, a padded record). It says how many units differ. A
+// load's name goes and comes back with its step; a restore puts both back as one step.
+TEST(TallyDocument, TalliesAreSavedWhenTheyHoldWhatTheirFileHoldsAndLoadsBringTheirNames)
 {
     modGlobals globals;
     TallyDocument document(globals);
     document.replaceCatalogue(fullSize());
     QUndoStack &undo = *document.undoStack();
     const auto saved = [&] {
-        return QString::number(document.unsavedChanges(WhichTally::Collection)) +
-               QString::number(document.unsavedChanges(WhichTally::Army)) + u' ' +
+        return QString::number(document.unsavedUnits(WhichTally::Collection)) +
+               QString::number(document.unsavedUnits(WhichTally::Army)) + u' ' +
                document.name(WhichTally::Collection) + u'/' + document.name(WhichTally::Army);
     };
     EXPECT_EQ(saved(), u"00 /"_s);
@@ -112,13 +113,16 @@ TEST(TallyDocument, TalliesKnowHowFarTheyAreFromSavedAndLoadsBringTheirNames)
     QObject::connect(&document, &TallyDocument::savedChanged,
                      [&](WhichTally which, bool now) { heard[which == WhichTally::Army] = now; });
     document.setName(WhichTally::Army, u"Typed"_s);
-    Tally loaded{QStringList(UnitCatalogue::MaxUnits, u"0"_s), {2, 2, 0}};
+    Tally loaded{QStringList(UnitCatalogue::MaxUnits, u"0"_s), {2, 2, 0}}, padded = loaded;
     loaded.counts[3] = u"2"_s;
-    const auto count = [&](WhichTally which) { document.countFigure(which, 2, Step::Add); };
+    padded.counts[2] = u"1"_s.leftJustified(30);
+    const auto count = [&](WhichTally which, Step step = Step::Add) {
+        document.countFigure(which, 2, step);
+    };
     const std::pair<std::function<void()>, QString> steps[] = {
         {[&] { count(WhichTally::Collection); }, u"10 /Typed"_s},
         {[&] { document.markSaved(WhichTally::Collection); }, u"00 /Typed"_s},
-        {[&] { count(WhichTally::Army), count(WhichTally::Army); }, u"02 /Typed"_s},
+        {[&] { count(WhichTally::Army), count(WhichTally::Army); }, u"01 /Typed"_s},
         {[&] { undo.undo(), undo.undo(); }, u"00 /Typed"_s},
         {[&] { undo.redo(); }, u"01 /Typed"_s},
         {[&] {
@@ -129,24 +133,34 @@ TEST(TallyDocument, TalliesKnowHowFarTheyAreFromSavedAndLoadsBringTheirNames)
         {[&] { undo.undo(); }, u"01 /Typed"_s},
         {[&] { undo.redo(); }, u"00 /Raid"_s},
         {[&] { document.replaceTally(WhichTally::Collection, loaded, u"Add Army"_s); },
-         u"10 /Raid"_s},
+         u"20 /Raid"_s},
         {[&] {
              document.restoreTallies({loaded, globals.army}, {u"Eve"_s, u"Kept"_s}, {});
          },
-         u"21 Eve/Kept"_s},
-        {[&] { undo.undo(); }, u"10 /Raid"_s},
-        {[&] { undo.undo(), undo.undo(), undo.undo(); }, u"02 /Typed"_s}, // the file holds the load
-        {[&] { undo.undo(); }, u"12 /Typed"_s},
-        // Forward to the collection's save again, and the army parts from its file's way: two
-        // steps back to where it parted, one on the new way.
-        {[&] { undo.redo(), count(WhichTally::Army); }, u"03 /Typed"_s},
-        {[&] { undo.undo(); }, u"02 /Typed"_s},
-        {[&] { document.markSaved(WhichTally::Army); }, u"00 /Typed"_s}};
+         u"11 Eve/Kept"_s},
+        {[&] { undo.undo(); }, u"20 /Raid"_s},
+        // Back to the collection's file, and to an army that holds nothing.
+        {[&] { undo.undo(), undo.undo(), undo.undo(); }, u"00 /Typed"_s},
+        {[&] { undo.undo(); }, u"10 /Typed"_s},
+        {[&] { undo.redo(), count(WhichTally::Army); }, u"01 /Typed"_s},
+        {[&] { undo.undo(); }, u"00 /Typed"_s},
+        // The other tally's name names the file the army was saved in.
+        {[&] { document.markSaved(WhichTally::Army); }, u"00 /Typed"_s},
+        {[&] { document.setName(WhichTally::Collection, u"Typed"_s); }, u"10 Typed/Typed"_s},
+        // A padded record is the record of its count.
+        {[&] {
+             document.replaceTally(WhichTally::Army, padded, u"Load Army"_s, u"Pad"_s);
+             document.markSaved(WhichTally::Army);
+             count(WhichTally::Army);
+         },
+         u"11 Typed/Pad"_s},
+        {[&] { count(WhichTally::Army, Step::Remove); }, u"10 Typed/Pad"_s}};
     for (const auto &[step, expected] : steps) {
         step();
         EXPECT_EQ(saved(), expected);
         EXPECT_EQ(heard, (std::array{document.isSaved(WhichTally::Collection),
                                      document.isSaved(WhichTally::Army)}));
     }
-    EXPECT_EQ(undo.undoText(), u"one Unit counted into the collection"_s);
+    EXPECT_TRUE(document.hasFile(WhichTally::Army));
+    EXPECT_EQ(undo.undoText(), u"one Unit taken from the army"_s);
 }

@@ -7,12 +7,15 @@
 #include <QCryptographicHash>
 #include <QtEndian>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 RecoveryCopy evening()
 {
     RecoveryCopy copy;
-    copy.folder = u"/home/player/Rostermere"_s;
+    copy.folder = "/home/pl\xe4yer/Rostermere"; // not UTF-8: kept as the system's bytes
     copy.catalogueId = catalogueIdentity(parseCatalogue("1,Grub,Weak,C,M,5\n").catalogue);
     copy.changed = QDateTime::fromMSecsSinceEpoch(1796000000123);
     copy.armyChosen = true;
@@ -53,12 +56,32 @@ TEST(RecoveryFile, ReadsBackExactlyAndRefusesWhatItDidNotWrite)
     flipped[bytes.size() / 2] = char(flipped[bytes.size() / 2] ^ 1);
     newer[25] = 2;
     // clang-format off
-    const std::pair<QByteArray, const char *> bad[] = {
+    std::vector<std::pair<QByteArray, const char *>> bad = {
         {{}, "The copy is empty."}, {"PK\3\4 a zip file", "not a recovery copy"},
         {bytes.chopped(1), "damaged"}, {bytes.left(30), "damaged"}, {bytes.left(26), "damaged"},
         {flipped, "damaged"}, {longer.append('x'), "damaged"}, {newer, "newer version"},
         {padded, "does not fit together"}};
     // clang-format on
+    // Sealed with a right digest, but holding what the program never writes.
+    const auto written = [&copy](const std::function<void(RecoveryCopy &)> &change) {
+        RecoveryCopy crafted = copy;
+        change(crafted);
+        return std::pair{encodeRecovery(crafted), "does not fit together"};
+    };
+    const auto count = [](const QString &text) {
+        return [text](RecoveryCopy &c) { c.tallies[1].tally.counts[1] = text; };
+    };
+    const std::pair<QByteArray, const char *> crafted[] = {
+        written(count(u"abc"_s)),
+        written(count(u"NaN"_s)),
+        written(count(u"-3"_s)),
+        written(count(u"1e"_s)),
+        written(count(QString(31, u'1'))),
+        written(count(u"1\t"_s)),
+        written([](RecoveryCopy &c) { c.tallies[0].name = QString(MaxNameLength + 1, u'n'); }),
+        written([](RecoveryCopy &c) { c.folder = QByteArray(MaxNameLength + 1, 'f'); })};
+    for (const auto &[damaged, says] : crafted)
+        bad.push_back({damaged, says});
     for (const auto &[damaged, says] : bad) {
         const DecodedRecovery read = decodeRecovery(damaged);
         EXPECT_TRUE(read.error.contains(QLatin1String(says))) << read.error.toStdString();

@@ -243,7 +243,7 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"start", "<copy>", "PK\3\4", u"It is not a recovery copy of this program."_s, 3},
         {"start", "<copy>", copy.chopped(1), u"damaged: it was cut short or changed"_s, 3},
         {"start", "<copy>", QByteArray(copy).replace(25, 1, "\7"), u"newer version"_s, 3},
-        {"start", "<copy>", encodeRecovery(RecoveryCopy{u"/elsewhere"_s, {}, {}, false, {}}),
+        {"start", "<copy>", encodeRecovery(RecoveryCopy{"/elsewhere", {}, {}, false, {}}),
          u"kept for another folder (\"/elsewhere\")"_s, 3}};
     // clang-format on
     for (const Case &c : cases) {
@@ -267,7 +267,10 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         else if (c.bytes == Huge)
             ASSERT_TRUE(QFile(QLatin1String(c.file)).resize(MaxInputFileBytes + 1));
         else if (qstrcmp(c.file, "<copy>") == 0) {
-            // Only the bad copy is left to offer: what this window counted is taken as saved.
+            // Only the bad copy is left to offer: what this window counted is taken as saved,
+            // in files of their own.
+            find<QLineEdit>(main.get(), "txtCollectionName")->setText(u"c"_s);
+            find<QLineEdit>(main.get(), "txtArmyName")->setText(c.name);
             for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
                 main->document().markSaved(which);
             QFile file(copyPath);
@@ -294,7 +297,7 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         }
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
 
-        ASSERT_EQ(messages.size(), c.says.isEmpty() ? 0 : 1);
+        ASSERT_EQ(messages.size(), c.says.isEmpty() ? 0 : 1) << messages.back().text.toStdString();
         for (const QString &part : c.says.split(u'|', Qt::SkipEmptyParts))
             EXPECT_TRUE(messages.front().text.contains(part))
                 << part.toStdString() << " in " << messages.front().text.left(400).toStdString();

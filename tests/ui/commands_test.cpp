@@ -28,7 +28,16 @@ protected:
         find<QLineEdit>(main.get(), "txtArmyName")->setText(u"Raid"_s);
     }
 
-    QString saved() const { return text("lblCollectionSaved") + u" / "_s + text("lblArmySaved"); }
+    // The marks beside the name boxes with what their tooltips say, up to the recovery copy.
+    QString saved() const
+    {
+        QStringList marks;
+        for (const char *name : {"lblCollectionSaved", "lblArmySaved"}) {
+            const auto *mark = find<QLabel>(main.get(), name);
+            marks.append(mark->text() + mark->toolTip().section(u" A recovery"_s, 0, 0));
+        }
+        return marks.join(u" / "_s);
+    }
 };
 
 QString keys(QKeySequence::StandardKey key)
@@ -42,24 +51,28 @@ QString keys(QKeySequence::StandardKey key)
 // where the user had them; the bar's right part follows each tally's saved state.
 TEST_F(Commands, EachSaysWhatItDidAndKeepsTheUsersPlace)
 {
-    EXPECT_EQ(saved(), u"Collection: no changes / Army: no changes"_s);
+    const QString noChanges = u"The collection has no changes to save. / "_s,
+                  collectionSaved = u"The collection is saved in \"Evening.sav\". / "_s,
+                  armySaved = u"The army is saved in \"Raid.sav\"."_s,
+                  bothSaved = collectionSaved + armySaved,
+                  oneChange = u"*The collection is not saved: 1 unit counted otherwise than in "
+                              "\"Evening.sav\". / "_s;
+    EXPECT_EQ(saved(), noChanges + u"The army has no changes to save."_s);
     QTest::mouseClick(find<QRadioButton>(main.get(), "optArmy"), Qt::LeftButton);
     doubleClickRow(list("lstUnits"), 3);
     doubleClickRow(list("lstUnits"), 3);
     EXPECT_EQ(main->statusLine(), u"One Unit 3 counted into the army (2 now)."_s);
+    EXPECT_EQ(saved(), noChanges + u"*The army is not saved: 1 unit counted."_s);
     doubleClickRow(list("lstArmy"), 5);
     EXPECT_EQ(main->statusLine(), u"There is no Unit 5 in the army to take away."_s);
     main->selectRow(20);
     list("lstUnits")->verticalScrollBar()->setValue(17);
-    const QString bothSaved = u"Collection: saved / Army: saved"_s,
-                  oneChange = u"Collection: 1 change not saved / Army: "_s;
     const std::tuple<std::function<void()>, QString, QString> steps[] = {
         {[&] { trigger("mnuSaveArmy"); },
-         u"Saved the army \"Raid\" to \"Raid.sav\": 2 figures, 8 points."_s,
-         u"Collection: no changes / Army: saved"_s},
+         u"Saved the army \"Raid\" to \"Raid.sav\": 2 figures, 8 points."_s, noChanges + armySaved},
         {[&] { trigger("mnuAddArmyCollection"); },
          u"Added \"Raid.sav\" to the collection: 2 figures."_s,
-         u"Collection: 1 change not saved / Army: saved"_s},
+         u"*The collection is not saved: 1 unit counted. / "_s + armySaved},
         {[&] { trigger("mnuSaveCollection"); },
          u"Saved the collection \"Evening\" to \"Evening.sav\": 2 figures, 8 points."_s, bothSaved},
         {[&] { trigger("mnuPrintCollectionToFile"); },
@@ -69,21 +82,23 @@ TEST_F(Commands, EachSaysWhatItDidAndKeepsTheUsersPlace)
         {[&] { trigger("mnuPrintCollectionHtml"); },
          u"Wrote the collection to \"Evening.htm\": 1 unit."_s, bothSaved},
         {[&] { trigger("actUndo"); }, u"Undid: adding \"Raid.sav\" to the collection."_s,
-         u"Collection: 1 change not saved / Army: saved"_s},
+         oneChange + armySaved},
         {[&] { trigger("actRedo"); }, u"Redid: adding \"Raid.sav\" to the collection."_s,
          bothSaved},
         {[&] { trigger("mnuAddArmyCollection"); },
-         u"Added \"Raid.sav\" to the collection: 2 figures."_s, oneChange + u"saved"_s},
+         u"Added \"Raid.sav\" to the collection: 2 figures."_s, oneChange + armySaved},
         {[&] { main->LoadArmy(); }, u"Loaded \"Raid.sav\" into the army: 2 figures."_s,
-         oneChange + u"saved"_s},
+         oneChange + armySaved},
+        // Undone back to the counts the file holds: saved.
         {[&] { trigger("actUndo"); }, u"Undid: loading \"Raid.sav\" into the army."_s,
-         oneChange + u"1 change not saved"_s},
-        // A failure keeps its message box and leaves no earlier success on the bar.
+         oneChange + armySaved},
+        // A failure keeps its message box and leaves no earlier success on the bar; the new
+        // name names no file.
         {[&] {
              find<QLineEdit>(main.get(), "txtArmyName")->setText(u"Gone"_s);
              trigger("mnuAddArmyCollection");
          },
-         QString(), oneChange + u"1 change not saved"_s}};
+         QString(), oneChange + u"*The army is not saved: 1 unit counted."_s}};
     for (const auto &[command, says, state] : steps) {
         command();
         EXPECT_EQ(main->statusLine(), says);
@@ -191,14 +206,18 @@ TEST_F(Commands, ChoicesShowWhatTheTalliesPickOut)
         main->document().countFigure(which, row, Step::Add);
     auto *box = GuiTest::find<QComboBox>(main.get(), "cboShow");
     const QList<QAction *> menu = GuiTest::find<QMenu>(main.get(), "mnuShow")->actions();
-    const std::tuple<UnitChoice, QString, QString> choices[] = {
-        {UnitChoice::InCollection, u"u0 u4"_s, u"Showing 2 of 41 units"_s},
-        {UnitChoice::InArmy, u"u0 u4 u6"_s, u"Showing 3 of 41 units"_s},
-        {UnitChoice::NotInCollection, u"u1 u2 u3 u5"_s, u"Showing 39 of 41 units"_s},
-        {UnitChoice::All, u"u0 u1 u2 u3"_s, QString()},
-        {UnitChoice::LackingForArmy, u"u4 u6"_s,
-         u"Showing 2 of 41 units. Lacking 3 figures, about 5.00 (1 without a price)"_s}};
-    for (const auto &[choice, shown, says] : choices) {
+    main->selectRow(5);
+    // The unit selected stays while it is shown, and else the first shown is selected.
+    const std::tuple<UnitChoice, QString, int, QString, QString> choices[] = {
+        {UnitChoice::InCollection, u"u0 u4"_s, 0, u"2 of 41"_s, u"Showing 2 of 41 units."_s},
+        {UnitChoice::InArmy, u"u0 u4 u6"_s, 0, u"3 of 41"_s, u"Showing 3 of 41 units."_s},
+        {UnitChoice::NotInCollection, u"u1 u2 u3 u5"_s, 1, u"39 of 41"_s,
+         u"Showing 39 of 41 units."_s},
+        {UnitChoice::All, u"u0 u1 u2 u3"_s, 1, QString(), QString()},
+        {UnitChoice::LackingForArmy, u"u4 u6"_s, 4,
+         u"2 of 41; 3 lacking, about 5.00 (1 unpriced)"_s,
+         u"Showing 2 of 41 units. Lacking 3 figures, about 5.00 (1 without a price)."_s}};
+    for (const auto &[choice, shown, selected, says, whole] : choices) {
         // From the bar's box and from the lists' menu, in turn; both show the choice made.
         if (choice == UnitChoice::InArmy || choice == UnitChoice::All)
             Q_EMIT box->activated(int(choice));
@@ -208,13 +227,16 @@ TEST_F(Commands, ChoicesShowWhatTheTalliesPickOut)
         EXPECT_TRUE(menu.at(int(choice))->isChecked());
         EXPECT_EQ(column("lstUnitId").mid(0, 4).join(u' '), shown);
         EXPECT_EQ(text("lblShown"), says);
-        EXPECT_EQ(GuiTest::find<QLabel>(main.get(), "lblShown")->isVisible(), !says.isEmpty());
+        EXPECT_EQ(GuiTest::find<QLabel>(main.get(), "lblShown")->toolTip(), whole);
+        // Beside the choice, shown while it hides units; something shown is selected.
+        EXPECT_TRUE(says.isEmpty() || GuiTest::find<QWidget>(main.get(), "findBar")->isVisible());
+        EXPECT_EQ(main->selectedRow(), selected);
     }
     // Unit 4 counted up to the army's 3 is no longer lacking, but keeps its row.
     doubleClickRow(list("lstUnits"), 0);
     doubleClickRow(list("lstUnits"), 0);
     EXPECT_EQ(column("lstCollection"), texts({"3", "0"}));
-    EXPECT_EQ(text("lblShown"), u"Showing 2 of 41 units. Lacking 1 figure (1 without a price)"_s);
+    EXPECT_EQ(text("lblShown"), u"2 of 41; 1 lacking (1 unpriced)"_s);
     for (int step = 0; step < 3; ++step)
         trigger("actUndo"); // the last, of the army's unit 0 which the choice hid, shows it
     EXPECT_EQ(column("lstUnitId"), texts({"u0", "u4", "u6"}));

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "saved_marks.h"
+
+#include "document/ruleset_reload.h"
+#include "status_report.h"
+#include "tally_files/tally_file.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+
+SavedMarks::SavedMarks(const TallyDocument &document, const std::array<QLineEdit *, 2> &nameBoxes)
+    : QObject(nameBoxes[0]), m_document(document)
+{
+    for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
+        const bool army = which == WhichTally::Army;
+        QLineEdit *box = nameBoxes[army];
+        auto *mark = new QLabel(box->parentWidget());
+        mark->setObjectName(army ? QStringLiteral("lblArmySaved")
+                                 : QStringLiteral("lblCollectionSaved"));
+        mark->setAccessibleName(army ? tr("Whether the army is saved")
+                                     : tr("Whether the collection is saved"));
+        mark->setGeometry(box->geometry().right() + 3, box->y(), box->height() / 2, box->height());
+        mark->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_marks[army] = mark;
+        show(which);
+    }
+    const auto both = [this] {
+        show(WhichTally::Collection);
+        show(WhichTally::Army);
+    };
+    connect(&document, &TallyDocument::savedChanged, this, both);
+    connect(&document, &TallyDocument::tallyChanged, this, both);
+    connect(&document, &TallyDocument::nameChanged, this, both);
+    connect(&document, &TallyDocument::catalogueReplaced, this, both);
+}
+
+void SavedMarks::copyFailed(const QString &error)
+{
+    m_copyError = error;
+    show(WhichTally::Collection);
+    show(WhichTally::Army);
+}
+
+void SavedMarks::show(WhichTally which)
+{
+    QLabel *mark = m_marks[which == WhichTally::Army];
+    const QString file = TallyFile::fileName(m_document.name(which));
+    const int changed = m_document.unsavedUnits(which);
+    QString state;
+    if (changed == 0)
+        state = m_document.hasFile(which)
+                    ? tr("The %1 is saved in \"%2\".").arg(tallyWord(which), file)
+                    : tr("The %1 has no changes to save.").arg(tallyWord(which));
+    else if (m_document.hasFile(which))
+        state = tr("The %1 is not saved: %2 counted otherwise than in \"%3\".")
+                    .arg(tallyWord(which), units(changed), file);
+    else
+        state = tr("The %1 is not saved: %2 counted.").arg(tallyWord(which), units(changed));
+    if (changed > 0)
+        state +=
+            u' ' + (m_copyError.isEmpty()
+                        ? tr("A recovery copy keeps the changes until you save them, and offers "
+                             "them back if Rostermere ends first.")
+                        : tr("They could not be kept in a recovery copy (%1), so save them "
+                             "before Rostermere ends.")
+                              .arg(m_copyError));
+    const QString text = changed > 0 ? QStringLiteral("*") : QString();
+    if (mark->text() == text && mark->toolTip() == state)
+        return;
+    mark->setText(text);
+    mark->setToolTip(state);
+    mark->setAccessibleDescription(state);
+#if QT_CONFIG(accessibility)
+    QAccessibleEvent event(mark, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+#endif
+}
