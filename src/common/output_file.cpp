@@ -35,6 +35,8 @@ QString failure(int error)
         return tr("Its name is too long for the file system.");
     if (error == EIO)
         return tr("The disk reported an error while it was being written (%1).").arg(reason);
+    if (error == ELOOP)
+        return tr("It is a link that leads round in a circle, so there is no file to write.");
     if (error == EACCES || error == EPERM || error == EROFS)
         return tr("The folder or the file may not be written to (%1).").arg(reason);
     return reason + u'.';

@@ -99,6 +99,8 @@ SessionKeeper::SessionKeeper(TallyDocument &document, QObject *parent)
             m_adopted->restored = done;
         changed();
     });
+    // Held from the start, so that other sessions in the folder know this one runs.
+    lock();
     // The counts now belong to the reloaded catalogue, and the copy says so.
     connect(&document, &TallyDocument::catalogueReplaced, this, [this] {
         m_catalogue = {{}, {}, m_catalogue.catalogue + 1};
@@ -227,6 +229,22 @@ RecoveryCopy SessionKeeper::snapshot() const
         kept.unsaved = !m_document.isSaved(which);
     }
     return copy;
+}
+
+int SessionKeeper::otherSessions() const
+{
+    int others = 0;
+    const QDir folder(copiesFolder());
+    for (const QFileInfo &entry :
+         folder.entryInfoList({QStringLiteral("*.copy.lock")}, QDir::Files | QDir::Hidden)) {
+        if (entry.filePath() == m_path + QStringLiteral(".lock") ||
+            (m_adopted && entry.filePath() == m_adopted->path + QStringLiteral(".lock")))
+            continue;
+        QLockFile lock(entry.filePath());
+        lock.setStaleLockTime(0);
+        others += !lock.tryLock(0) && lock.error() == QLockFile::LockFailedError;
+    }
+    return others;
 }
 
 SessionKeeper::LeftCopies SessionKeeper::leftCopies() const

@@ -39,6 +39,9 @@ public:
     // the copy on the disk is what the tallies need (written, or removed as not needed).
     bool flush();
 
+    // How many other sessions run in this folder now, by the locks they hold.
+    int otherSessions() const;
+
     // This session's copy, whether or not it exists now.
     QString path() const { return m_path; }
 

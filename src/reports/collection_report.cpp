@@ -95,8 +95,9 @@ void appendPart(QByteArray &bytes, Html part)
             escaped += QStringLiteral("&quot;");
             break;
         default:
-            // A character beyond U+FFFF is one reference to its code point, not two halves.
-            if (canEncode(c))
+            // A character beyond U+FFFF is one reference to its code point, not two halves; a
+            // control character, which a page may not hold as it is, is a reference too.
+            if (canEncode(c) && c.unicode() >= u' ' && c.unicode() != 0x7F)
                 escaped += c;
             else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
                 escaped += QStringLiteral("&#%1;").arg(QChar::surrogateToUcs4(c, text.at(++i)));

@@ -39,15 +39,24 @@ FigureChange changeFigure(Tally &tally, int row, QStringView pointValue, QString
         return {};
     count = step == Step::Add ? count + 1.0f : count - 1.0f;
     if (!std::isfinite(count))
-        return {false, TotalKind::Figures};
+        return {false, TotalKind::Figures, count};
 
     const double sign = step == Step::Add ? 1.0 : -1.0;
-    const TotalKind overflow =
-        addToTotals(tally.totals, sign, sign * readNumber(pointValue), sign * readNumber(price));
-    if (overflow != TotalKind::None)
-        return {false, overflow};
+    const double points = sign * readNumber(pointValue), money = sign * readNumber(price);
+    const Totals before = tally.totals;
+    const TotalKind overflow = addToTotals(tally.totals, sign, points, money);
+    switch (overflow) {
+    case TotalKind::None:
+        break;
+    case TotalKind::Figures:
+        return {false, overflow, before.number + sign};
+    case TotalKind::Points:
+        return {false, overflow, before.value + points};
+    case TotalKind::Money:
+        return {false, overflow, before.price + money};
+    }
     tally.counts[row] = singleText(count);
-    return {true, TotalKind::None};
+    return {true, TotalKind::None, 0};
 }
 
 TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogue, Totals &totals)

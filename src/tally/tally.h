@@ -51,6 +51,7 @@ struct FigureChange
 {
     bool changed = false;
     TotalKind overflow = TotalKind::None; // set when the change was refused
+    double attempted = 0;                 // what the refused total would have become
 };
 
 // Adds or removes one figure of the unit at `row`, worth `pointValue` points and `price` money

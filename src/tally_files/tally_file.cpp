@@ -80,14 +80,15 @@ Decoded decodeRows(QByteArrayView bytes, int catalogueRows, bool keepRecords)
     Decoded result;
     // Even an empty tally is saved with its row count, so an empty file was never one of ours.
     if (bytes.isEmpty()) {
-        result.error = QCoreApplication::translate("TallyFile", "It is not a tally file: it is "
-                                                                "empty (0 bytes).");
+        result.error = QCoreApplication::translate("TallyFile", "It is not a tally file Rostermere "
+                                                                "wrote, or is damaged; it holds "
+                                                                "0 bytes.");
         return result;
     }
     if (bytes.size() < HeaderBytes) {
-        result.error = QCoreApplication::translate("TallyFile", "It ends early: it holds 1 "
-                                                                "byte, too few for its number "
-                                                                "of rows.");
+        result.error = QCoreApplication::translate("TallyFile", "It is not a tally file Rostermere "
+                                                                "wrote, or is damaged; it holds "
+                                                                "1 byte.");
         return result;
     }
     const qint16 rows = qFromLittleEndian<qint16>(bytes.data());
@@ -95,18 +96,23 @@ Decoded decodeRows(QByteArrayView bytes, int catalogueRows, bool keepRecords)
         return result;
     // No save writes a negative row count; such a file is damaged, not empty.
     if (rows < 0) {
-        result.error = QCoreApplication::translate("TallyFile", "It is not a tally file: its "
-                                                                "row count is negative (%1).")
+        result.error = QCoreApplication::translate("TallyFile", "It is not a tally file Rostermere "
+                                                                "wrote, or is damaged; it holds "
+                                                                "%1 bytes, and its number of rows "
+                                                                "is negative (%2).")
+                           .arg(bytes.size())
                            .arg(rows);
         return result;
     }
     const qsizetype needed = HeaderBytes + qsizetype(RecordBytes) * rows;
     if (bytes.size() < needed) {
-        result.error = QCoreApplication::translate("TallyFile", "It ends early: its %1 rows need "
-                                                                "%2 bytes, it holds %3.")
+        result.error = QCoreApplication::translate("TallyFile", "It is not a tally file Rostermere "
+                                                                "wrote, or is damaged; it holds "
+                                                                "%1 bytes, and the %2 rows it "
+                                                                "names need %3.")
+                           .arg(bytes.size())
                            .arg(rows)
-                           .arg(needed)
-                           .arg(bytes.size());
+                           .arg(needed);
         return result;
     }
     // The program writes only unsigned decimal texts in plain ASCII; anything else means the
@@ -120,14 +126,17 @@ Decoded decodeRows(QByteArrayView bytes, int catalogueRows, bool keepRecords)
                                            [](char byte) { return byte >= ' ' && byte <= '~'; });
         const char *problem = nullptr;
         if (!printable)
-            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file: its row %1 holds "
-                                                     "bytes that no tally file has.");
+            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file Rostermere wrote, "
+                                                     "or is damaged; its row %1 holds bytes that "
+                                                     "no tally file has.");
         else if (record.trimmed().startsWith('-') && readNumber(QString::fromLatin1(record)) < 0)
-            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file: its row %1 holds "
-                                                     "a negative count.");
+            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file Rostermere wrote, "
+                                                     "or is damaged; its row %1 holds a negative "
+                                                     "count.");
         else if (!isWrittenCount(record.trimmed()))
-            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file: its row %1 holds "
-                                                     "text that is not a count.");
+            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file Rostermere wrote, "
+                                                     "or is damaged; its row %1 holds text that "
+                                                     "is not a count.");
         if (problem != nullptr) {
             result.error = QCoreApplication::translate("TallyFile", problem).arg(row + 1);
             return result;

@@ -8,7 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-TallyPicker::TallyPicker(const char *objectName, const QString &caption, QWidget *parent)
+TallyPicker::TallyPicker(const char *objectName, const QString &caption, const QString &none,
+                         QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QLatin1String(objectName));
@@ -25,6 +26,11 @@ TallyPicker::TallyPicker(const char *objectName, const QString &caption, QWidget
     filLoadChar->addItems(QDir::current().entryList(
         {QStringLiteral("*.sav")}, QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Name));
     filLoadChar->setAccessibleName(tr("Saved tally files"));
+    // An empty list says why it is empty; the entry that says so can't be chosen.
+    if (filLoadChar->count() == 0) {
+        auto *empty = new QListWidgetItem(none, filLoadChar);
+        empty->setFlags(Qt::NoItemFlags);
+    }
     connect(filLoadChar, &QListWidget::itemDoubleClicked, this, &TallyPicker::filLoadChar_DblClick);
     chooseOnEnter(filLoadChar, [this] { filLoadChar_DblClick(filLoadChar->currentItem()); });
 
@@ -39,7 +45,7 @@ TallyPicker::TallyPicker(const char *objectName, const QString &caption, QWidget
 
 void TallyPicker::filLoadChar_DblClick(QListWidgetItem *item)
 {
-    if (item == nullptr)
+    if (item == nullptr || !(item->flags() & Qt::ItemIsEnabled))
         return;
     m_pickedName = item->text().chopped(4);
     accept();
@@ -51,9 +57,11 @@ void TallyPicker::cmdOoops_Click()
 }
 
 frmLoadArmy::frmLoadArmy(QWidget *parent)
-    : TallyPicker("frmLoadArmy", QStringLiteral("Pick an Army  to load please"), parent)
+    : TallyPicker("frmLoadArmy", QStringLiteral("Pick an Army  to load please"),
+                  tr("No saved armies in this folder"), parent)
 {}
 
 frmLoadCollection::frmLoadCollection(QWidget *parent)
-    : TallyPicker("frmLoadCollection", QStringLiteral("Pick a collection to load please"), parent)
+    : TallyPicker("frmLoadCollection", QStringLiteral("Pick a collection to load please"),
+                  tr("No saved collections in this folder"), parent)
 {}

@@ -18,7 +18,8 @@ public:
     QString pickedName() const { return m_pickedName; }
 
 protected:
-    TallyPicker(const char *objectName, const QString &caption, QWidget *parent);
+    TallyPicker(const char *objectName, const QString &caption, const QString &none,
+                QWidget *parent);
 
 private:
     void filLoadChar_DblClick(QListWidgetItem *item);

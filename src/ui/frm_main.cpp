@@ -134,6 +134,18 @@ QString frmMain::statusLine() const
     return m_status->line();
 }
 
+void frmMain::prepareToEnd()
+{
+    m_keeper->flush();
+    m_printing->waitUntilSent();
+}
+
+void frmMain::sayToo(const QString &sentence)
+{
+    const QString line = statusLine();
+    say(line.isEmpty() ? sentence : line + u' ' + sentence);
+}
+
 void frmMain::say(const QString &line)
 {
     m_status->say(line);
@@ -191,13 +203,30 @@ void frmMain::countFigure(Step step)
                     .arg(m_globals.catalogue.UnitName.value(row).trimmed(), tallyWord(which)));
         return;
     }
-    const QString message =
-        step == Step::Add
-            ? tr("Adding this figure would take the %1's %2 out of its range, so nothing "
-                 "was changed.")
-            : tr("Removing this figure would take the %1's %2 out of its range, so nothing "
-                 "was changed.");
-    Messages::warn(this, message.arg(tallyWord(which), totalName(change.overflow)));
+    // The 16-bit totals: the user reads the limit and where the figure would take the total.
+    if (change.overflow == TotalKind::Money) {
+        Messages::warn(this, tr("This figure would take the %1's approximate value out of its "
+                                "range, so nothing was changed.")
+                                 .arg(tallyWord(which)));
+        return;
+    }
+    // [taken away][points][army]
+    static const char *const limits[2][2][2] = {
+        {{QT_TR_NOOP("A collection can hold at most 32767 figures; this figure would make it %1."),
+          QT_TR_NOOP("An army can hold at most 32767 figures; this figure would make it %1.")},
+         {QT_TR_NOOP("A collection can hold at most 32767 points; this figure would make it %1."),
+          QT_TR_NOOP("An army can hold at most 32767 points; this figure would make it %1.")}},
+        {{QT_TR_NOOP("A collection can hold no fewer than -32768 figures; taking this figure "
+                     "away would make it %1."),
+          QT_TR_NOOP("An army can hold no fewer than -32768 figures; taking this figure away "
+                     "would make it %1.")},
+         {QT_TR_NOOP("A collection can hold no fewer than -32768 points; taking this figure "
+                     "away would make it %1."),
+          QT_TR_NOOP("An army can hold no fewer than -32768 points; taking this figure away "
+                     "would make it %1.")}}};
+    const char *limit = limits[step == Step::Remove][change.overflow == TotalKind::Points]
+                              [which == WhichTally::Army];
+    Messages::warn(this, tr(limit).arg(QString::number(change.attempted, 'f', 0)));
 }
 
 void frmMain::tallyChanged(WhichTally, int row)

@@ -57,6 +57,11 @@ public:
 
     // What the last command did, as the status bar says it.
     QString statusLine() const;
+    // What must not be lost when the program ends at once: the recovery copy brought up to date,
+    // a printout under way sent to the printer.
+    void prepareToEnd();
+    // Adds a sentence to what the status bar says.
+    void sayToo(const QString &sentence);
 
     CatalogueModel *model() const { return m_model; }
     TallyDocument &document() { return m_document; }

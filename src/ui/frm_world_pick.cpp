@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_world_pick.h"
 
+#include "document/session_keeper.h"
+
 #include "accessibility.h"
 #include "frm_main.h"
 #include "messages.h"
@@ -47,14 +49,19 @@ void frmWorldPick::Form_Load()
 {
     txtX->setText(QDir::toNativeSeparators(QDir::currentPath()));
     listRulesets();
-    // Messages at start-up centre on the main window, which has to stand where it will show.
-    placeWindows();
+    // Messages at start-up centre on the main window, which has to stand where it will show;
+    // a second window in the folder stands off the first, so that both can be seen.
+    const int others = m_main.keeper().otherSessions();
+    placeWindows(QPoint(32, 32) * std::min(others, 8));
     loadUnitsAndShowMain();
     // Once the catalogue is there, what earlier sessions here left unsaved can be put back.
     m_main.offerLeftSessions();
+    if (others > 0)
+        m_main.sayToo(tr("This folder is open in another Rostermere window too; each window "
+                         "saves what it counts."));
 }
 
-void frmWorldPick::placeWindows()
+void frmWorldPick::placeWindows(QPoint offset)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
@@ -77,8 +84,8 @@ void frmWorldPick::placeWindows()
             QPoint(std::max(room.left(), room.right() + 1 - self.width()),
                    std::max(room.top() + main.height() / 2, room.bottom() + 1 - self.height()));
     }
-    m_main.move(mainAt);
-    move(selfAt);
+    m_main.move(mainAt + offset);
+    move(selfAt + offset);
 }
 
 void frmWorldPick::listRulesets()

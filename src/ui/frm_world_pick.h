@@ -26,7 +26,7 @@ private:
     void listRulesets();
     // Places both windows on the screen before either shows: side by side where they fit,
     // else this one over the main window's lower right, never over its title or menus.
-    void placeWindows();
+    void placeWindows(QPoint offset);
     void loadUnitsAndShowMain();
 
     frmMain &m_main;

@@ -18,8 +18,8 @@ int main(int argc, char *argv[])
     modGlobals globals;
     frmMain main(globals);
     // A signal to end ends the event loop, and the windows go as on Exit; the recovery copy is
-    // brought up to date first, whatever the program is doing.
-    Termination termination([&main] { main.keeper().flush(); });
+    // brought up to date and a printout under way is sent first, whatever the program is doing.
+    Termination termination([&main] { main.prepareToEnd(); });
     // At a logout the copy is made current before the desktop may end the program.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &main.keeper(),
                      &SessionKeeper::flush);

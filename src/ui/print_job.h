@@ -33,6 +33,9 @@ public:
 
     void start(const QPrinterInfo &printer, const QString &documentName, CollectionReport report);
 
+    // Waits until the job under way is sent to the print system (or fails, or was cancelled).
+    void waitUntilSent() { m_watcher.waitForFinished(); }
+
     // Called on the printing thread before each line with the lines done, for tests to hold a
     // job at a known line.
     void setLineWatch(std::function<void(int)> watch) { m_lineWatch = std::move(watch); }

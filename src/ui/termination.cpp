@@ -34,9 +34,11 @@ Termination::Termination(std::function<void()> beforeEnd, QObject *parent)
         [[maybe_unused]] const ssize_t read = ::read(pair[1], &byte, 1);
         m_beforeEnd();
         // Quitting also ends a message box's loop, after which the start would go on into a
-        // main loop nothing ends: only the main loop alone is quit.
+        // main loop nothing ends: only the main loop alone is ended. It ends as Exit ends it,
+        // not by quit(), which first closes every window, and a printout's progress window
+        // takes its closing for Cancel.
         if (QThread::currentThread()->loopLevel() == 1 && !QApplication::activeModalWidget())
-            QCoreApplication::quit();
+            QCoreApplication::exit(0);
         else
             std::_Exit(0);
     });

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/codec.h"
+#include "common/input_text.h"
 #include "common/numbers.h"
 
 #include "test_support.h"
@@ -12,10 +13,31 @@ TEST(Codec, EveryByteSurvivesAndWindowsCharactersAreTheirUnicodeLetters)
     for (int byte = 0; byte < 256; ++byte)
         all.append(static_cast<char>(byte));
     EXPECT_EQ(encodeText(decodeText(all)), all);
+    for (const QChar c : decodeText(all)) // NUL too
+        EXPECT_TRUE(canEncode(c)) << int(c.unicode());
     EXPECT_EQ(decodeText("S\xE9ve \x80 \x93q\x94"), u"S\u00e9ve \u20ac \u201cq\u201d"_s);
     EXPECT_EQ(encodeText(u"a\u4e2d\u03a9b\u20ac\u0080"_s), QByteArray("a??b\x80?"));
     EXPECT_EQ(encodeText(u"\u00e9\u0080"_s), QByteArray("\xe9?")); // no letter past U+00FF
     EXPECT_FALSE(canEncode(QChar(0x4e2d)));
+}
+
+// A byte from 0x80 on is never ASCII: alone, or among runs of ASCII that are skipped eight at a
+// time, it is a stray in a UTF-8 text unless it starts a whole sequence.
+TEST(InputText, AStrayByteIsFoundWhereverItIs)
+{
+    const std::pair<QByteArray, qsizetype> cases[] = {{"\xc3\xa9\xc3\xa9\x80", 4},
+                                                      {"\xc3\xa9\xc3\xa9 abcdefgh\x80", 13},
+                                                      {"\xc3\xa9\xc3\xa9"
+                                                       "abcdefg\x80hijklmnop",
+                                                       11},
+                                                      {"\xc3\xa9\xc2\x80", -1},
+                                                      {"\xc3\xa9\xc3\xa9\xc2\x7f", 4}};
+    for (const auto &[bytes, stray] : cases) {
+        const InputText text = inputText(bytes);
+        EXPECT_EQ(text.charset, Charset::Utf8) << bytes.toHex().constData();
+        EXPECT_EQ(text.noteAt, stray) << bytes.toHex().constData();
+        EXPECT_EQ(text.note.isEmpty(), stray < 0) << bytes.toHex().constData();
+    }
 }
 
 TEST(NumberReaders, TheLooseOneReadsTheStartAndTheStrictOneTheWholeText)

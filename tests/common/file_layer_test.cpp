@@ -100,4 +100,12 @@ TEST(InputFiles, AFileIsReadWholeOrNotAtAll)
         EXPECT_EQ(read.bytes, says ? QByteArray() : bytes);
     }
     EXPECT_FALSE(readInputFile(dir.filePath(u"none"_s)).unreadable);
+    // A file that holds more than its size said when it was opened (as the system's own files
+    // do) is read to its end, and up to the limit.
+    QFile environment(u"/proc/self/environ"_s);
+    ASSERT_TRUE(environment.open(QIODevice::ReadOnly));
+    const QByteArray whole = environment.readAll();
+    ASSERT_GT(whole.size(), 100);
+    EXPECT_EQ(readInputFile(environment.fileName()).bytes, whole);
+    EXPECT_TRUE(readInputFile(environment.fileName(), 10).error.contains(u"more than 10 bytes"_s));
 }

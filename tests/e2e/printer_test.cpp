@@ -2,6 +2,7 @@
 #include "test_printer.h"
 #include "ui/gui_fixture.h"
 #include "ui/print_job.h"
+#include "ui/termination.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QSemaphore>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -148,6 +150,29 @@ TEST_F(PrinterTest, LongPrintoutShowsItsProgressAndCancelSendsNothing)
     EXPECT_TRUE(messages.isEmpty()) << messages.front().text.toStdString();
     EXPECT_EQ(main->selectedRow(), selected);
     EXPECT_EQ(newJobs(), QStringList());
+}
+
+// A logout's SIGTERM while the progress shows ends the program as Exit does: the printout is
+// sent first, not cancelled by the closing windows.
+TEST_F(PrinterTest, ASignalToEndWhilePrintingSendsThePrintoutFirst)
+{
+    REQUIRE_TEST_PRINTER("RostermereTest")
+    startWithCollection(300);
+    Termination termination([this] { main->prepareToEnd(); });
+    QSemaphore reached, go;
+    job()->setLineWatch([&](int done) {
+        if (done == 100)
+            reached.release(), go.acquire();
+    });
+    trigger("mnuPrintCollectionToPrinter");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const auto *progress = main->findChild<QProgressDialog *>(u"dlgPrinting"_s);
+            return reached.available() > 0 && progress && progress->isVisible();
+        },
+        60000));
+    EXPECT_EQ(execWith([&] { ::raise(SIGTERM), go.release(); }), 0);
+    EXPECT_EQ(newJobs().size(), 1);
 }
 
 namespace {

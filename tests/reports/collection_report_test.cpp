@@ -70,6 +70,11 @@ TEST(CollectionReport, TextAndHtmlMatchTheirGoldenFiles)
     }
     // Such a character is written as a reference in a text without markup too.
     EXPECT_TRUE(htmlReport(report(u"\u03a9"_s, {}, springUnits, {})).contains("<strong>&#937;<"));
+    // Control characters are references, DEL among them.
+    EXPECT_TRUE(htmlReport(report(u"a\x7f\x01"
+                                  "b"_s,
+                                  {}, springUnits, {}))
+                    .contains("a&#127;&#1;b"));
     // A character beyond U+FFFF is one reference, and one '?' where the page has no byte for it.
     const CollectionReport castle = report(u"A\U0001F3F0B"_s, {}, springUnits, {});
     EXPECT_TRUE(htmlReport(castle).contains("A&#127984;B"));
@@ -167,4 +172,12 @@ TEST(PageLinePrinter, TextsStartAtTheirColumnsAndLinesFillPagesInTurn)
     EXPECT_FALSE(stopped.endDocument());
     EXPECT_TRUE(stopped.abandoned());
     EXPECT_EQ(stopped.drawn, (QStringList{u"1:0,8:abcd"_s, u"1:20,18:ef"_s, u"1:40,18:g"_s}));
+    // Column one and below are the line's start, on the page as in the text report.
+    for (const int column : {1, 0, -3}) {
+        RecordingPage start;
+        start.print(u"ab"_s);
+        start.advanceTo(column);
+        start.print(u"c"_s);
+        EXPECT_EQ(start.drawn, (QStringList{u"1:0,8:ab"_s, u"1:0,18:c"_s})) << column;
+    }
 }

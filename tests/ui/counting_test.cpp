@@ -30,8 +30,17 @@ TEST_F(GuiTest, DoubleClicksCountIntoTheChosenTally)
         expectAligned(step.row); // a count keeps the selection
     }
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.front().text.contains(u"collection's total point value"_s))
-        << messages.front().text.toStdString();
+    EXPECT_EQ(messages.front().text,
+              u"A collection can hold at most 32767 points; this figure would make it 60014."_s);
+    // Taken away below the least a total holds.
+    QTest::mouseClick(find<QRadioButton>(main.get(), "optArmy"), Qt::LeftButton);
+    main->document().replaceTally(WhichTally::Army, {texts({"0", "0", "0", "1"}), {1, -30000, 0}},
+                                  {});
+    doubleClickRow(list("lstArmy"), 3);
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages.back().text, u"An army can hold no fewer than -32768 points; taking this "
+                                    "figure away would make it -60000."_s);
+    QTest::mouseClick(find<QRadioButton>(main.get(), "optCollection"), Qt::LeftButton);
 
     // A double-click that reaches the list with no row selected counts nothing.
     main->selectRow(-1);

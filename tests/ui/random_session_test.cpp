@@ -99,10 +99,20 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
             if (!kept)
                 saved[name] = expected[which];
         } else if (action == 8) {
-            // The picker lists just the files saved so far; "Oops" loads nothing.
+            // The picker lists just the files saved so far, or says there are none, which
+            // can't be picked; "Oops" loads nothing.
             QString picked;
             answerModal(which == 1 ? "mnuLoadArmy" : "mnuLoadCollection", [&](QDialog *dialog) {
                 auto *files = dialog->findChild<QListWidget *>(u"filLoadChar"_s);
+                if (saved.isEmpty()) {
+                    ASSERT_EQ(files->count(), 1);
+                    EXPECT_EQ(files->item(0)->text(),
+                              which == 1 ? u"No saved armies in this folder"_s
+                                         : u"No saved collections in this folder"_s);
+                    doubleClickItem(files, files->item(0)->text());
+                    EXPECT_TRUE(dialog->isVisible());
+                    return;
+                }
                 EXPECT_EQ(files->count(), saved.size());
                 if (const int item = pick(files->count() + 1); item < files->count())
                     doubleClickItem(files, picked = files->item(item)->text());

@@ -2,7 +2,11 @@
 #include "gui_fixture.h"
 
 #include "document/session_keeper.h"
+#include "failing_calls.h"
 #include "tally_files/tally_file.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -158,4 +162,115 @@ TEST_F(Recovery, NameBoxesFollowLoadsAndTheirUndoing)
     main->document().undoStack()->redo();
     EXPECT_EQ(name->text(), u"Raid"_s);
     EXPECT_TRUE(main->document().isSaved(WhichTally::Collection));
+}
+
+// A restore stays safe: the copy it came from goes only once this session's copy holds its
+// counts (never when that write fails), and comes back while the restore is undone, so that
+// the next start offers it again rather than an untouched empty army. Its totals are those
+// of today's prices.
+TEST_F(Recovery, ARestoredCopyGoesOnlyOnceItsCountsAreSafeAndComesBackWhenUndone)
+{
+    countEvening();
+    const QString counted = everything();
+    main->keeper().flush();
+    writeFile(u"current-runeforge.txt"_s, "\"Grub (W)\",12.5\r\n");
+    const auto restartFailing = [this](bool failing) {
+        picker.reset(), main.reset();
+        const QByteArray folder = QFile::encodeName(SessionKeeper::copiesFolder());
+        FailingCalls disk{failing ? Fault{"fdatasync", EIO, folder.constData()} : Fault{}};
+        restart(true);
+    };
+    restartFailing(true);
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages.back().text.contains(u"could not be kept in a recovery copy"_s));
+    EXPECT_EQ(copies().size(), 1); // the one restored from, still there
+    messages.clear();
+    restartFailing(false);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(everything(), QString(counted).replace(u" 2.5 "_s, u" 25 "_s));
+    main->keeper().flush();
+    EXPECT_EQ(copies(), QStringList{QFileInfo(main->keeper().path()).fileName()});
+
+    trigger("actUndo");
+    main->keeper().flush();
+    const QStringList left = copies();
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_NE(left.front(), QFileInfo(main->keeper().path()).fileName());
+    trigger("actRedo");
+    main->keeper().flush();
+    EXPECT_EQ(copies(), QStringList{QFileInfo(main->keeper().path()).fileName()});
+    trigger("actUndo");
+    messages.clear();
+    restart(true);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().text.startsWith(
+        u"The collection \"Evening\" (2 figures) and the army \"Raid\" (1 figure) were not saved"_s))
+        << messages.front().text.toStdString();
+}
+
+// The copies folder is the user's alone and one for each folder's bytes, whatever they are.
+// The newest copy by the time it records is offered, saying how many more wait; copies of
+// other catalogues are asked about once; a copy that can't be locked is said, not offered.
+TEST_F(Recovery, CopiesArePrivateOnePerFolderAndOfferedNewestFirst)
+{
+    countEvening();
+    main->keeper().flush();
+    const QFileInfo folder(SessionKeeper::copiesFolder());
+    const auto mode = [](const QString &path) {
+        struct stat status
+        {};
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777
+                                                                         : 1u;
+    };
+    EXPECT_EQ(mode(folder.filePath()), 0700u);
+    EXPECT_EQ(mode(folder.path()), 0700u);
+    EXPECT_EQ(mode(main->keeper().path()), 0600u);
+    QStringList keys;
+    for (const char *name : {"\xe4", "\xe5"}) {
+        const QByteArray path = QFile::encodeName(m_dir.path()) + '/' + name;
+        ASSERT_TRUE(::mkdir(path.constData(), 0700) == 0 && ::chdir(path.constData()) == 0);
+        keys.append(SessionKeeper::copiesFolder());
+        EXPECT_EQ(SessionKeeper::workingFolder(), path);
+        ASSERT_TRUE(::chdir("..") == 0 && ::rmdir(path.constData()) == 0);
+    }
+    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    EXPECT_NE(keys[0], keys[1]);
+    EXPECT_FALSE(keys.contains(folder.filePath()));
+
+    // Crafted copies: of this catalogue from 10:00 and 11:00 (files dated the other way), of
+    // another catalogue twice, and one whose lock can't be made.
+    main->document().markSaved(WhichTally::Collection),
+        main->document().markSaved(WhichTally::Army);
+    const auto write = [&](const QString &name, QByteArray id, int hour) {
+        RecoveryCopy kept{SessionKeeper::workingFolder(),
+                          id,
+                          QDateTime(QDate(2026, 12, 1), QTime(hour, 0)),
+                          false,
+                          {}};
+        kept.tallies[0] = {QString::number(hour), {texts({"1", "0", "0"}), {}}, true};
+        kept.tallies[1].tally.counts = texts({"0", "0", "0"});
+        QFile file(folder.filePath() + u'/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(encodeRecovery(kept));
+        file.setFileTime(QDateTime(QDate(2026, 12, 1), QTime(23 - hour, 0)),
+                         QFileDevice::FileModificationTime);
+    };
+    const QByteArray id = main->keeper().catalogueId();
+    write(u"a.copy"_s, id, 10), write(u"b.copy"_s, id, 11);
+    write(u"c.copy"_s, "other", 9), write(u"d.copy"_s, "other", 8);
+    write(QString(250, u'x') + u".copy"_s, id, 12);
+    messages.clear();
+    Messages::setAnswer(false);
+    main->offerLeftSessions();
+    ASSERT_EQ(messages.size(), 3);
+    EXPECT_TRUE(
+        messages[0].text.contains(u"waiting in a recovery copy, but it cannot be opened"_s));
+    EXPECT_TRUE(messages[1].text.startsWith(u"2 sessions of Rostermere ended with counts not saved "
+                                            "that belong to another catalogue"_s));
+    EXPECT_TRUE(messages[2].text.startsWith(u"The collection \"11\" (1 figure) was not saved"_s));
+    EXPECT_TRUE(messages[2].text.endsWith(
+        u"Restore it? 1 more unsaved session is waiting; it is offered at the next start."_s));
+    // Discarded: the other catalogue's two and the one offered; the rest wait.
+    EXPECT_EQ(copies().size(), 3);
+    EXPECT_TRUE(copies().contains(u"a.copy"_s));
 }
