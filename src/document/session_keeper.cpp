@@ -99,8 +99,11 @@ SessionKeeper::SessionKeeper(TallyDocument &document, QObject *parent)
             m_adopted->restored = done;
         changed();
     });
-    // Held from the start, so that other sessions in the folder know this one runs.
-    lock();
+    // Held from the start to the end, so that later sessions in the folder know this one runs.
+    makePrivateFolder(copiesFolder());
+    m_window = std::make_unique<QLockFile>(m_path.chopped(5) + QStringLiteral(".window.lock"));
+    m_window->setStaleLockTime(0);
+    m_window->tryLock(0);
     // The counts now belong to the reloaded catalogue, and the copy says so.
     connect(&document, &TallyDocument::catalogueReplaced, this, [this] {
         m_catalogue = {{}, {}, m_catalogue.catalogue + 1};
@@ -236,15 +239,13 @@ int SessionKeeper::otherSessions() const
     int others = 0;
     const QDir folder(copiesFolder());
     for (const QFileInfo &entry :
-         folder.entryInfoList({QStringLiteral("*.copy.lock")}, QDir::Files | QDir::Hidden)) {
-        if (entry.filePath() == m_path + QStringLiteral(".lock") ||
-            (m_adopted && entry.filePath() == m_adopted->path + QStringLiteral(".lock")))
-            continue;
+         folder.entryInfoList({QStringLiteral("*.window.lock")}, QDir::Files | QDir::Hidden)) {
         QLockFile lock(entry.filePath());
         lock.setStaleLockTime(0);
         others += !lock.tryLock(0) && lock.error() == QLockFile::LockFailedError;
     }
-    return others;
+    // This session's own is held too.
+    return std::max(others - 1, 0);
 }
 
 SessionKeeper::LeftCopies SessionKeeper::leftCopies() const

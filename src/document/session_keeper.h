@@ -108,7 +108,8 @@ private:
 
     TallyDocument &m_document;
     QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<QLockFile> m_lock;   // the copy's, from its first write on
+    std::unique_ptr<QLockFile> m_window; // says that this session runs
     std::optional<Adopted> m_adopted;
     QTimer m_delay;
     QFutureWatcher<Written> m_writing;

@@ -50,6 +50,8 @@ FindBar::FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *doc
     lblShown->setMinimumWidth(fontMetrics().averageCharWidth() * 4);
     lblShown->setIndent(4);
     txtFind->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    txtFind->setMaximumWidth(fontMetrics().horizontalAdvance(txtFind->placeholderText()) +
+                             fontMetrics().height() * 2);
     addWidget(lblShown);
     connect(cboShow, &QComboBox::activated, this,
             [this](int index) { Q_EMIT choiceMade(UnitChoice(index)); });

@@ -45,7 +45,7 @@ void frmMain::sayShown()
                         ? tr("Showing %1 of %2. Lacking 1 figure").arg(showing, all)
                         : tr("Showing %1 of %2. Lacking %3 figures").arg(showing, all, count);
     if (lacking.figures > lacking.unpriced) {
-        text += tr(", about %1").arg(cost);
+        text += tr(", %1").arg(cost);
         whole += tr(", about %1").arg(cost);
     }
     if (lacking.unpriced > 0) {

@@ -3,6 +3,7 @@
 
 #include "tally_files/tally_file.h"
 
+#include "catalogue/catalogue_file.h"
 #include "common/input_file.h"
 #include "document/session_keeper.h"
 #include "failing_calls.h"
@@ -106,6 +107,17 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
     const QByteArray beyond = TallyFile::encode(texts({"1", "0", "0", "0", "5", "2"}));
     const QByteArray longGuide = QByteArray("\"Grub (W)\",2\r\n").repeated(400);
     const QByteArray copy = encodeRecovery({});
+    // A copy of this folder and catalogue, sealed right, whose collection holds `counts`.
+    const auto crafted = [](const QStringList &counts) {
+        RecoveryCopy kept{SessionKeeper::workingFolder(),
+                          catalogueIdentity(parseCatalogue(Units).catalogue),
+                          {},
+                          false,
+                          {}};
+        kept.tallies[0] = {u"c"_s, {counts, {3, 30, 1e30f}}, true};
+        kept.tallies[1].tally.counts = texts({"0", "0", "0"});
+        return encodeRecovery(kept);
+    };
     struct Case
     {
         const char *command;   // "start", "reload", "load" (the army) or a menu item
@@ -248,7 +260,13 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"start", "<copy>", copy.chopped(1), u"damaged: it was cut short or changed"_s, 3},
         {"start", "<copy>", QByteArray(copy).replace(25, 1, "\7"), u"newer version"_s, 3},
         {"start", "<copy>", encodeRecovery(RecoveryCopy{"/elsewhere", {}, {}, false, {}}),
-         u"kept for another folder (\"/elsewhere\")"_s, 3}};
+         u"kept for another folder (\"/elsewhere\")"_s, 3},
+        // Sealed right, but holding what no session writes.
+        {"start", "<copy>", crafted(texts({"1", "0", "0", "0", "2"})), u"It holds counts for 5 "
+         "rows, and the catalogue has 3 units."_s, 3},
+        {"start", "<copy>", crafted(texts({"abc", "0", "0"})), u"what it holds does not fit together"_s, 3},
+        {"start", "<copy>", crafted(texts({"0", "0", "3"})), u"Its counts would take the collection's "
+         "total point value out of its range."_s, 3}};
     // clang-format on
     for (const Case &c : cases) {
         const QString command = QLatin1String(c.command);

@@ -129,15 +129,20 @@ TEST_F(Recovery, CopiesOfAnotherCatalogueAndOfOtherSessionsAreKept)
     // A second window in the folder does not offer the copy of the one that runs.
     auto otherGlobals = std::make_unique<modGlobals>();
     auto other = std::make_unique<frmMain>(*otherGlobals);
-    EXPECT_EQ(other->LoadUnits(), QString());
     messages.clear();
-    other->offerLeftSessions();
+    // It stands off the first window and says that the folder is open twice.
+    auto otherPicker = std::make_unique<frmWorldPick>(*other);
+    otherPicker->Form_Load();
     EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(other->pos() - main->pos(), QPoint(32, 32));
+    EXPECT_TRUE(other->statusLine().endsWith(u"This folder is open in another Rostermere window "
+                                             "too; each window saves what it counts."_s))
+        << other->statusLine().toStdString();
     other->document().countFigure(WhichTally::Army, 1, Step::Add);
     other->keeper().flush();
     main->keeper().flush();
     EXPECT_EQ(copies().size(), 2);
-    other.reset();
+    otherPicker.reset(), other.reset();
     restart(true);
     EXPECT_EQ(copies().size(), 2); // the other one waits for its start
 }
