@@ -39,8 +39,8 @@ void frmMain::saveTally(WhichTally which)
     }
     m_document.markSaved(which);
     const Totals &totals = m_document.tally(which).totals;
-    say(tr("Saved the %1 \"%2\" to \"%3\": %4, %5.")
-            .arg(tallyWord(which), nameBox(which)->text(), shownName(fileName),
+    say(tr("Saved %1 to \"%2\": %3, %4.")
+            .arg(tallyTitle(which, nameBox(which)->text()), shownName(fileName),
                  figures(totals.number),
                  totals.value == 1 ? tr("1 point") : tr("%1 points").arg(totals.value)));
 }

@@ -278,4 +278,17 @@ TEST_F(Recovery, CopiesArePrivateOnePerFolderAndOfferedNewestFirst)
     // Discarded: the other catalogue's two and the one offered; the rest wait.
     EXPECT_EQ(copies().size(), 3);
     EXPECT_TRUE(copies().contains(u"a.copy"_s));
+
+    // No lock, no copy: another window would take it for one whose session has ended.
+    restart(false);
+    ASSERT_TRUE(QDir().mkpath(main->keeper().path() + u".lock"_s));
+    messages.clear();
+    main->document().countFigure(WhichTally::Army, 1, Step::Add);
+    EXPECT_FALSE(main->keeper().flush());
+    EXPECT_FALSE(QFile::exists(main->keeper().path()));
+    QTest::qWait(0);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().text.contains(u"could not be locked"_s));
+    EXPECT_TRUE(
+        find<QLabel>(main.get(), "lblArmySaved")->toolTip().contains(u"could not be kept"_s));
 }
