@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ruleset_reload.h"
 
+#include "tally/unit_match.h"
+
 #include "tally_document.h"
 
 #include <QCoreApplication>
@@ -89,11 +91,16 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
     if (!prices.error.isEmpty())
         report.append(tr("The units are shown without prices."));
 
-    // What the user counted stays with its row; totals follow the new values.
+    // What the user counted follows its unit (its row, while the units are the same ones in the
+    // same order); totals follow the new values.
+    const bool sameUnits = next.catalogue.UnitId == current.catalogue.UnitId &&
+                           next.catalogue.UnitName == current.catalogue.UnitName &&
+                           next.catalogue.UnitStr == current.catalogue.UnitStr;
     int droppedRows = 0;
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
         const Tally &counted = which == WhichTally::Army ? current.army : current.collection;
-        CarriedTally carried = carryOver(counted, next.catalogue);
+        CarriedTally carried = sameUnits ? carryOver(counted, next.catalogue)
+                                         : carryByUnit(counted, current.catalogue, next.catalogue);
         if (carried.overflow != TotalKind::None) {
             report.append(tr("With the new catalogue the %1's %2 would be out of its range, so "
                              "the catalogue was not reloaded.")
@@ -101,6 +108,18 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
             return reload;
         }
         droppedRows += carried.droppedRows;
+        if (carried.moved > 0)
+            reload.notes.append(tr("The %1's counts of %2 unit(s) moved with their units to their "
+                                   "rows in the new catalogue.")
+                                    .arg(tallyWord(which))
+                                    .arg(carried.moved));
+        const qsizetype newlyKept = carried.tally.kept.size() - counted.kept.size();
+        if (newlyKept > 0)
+            report.append(tr("The new catalogue has no unit for %1 unit(s) counted in the %2: %3. "
+                             "Their counts are kept with it (in no total) and saved with it, and "
+                             "go back on their units when the catalogue has them again.")
+                              .arg(newlyKept)
+                              .arg(tallyWord(which), keptText(carried.tally.kept)));
         (which == WhichTally::Army ? next.army : next.collection) = std::move(carried.tally);
     }
     if (droppedRows > 0)

@@ -32,7 +32,7 @@ FigureChange TallyDocument::countFigure(WhichTally which, int row, Step step)
     if (row < 0 || row >= current.counts.size())
         return {};
     // Worked out on the one row, so that the step can be made before anything changes.
-    Tally one{{current.counts.at(row)}, current.totals};
+    Tally one{{current.counts.at(row)}, current.totals, {}};
     const FigureChange change = changeFigure(one, 0, m_globals.catalogue.UnitPointValue.at(row),
                                              m_globals.catalogue.UnitPrice.at(row), step);
     if (change.changed) {
@@ -131,9 +131,10 @@ void TallyDocument::setCount(WhichTally which, int row, const QString &count, co
 }
 
 void TallyDocument::setCounts(WhichTally which, const QList<int> &rows, const QStringList &counts,
-                              const Totals &totals)
+                              const Totals &totals, const QList<KeptCount> &kept)
 {
     Tally &changed = tallyAt(which);
+    changed.kept = kept;
     changeSaved(which, [&] {
         for (qsizetype i = 0; i < rows.size(); ++i) {
             m_saved.countChanged(index(which), rows.at(i), changed.counts.at(rows.at(i)),

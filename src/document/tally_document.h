@@ -91,7 +91,7 @@ private:
     Tally &tallyAt(WhichTally which);
     void setCount(WhichTally which, int row, const QString &count, const Totals &totals);
     void setCounts(WhichTally which, const QList<int> &rows, const QStringList &counts,
-                   const Totals &totals);
+                   const Totals &totals, const QList<KeptCount> &kept);
     void setTally(WhichTally which, Tally tally);
     void restoreDone(bool done);
     // Compares `which` with its file afresh after `change`, and says when that flips.

@@ -26,6 +26,7 @@ TallyStep::TallyStep(TallyDocument &document, WhichTally which, Tally after, con
                      std::optional<QString> name, QUndoCommand *parent)
     : QUndoCommand(text, parent), m_document(document), m_which(which),
       m_totalsBefore(document.tally(which).totals), m_totalsAfter(after.totals),
+      m_keptBefore(document.tally(which).kept), m_keptAfter(after.kept),
       m_nameBefore(document.name(which)), m_nameAfter(std::move(name))
 {
     const QStringList &before = document.tally(which).counts;
@@ -50,7 +51,7 @@ void TallyStep::undo()
     QList<int> rows;
     QStringList texts;
     unpackRows(m_packedBefore, rows, texts);
-    m_document.setCounts(m_which, rows, texts, m_totalsBefore);
+    m_document.setCounts(m_which, rows, texts, m_totalsBefore, m_keptBefore);
 }
 
 void TallyStep::redo()
@@ -66,7 +67,7 @@ void TallyStep::redo()
     QList<int> rows;
     QStringList texts;
     unpackRows(m_packedAfter, rows, texts);
-    m_document.setCounts(m_which, rows, texts, m_totalsAfter);
+    m_document.setCounts(m_which, rows, texts, m_totalsAfter, m_keptAfter);
 }
 
 namespace {

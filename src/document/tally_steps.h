@@ -44,6 +44,7 @@ private:
     TallyDocument &m_document;
     WhichTally m_which;
     Totals m_totalsBefore, m_totalsAfter;
+    QList<KeptCount> m_keptBefore, m_keptAfter;
     QByteArray m_packedBefore, m_packedAfter; // the changed rows with their texts
     std::optional<Tally> m_firstRedo;         // the new tally, until it is first put in place
     QString m_nameBefore;

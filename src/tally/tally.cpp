@@ -2,6 +2,7 @@
 #include "tally.h"
 
 #include "common/numbers.h"
+#include "unit_match.h"
 
 #include <cmath>
 
@@ -82,11 +83,24 @@ TotalKind recountTotals(const QStringList &counts, const UnitCatalogue &catalogu
 
 CarriedTally carryOver(const Tally &current, const UnitCatalogue &catalogue)
 {
-    CarriedTally carried{current, 0, TotalKind::None};
+    CarriedTally carried{current, 0, 0, TotalKind::None};
     for (qsizetype row = catalogue.size(); row < current.counts.size(); ++row)
         if (readNumber(current.counts.at(row)) != 0)
             ++carried.droppedRows;
     carried.tally.resize(catalogue.size());
     carried.overflow = recountTotals(carried.tally.counts, catalogue, carried.tally.totals);
+    return carried;
+}
+
+CarriedTally carryByUnit(const Tally &current, const UnitCatalogue &from, const UnitCatalogue &to)
+{
+    CarriedTally carried;
+    const PlacedCounts placed = placeCounts(countedUnits(current, from), to);
+    carried.tally.resize(to.size());
+    for (const auto &[row, count] : placed.rows)
+        carried.tally.counts[row] = count;
+    carried.tally.kept = placed.kept;
+    carried.moved = placed.moved;
+    carried.overflow = recountTotals(carried.tally.counts, to, carried.tally.totals);
     return carried;
 }

@@ -30,11 +30,32 @@ enum class TotalKind
 // leave its range the totals stay as they were and the first such total is returned.
 TotalKind addToTotals(Totals &totals, double figures, double points, double money);
 
-// One tally, the army or the collection: a count text per catalogue row and its totals.
+// What finds a unit again in another catalogue: its ID, its name (without the blanks around
+// it) and its strength.
+struct UnitKey
+{
+    QString id, name, strength;
+
+    friend bool operator==(const UnitKey &, const UnitKey &) = default;
+};
+
+// A count whose unit the catalogue no longer has, kept with its tally until a catalogue has the
+// unit again. It is in no total.
+struct KeptCount
+{
+    UnitKey unit;
+    QString count;
+
+    friend bool operator==(const KeptCount &, const KeptCount &) = default;
+};
+
+// One tally, the army or the collection: a count text per catalogue row and its totals, and the
+// counts of units the catalogue lacks.
 struct Tally
 {
     QStringList counts;
     Totals totals;
+    QList<KeptCount> kept = {};
 
     // Gives the tally exactly `rows` rows, keeping the counts of the rows that remain;
     // new rows start at "0". The totals are left alone.
@@ -69,9 +90,13 @@ struct CarriedTally
 {
     Tally tally;
     int droppedRows = 0;                  // counted rows past the new catalogue's end
+    int moved = 0;                        // counts that followed their unit to another row
     TotalKind overflow = TotalKind::None; // when set, the tally can't move to that catalogue
 };
 
 // The tally moved onto a reloaded catalogue: counts stay row by row, new rows start at "0",
 // and the totals are rebuilt with the catalogue's point values and prices.
 CarriedTally carryOver(const Tally &current, const UnitCatalogue &catalogue);
+// The tally moved from catalogue `from` onto `to`, each count to its unit's row; counts of units
+// `to` lacks are kept, and kept counts whose unit `to` has are put back.
+CarriedTally carryByUnit(const Tally &current, const UnitCatalogue &from, const UnitCatalogue &to);

@@ -28,30 +28,31 @@ TotalKind addRow(Totals &totals, double count, int row, const UnitCatalogue &cat
 
 } // namespace
 
-TallyUpdate loadedTally(const QStringList &records, const UnitCatalogue &catalogue,
-                        PriceReading prices, const NumberFormat &format)
+TallyUpdate loadedRows(const QList<std::pair<int, QString>> &rows, const UnitCatalogue &catalogue,
+                       PriceReading prices, const NumberFormat &format)
 {
     TallyUpdate update;
     update.tally.resize(catalogue.size());
-    const int rows = std::min<int>(records.size(), catalogue.size());
-    for (int row = 0; row < rows; ++row) {
-        update.tally.counts[row] = records.at(row);
-        update.overflow = addRow(update.tally.totals, readNumber(records.at(row)), row, catalogue,
-                                 prices, format);
+    for (const auto &[row, record] : rows) {
+        if (row < 0 || row >= catalogue.size())
+            continue;
+        update.tally.counts[row] = record;
+        update.overflow =
+            addRow(update.tally.totals, readNumber(record), row, catalogue, prices, format);
         if (update.overflow != TotalKind::None)
             return update;
     }
     return update;
 }
 
-TallyUpdate collectionWithArmy(const Tally &collection, const QStringList &armyRecords,
-                               const UnitCatalogue &catalogue, const NumberFormat &format)
+TallyUpdate collectionWithArmyRows(const Tally &collection,
+                                   const QList<std::pair<int, QString>> &armyRows,
+                                   const UnitCatalogue &catalogue, const NumberFormat &format)
 {
     TallyUpdate update{collection, TotalKind::None};
-    const int rows =
-        std::min<int>({int(armyRecords.size()), catalogue.size(), int(collection.counts.size())});
-    for (int row = 0; row < rows; ++row) {
-        const QString &record = armyRecords.at(row);
+    for (const auto &[row, record] : armyRows) {
+        if (row < 0 || row >= catalogue.size() || row >= collection.counts.size())
+            continue;
         const double army = readNumber(record);
         const double counted = readNumber(collection.counts.at(row));
         update.tally.counts[row] =
@@ -63,4 +64,29 @@ TallyUpdate collectionWithArmy(const Tally &collection, const QStringList &armyR
             return update;
     }
     return update;
+}
+
+namespace {
+
+QList<std::pair<int, QString>> byPosition(const QStringList &records)
+{
+    QList<std::pair<int, QString>> rows;
+    rows.reserve(records.size());
+    for (int row = 0; row < int(records.size()); ++row)
+        rows.append({row, records.at(row)});
+    return rows;
+}
+
+} // namespace
+
+TallyUpdate loadedTally(const QStringList &records, const UnitCatalogue &catalogue,
+                        PriceReading prices, const NumberFormat &format)
+{
+    return loadedRows(byPosition(records), catalogue, prices, format);
+}
+
+TallyUpdate collectionWithArmy(const Tally &collection, const QStringList &armyRecords,
+                               const UnitCatalogue &catalogue, const NumberFormat &format)
+{
+    return collectionWithArmyRows(collection, byPosition(armyRecords), catalogue, format);
 }

@@ -25,6 +25,14 @@ struct TallyUpdate
 TallyUpdate loadedTally(const QStringList &records, const UnitCatalogue &catalogue,
                         PriceReading prices, const NumberFormat &format);
 
+// As loadedTally and collectionWithArmy, with the records given for the rows they belong to;
+// rows not given are "0" in a loaded tally and left alone by an add.
+TallyUpdate loadedRows(const QList<std::pair<int, QString>> &rows, const UnitCatalogue &catalogue,
+                       PriceReading prices, const NumberFormat &format);
+TallyUpdate collectionWithArmyRows(const Tally &collection,
+                                   const QList<std::pair<int, QString>> &armyRows,
+                                   const UnitCatalogue &catalogue, const NumberFormat &format);
+
 // The collection with a saved army's records added: a row counted in the collection becomes
 // the sum padded to 30 characters, any other row takes the army's record as it stands. The
 // totals rise by the army's figures, strictly read points and strictly read prices. Rows the

@@ -341,6 +341,8 @@ QString frmMain::LoadUnits()
     if (reload.next) {
         m_document.replaceCatalogue(std::move(*reload.next));
         say(tr("Read %1 from \"%2\".").arg(units(m_globals.catalogue.size()), CatalogueFileName));
+        for (const QString &note : reload.notes)
+            sayToo(note);
     }
     return reload.report.join(u'\n');
 }

@@ -10,6 +10,7 @@
 #include "reports/collection_report.h"
 #include "tally/unit_choice.h"
 #include "tally_files/tally_file.h"
+#include "tally_files/tally_reading.h"
 
 #include <QMainWindow>
 
@@ -116,10 +117,19 @@ private:
     void saveTally(WhichTally which);
     // Loads the tally file of `name`; the name box takes it only when the load is done.
     void loadTally(WhichTally which, const QString &name);
-    // The tally file of that name, or why it can't be read.
-    TallyFile::Decoded loadTallyFile(const QString &fileName) const;
+    // The tally file of that name with its record of units, or why it can't be read; a record
+    // that can't be read is said.
+    TallyRead readTallyFile(const QString &fileName);
+    // What the status line adds about how the file's counts found their rows.
+    QString howPlaced(const TallyRead &read, const PlacedTally &placed) const;
+    // The message naming counts of units the catalogue lacks, kept with `tally`.
+    QString keptCounts(const QString &fileName, const QList<KeptCount> &kept,
+                       const QString &tally) const;
     // "<file> holds counts for N row(s) with F figure(s) that this catalogue ... has no units for"
-    QString countsBeyond(const QString &fileName, const TallyFile::Decoded &file) const;
+    QString countsBeyond(const QString &fileName, int counted, double figures) const;
+    // What to ask before a save of `which` replaces the tally file holding `bytes`, or nothing.
+    QString replaceQuestion(const QString &fileName, const QByteArray &bytes,
+                            WhichTally which) const;
     // Whether a save may replace `fileName`: asks first when the file holds counts for rows past
     // this catalogue's end, and asks again when the file changed while the question was open.
     // A file that can't be read to check it is not replaced, and `error` says why.

@@ -3,11 +3,14 @@
 
 #include "common/file_names.h"
 #include "common/input_file.h"
+#include "common/output_file.h"
 #include "document/ruleset_reload.h"
+#include "document/session_keeper.h"
 #include "frm_load_tally.h"
 #include "messages.h"
 #include "status_report.h"
 #include "tally_files/tally_loading.h"
+#include "tally_files/tally_reading.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -30,19 +33,33 @@ void frmMain::saveTally(WhichTally which)
     QString error = writingProblem(fileName);
     if (error.isEmpty() && !mayReplace(fileName, which, error) && error.isEmpty())
         return;
+    const Tally &tally = m_document.tally(which);
+    const QByteArray bytes = TallyFile::encode(tally.counts);
     if (error.isEmpty())
-        error = TallyFile::save(fileName, m_document.tally(which).counts);
+        error = writeWholeFile(fileName, bytes);
     if (!error.isEmpty()) {
         Messages::warn(this, tr("Could not save the %1 to \"%2\": %3")
                                  .arg(tallyWord(which), shownName(fileName), error));
         return;
     }
     m_document.markSaved(which);
-    const Totals &totals = m_document.tally(which).totals;
+    const Totals &totals = tally.totals;
     say(tr("Saved %1 to \"%2\": %3, %4.")
             .arg(tallyTitle(which, nameBox(which)->text()), shownName(fileName),
                  figures(totals.number),
                  totals.value == 1 ? tr("1 point") : tr("%1 points").arg(totals.value)));
+    // The record beside it says which unit each row was; the file alone is what other programs
+    // read, so a record that can't be written costs only the matching by unit.
+    const UnitRecord::Record record = UnitRecord::describe(
+        which == WhichTally::Army ? UnitRecord::Saver::Army : UnitRecord::Saver::Collection, bytes,
+        tally, m_globals.catalogue, m_keeper->catalogueId());
+    if (const QString recordError =
+            writeWholeFile(UnitRecord::fileName(fileName), UnitRecord::encode(record));
+        !recordError.isEmpty())
+        Messages::warn(this, tr("The %1 was saved to \"%2\", but the record of its units beside "
+                                "it could not be written, so a later catalogue can match its "
+                                "counts only by position. %3")
+                                 .arg(tallyWord(which), shownName(fileName), recordError));
 }
 
 void frmMain::mnuLoadCollection_Click()
@@ -79,14 +96,15 @@ void frmMain::LoadCollection()
 void frmMain::loadTally(WhichTally which, const QString &name)
 {
     const QString fileName = TallyFile::fileName(name);
-    const TallyFile::Decoded file = loadTallyFile(fileName);
-    if (!file.error.isEmpty()) {
+    const TallyRead read = readTallyFile(fileName);
+    if (!read.error.isEmpty()) {
         Messages::warn(this, tr("Could not load the %1 from \"%2\": %3")
-                                 .arg(tallyWord(which), shownName(fileName), file.error));
+                                 .arg(tallyWord(which), shownName(fileName), read.error));
         return;
     }
-    TallyUpdate loaded = loadedTally(
-        file.records, m_globals.catalogue,
+    const PlacedTally placed = placeTally(read, m_globals.catalogue, m_keeper->catalogueId());
+    TallyUpdate loaded = loadedRows(
+        placed.rows, m_globals.catalogue,
         which == WhichTally::Army ? PriceReading::Strict : PriceReading::Forgiving, m_numberFormat);
     if (loaded.overflow != TotalKind::None) {
         Messages::warn(this,
@@ -95,67 +113,115 @@ void frmMain::loadTally(WhichTally which, const QString &name)
                            .arg(shownName(fileName), tallyWord(which), totalName(loaded.overflow)));
         return;
     }
+    loaded.tally.kept = placed.kept;
     m_document.replaceTally(
         which, std::move(loaded.tally),
         tr("loading \"%1\" into the %2").arg(shownName(fileName), tallyWord(which)), name);
     m_document.markSaved(which);
     say(tr("Loaded \"%1\" into the %2: %3.")
             .arg(shownName(fileName), tallyWord(which),
-                 figures(m_document.tally(which).totals.number)));
-    if (file.countedBeyond > 0)
-        Messages::warn(this, countsBeyond(fileName, file) + tr(", so they were not loaded."));
+                 figures(m_document.tally(which).totals.number)) +
+        howPlaced(read, placed));
+    if (placed.countedBeyond > 0)
+        Messages::warn(this, countsBeyond(fileName, placed.countedBeyond, placed.figuresBeyond) +
+                                 tr(", so they were not loaded."));
+    if (!placed.kept.isEmpty())
+        Messages::warn(this, keptCounts(fileName, placed.kept, tallyWord(which)));
 }
 
 void frmMain::mnuAddArmyCollection_Click()
 {
     // The saved army is added, not the one on screen: the file is what the user chose to keep.
     const QString fileName = TallyFile::fileName(ui.txtArmyName->text());
-    const TallyFile::Decoded army = loadTallyFile(fileName);
+    const TallyRead army = readTallyFile(fileName);
     if (!army.error.isEmpty()) {
         Messages::warn(this, tr("Could not add the army \"%1\" to the collection: %2")
                                  .arg(shownName(fileName), army.error));
         return;
     }
-    TallyUpdate added =
-        collectionWithArmy(m_globals.collection, army.records, m_globals.catalogue, m_numberFormat);
+    if (army.record && army.record->saver == UnitRecord::Saver::Collection &&
+        !Messages::ask(this,
+                       tr("\"%1\" was saved as a collection (%2). Add it to the collection as "
+                          "an army?")
+                           .arg(shownName(fileName), figures(qint64(figuresIn(army.records)))),
+                       tr("Add")))
+        return;
+    const PlacedTally placed = placeTally(army, m_globals.catalogue, m_keeper->catalogueId());
+    TallyUpdate added = collectionWithArmyRows(m_globals.collection, placed.rows,
+                                               m_globals.catalogue, m_numberFormat);
     if (added.overflow != TotalKind::None) {
         Messages::warn(this, tr("Adding \"%1\" would take the collection's %2 out of its range, "
                                 "so nothing was changed.")
                                  .arg(shownName(fileName), totalName(added.overflow)));
         return;
     }
+    added.tally.kept += placed.kept;
     const qint16 before = m_globals.collection.totals.number;
     m_document.replaceTally(WhichTally::Collection, std::move(added.tally),
                             tr("adding \"%1\" to the collection").arg(shownName(fileName)));
     say(tr("Added \"%1\" to the collection: %2.")
-            .arg(shownName(fileName), figures(m_globals.collection.totals.number - before)));
-    if (army.countedBeyond > 0)
-        Messages::warn(this, countsBeyond(fileName, army) + tr(", so they were not added."));
+            .arg(shownName(fileName), figures(m_globals.collection.totals.number - before)) +
+        howPlaced(army, placed));
+    if (placed.countedBeyond > 0)
+        Messages::warn(this, countsBeyond(fileName, placed.countedBeyond, placed.figuresBeyond) +
+                                 tr(", so they were not added."));
+    if (!placed.kept.isEmpty())
+        Messages::warn(this, keptCounts(fileName, placed.kept, tallyWord(WhichTally::Collection)));
 }
 
-TallyFile::Decoded frmMain::loadTallyFile(const QString &fileName) const
+TallyRead frmMain::readTallyFile(const QString &fileName)
 {
-    TallyFile::Decoded file;
-    file.error = fileNameProblem(fileName, NameUse::Reading);
-    if (file.error.isEmpty())
-        file = TallyFile::load(fileName, m_globals.catalogue.size());
-    return file;
+    TallyRead read;
+    read.error = fileNameProblem(fileName, NameUse::Reading);
+    if (read.error.isEmpty())
+        read = readTally(fileName);
+    if (!read.recordProblem.isEmpty())
+        Messages::warn(this, tr("The record of units beside \"%1\" could not be read, so its "
+                                "counts are matched by position. %2")
+                                 .arg(shownName(fileName), read.recordProblem));
+    return read;
 }
 
-QString frmMain::countsBeyond(const QString &fileName, const TallyFile::Decoded &file) const
+QString frmMain::howPlaced(const TallyRead &read, const PlacedTally &placed) const
+{
+    if (placed.how == PlacedTally::How::ByUnit && placed.moved + placed.kept.size() > 0) {
+        const QString how = placed.byName == 0
+                                ? tr("%1 matched by their ID").arg(units(placed.byId))
+                                : tr("%1 matched by their ID and %2 by name and strength")
+                                      .arg(units(placed.byId), units(placed.byName));
+        return u' ' + tr("The catalogue has changed since it was saved; %1.").arg(how);
+    }
+    if (placed.how == PlacedTally::How::ByPosition && !read.record &&
+        placed.fileRows != m_globals.catalogue.size())
+        return u' ' + tr("It has no record of its units, so its %1 rows were matched by "
+                         "position to the catalogue's %2 units.")
+                          .arg(placed.fileRows)
+                          .arg(m_globals.catalogue.size());
+    return QString();
+}
+
+QString frmMain::keptCounts(const QString &fileName, const QList<KeptCount> &kept,
+                            const QString &tally) const
+{
+    return tr("The catalogue has no unit for %1 counted in \"%2\": %3. Their counts are kept "
+              "with the %4 (in no total) and saved with it, and go back on their units when the "
+              "catalogue has them again.")
+        .arg(units(kept.size()), shownName(fileName), keptText(kept), tally);
+}
+
+QString frmMain::countsBeyond(const QString &fileName, int counted, double figures) const
 {
     return tr("\"%1\" holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 "
               "units has no units for")
         .arg(shownName(fileName))
-        .arg(file.countedBeyond)
-        .arg(doubleText(file.figuresBeyond))
+        .arg(counted)
+        .arg(doubleText(figures))
         .arg(m_globals.catalogue.size());
 }
 
 bool frmMain::mayReplace(const QString &fileName, WhichTally which, QString &error)
 {
-    // A file saved under a longer catalogue keeps counts this one cannot show; replacing it
-    // would drop them without a word. A folder is left for the save to report.
+    // A folder is left for the save to report.
     for (;;) {
         if (!QFileInfo::exists(fileName) || QFileInfo(fileName).isDir())
             return true;
@@ -168,22 +234,43 @@ bool frmMain::mayReplace(const QString &fileName, WhichTally which, QString &err
                         .arg(old.error);
             return false;
         }
-        // A file that is no tally at all holds no counts to lose.
-        const TallyFile::Decoded beyond =
-            TallyFile::decodeCountsBeyond(old.bytes, m_globals.catalogue.size());
-        if (beyond.countedBeyond == 0)
+        const QString question = replaceQuestion(fileName, old.bytes, which);
+        if (question.isEmpty())
             return true;
-        if (!Messages::ask(this,
-                           countsBeyond(fileName, beyond) +
-                               tr(". Saving the %1 replaces the file and drops those counts.")
-                                   .arg(tallyWord(which)),
-                           tr("Replace")))
+        if (!Messages::ask(this, question, tr("Replace")))
             return false;
         // Another program may have saved the file while the question was open: the answer
         // holds only for what the user was asked about.
         if (const InputFile now = readInputFile(fileName); now.ok() && now.bytes == old.bytes)
             return true;
     }
+}
+
+QString frmMain::replaceQuestion(const QString &fileName, const QByteArray &bytes,
+                                 WhichTally which) const
+{
+    // The other tally saved it: one name typed into the wrong box would cost the user a file
+    // that undo cannot bring back.
+    const TallyRead old = readTally(fileName);
+    const UnitRecord::Saver mine =
+        which == WhichTally::Army ? UnitRecord::Saver::Army : UnitRecord::Saver::Collection;
+    if (old.error.isEmpty() && old.record && old.record->saver != UnitRecord::Saver::Unknown &&
+        old.record->saver != mine && figuresIn(old.records) > 0) {
+        const WhichTally other =
+            which == WhichTally::Army ? WhichTally::Collection : WhichTally::Army;
+        return tr("\"%1\" holds %2 (%3). Replace it with the %4 (%5)?")
+            .arg(shownName(fileName), tallyTitle(other, fileName.chopped(4)),
+                 figures(qint64(figuresIn(old.records))), tallyWord(which),
+                 figures(m_document.tally(which).totals.number));
+    }
+    // A file saved under a longer catalogue keeps counts this one cannot show; replacing it
+    // would drop them without a word. A file that is no tally at all holds no counts to lose.
+    const TallyFile::Decoded beyond =
+        TallyFile::decodeCountsBeyond(bytes, m_globals.catalogue.size());
+    if (beyond.countedBeyond == 0)
+        return QString();
+    return countsBeyond(fileName, beyond.countedBeyond, beyond.figuresBeyond) +
+           tr(". Saving the %1 replaces the file and drops those counts.").arg(tallyWord(which));
 }
 
 QString frmMain::writingProblem(const QString &fileName) const

@@ -154,7 +154,9 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"reload", "rfarm.txt", Units + "4," + field + ",Weak,C,Mire,1\r\n", {}, 4},
         {"reload", "rfarm.txt", "1,\"Grub,Weak,C,M,1\r\n2,Hob,Weak,C,M,1\r\n3,\"Nell\",Weak,C,M,"
          "1\r\n4,Gull,Weak,C,M,1\r\n", u"line 1: a quoted field starts here and runs on to line 3"_s, 2},
-        {"reload", "rfarm.txt", tooMany, {}, UnitCatalogue::MaxUnits},
+        // Counts follow their units; those the new catalogue lacks are kept and said.
+        {"reload", "rfarm.txt", tooMany, u"The new catalogue has no unit for 1 unit(s) counted in "
+         "the collection: 3 Nell (Tough): 2.|in the army: 2 Hob (Standard): 1."_s, UnitCatalogue::MaxUnits},
         {"reload", "rfarm.txt", tooMany + "u32767,Unit,Weak,C,F,1\r\n", u"line 32768: the file "
          "holds more than 32767 units; only the first 32767 were loaded."_s, UnitCatalogue::MaxUnits},
         {"reload", "rfarm.txt", QByteArray(Units).replace("16000", "17000"), u"collection's total "
@@ -342,6 +344,10 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         keepCopies = false;
         QMap<QString, QByteArray> filesAfter = files();
         EXPECT_TRUE(c.written == nullptr || filesAfter.remove(QLatin1String(c.written)) == 1);
+        // A saved tally has its record of units beside it.
+        EXPECT_EQ(c.written != nullptr && QByteArray(c.written).endsWith(".sav"),
+                  c.written != nullptr &&
+                      filesAfter.remove(QLatin1String(c.written) + u".units"_s) == 1);
         EXPECT_EQ(filesAfter, filesBefore);
     }
 }

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tally_reading.h"
+
+#include "common/input_file.h"
+#include "common/numbers.h"
+#include "tally_file.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+TallyRead readTally(const QString &fileName)
+{
+    TallyRead read;
+    const InputFile file = readInputFile(fileName);
+    if (!file.ok()) {
+        read.error = file.error;
+        return read;
+    }
+    TallyFile::Decoded decoded = TallyFile::decode(file.bytes, UnitCatalogue::MaxUnits);
+    if (!decoded.error.isEmpty()) {
+        read.error = decoded.error;
+        return read;
+    }
+    read.records = std::move(decoded.records);
+    const QString recordName = UnitRecord::fileName(fileName);
+    if (!QFileInfo::exists(recordName))
+        return read;
+    const InputFile recordFile = readInputFile(recordName);
+    UnitRecord::Decoded record;
+    if (recordFile.ok())
+        record = UnitRecord::decode(recordFile.bytes);
+    else
+        record.error = recordFile.error;
+    if (!record.error.isEmpty())
+        read.recordProblem = record.error;
+    else if (record.record.savDigest == UnitRecord::digest(file.bytes))
+        read.record = std::move(record.record);
+    return read;
+}
+
+PlacedTally placeTally(const TallyRead &read, const UnitCatalogue &catalogue,
+                       const QByteArray &catalogueDigest)
+{
+    PlacedTally placed;
+    placed.fileRows = int(read.records.size());
+    if (read.record && read.record->catalogueDigest != catalogueDigest) {
+        placed.how = PlacedTally::How::ByUnit;
+        QList<std::pair<int, KeptCount>> counted;
+        for (const auto &[row, unit] : read.record->rows)
+            if (row < read.records.size())
+                counted.append({row, {unit, read.records.at(row)}});
+        for (const KeptCount &kept : read.record->kept)
+            counted.append({-1, kept});
+        PlacedCounts found = placeCounts(counted, catalogue);
+        placed.rows = std::move(found.rows);
+        placed.kept = std::move(found.kept);
+        placed.byId = found.byId, placed.byName = found.byName, placed.moved = found.moved;
+        return placed;
+    }
+    if (read.record) {
+        placed.how = PlacedTally::How::Unchanged;
+        placed.kept = read.record->kept;
+    }
+    const int rows = std::min<int>(placed.fileRows, catalogue.size());
+    placed.rows.reserve(rows);
+    for (int row = 0; row < rows; ++row)
+        placed.rows.append({row, read.records.at(row)});
+    for (int row = rows; row < placed.fileRows; ++row)
+        if (const double count = readNumber(read.records.at(row)); count > 0)
+            ++placed.countedBeyond, placed.figuresBeyond += count;
+    return placed;
+}
+
+double figuresIn(const QStringList &records)
+{
+    double figures = 0;
+    for (const QString &record : records)
+        if (const double count = readNumber(record); count > 0)
+            figures += count;
+    return figures;
+}

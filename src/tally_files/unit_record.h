@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "tally/tally.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Beside each tally file the program saves, "<name>.sav.units" says which unit each counted row
+// was, so that a load under a changed catalogue puts every count back on its unit. The tally
+// file stays as it always was; the record is small UTF-8 text that travels with the folder:
+//
+//   Rostermere unit record 1
+//   tally<TAB>army                  (or collection: which tally saved the file)
+//   sav<TAB><SHA-256 of the tally file's bytes, hex>
+//   catalogue<TAB><digest of the catalogue the rows belong to, hex>
+//   row<TAB>3<TAB>101<TAB>Bone Archer<TAB>Weak         (a counted row: ID, name, strength)
+//   kept<TAB>2<TAB>77<TAB>Old Guard<TAB>Tough           (a count of a unit the catalogue lacks)
+//
+// Tabs, line ends and backslashes in a field are written as \t, \n, \r and \\. A record whose
+// digest is not that of the file's bytes describes another file and is not used.
+namespace UnitRecord {
+
+enum class Saver
+{
+    Unknown,
+    Collection,
+    Army
+};
+
+struct Record
+{
+    Saver saver = Saver::Unknown;
+    QByteArray savDigest;       // SHA-256 of the tally file's bytes
+    QByteArray catalogueDigest; // what identifies the catalogue of the rows
+    QList<std::pair<int, UnitKey>> rows;
+    QList<KeptCount> kept;
+};
+
+// The record's file for a tally file.
+QString fileName(const QString &tallyFileName);
+
+QByteArray digest(QByteArrayView tallyFile);
+
+// The record of a tally as saved in `tallyFile`: its counted rows and kept counts.
+Record describe(Saver saver, const QByteArray &tallyFile, const Tally &tally,
+                const UnitCatalogue &catalogue, const QByteArray &catalogueDigest);
+
+QByteArray encode(const Record &record);
+
+struct Decoded
+{
+    Record record;
+    QString error; // why the bytes are no record this program wrote; empty when fine
+};
+Decoded decode(QByteArrayView bytes);
+
+} // namespace UnitRecord
