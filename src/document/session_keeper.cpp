@@ -56,6 +56,7 @@ SessionKeeper::Written keep(Job job, const UnitCatalogue &units, SessionKeeper::
         if (known.catalogueId.isEmpty())
             known.catalogueId = catalogueIdentity(units);
         job.copy->catalogueId = known.catalogueId;
+        describeUnits(*job.copy, units);
         if (const QString error =
                 writeWholeFile(job.path, encodeRecovery(*job.copy), FileAccess::Private);
             !error.isEmpty())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recovery_file.h"
 
+#include "tally/unit_match.h"
 #include "tally_files/tally_file.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,7 @@ namespace {
 
 constexpr char Magic[] = "Rostermere recovery copy\n";
 constexpr qsizetype MagicBytes = sizeof Magic - 1;
-constexpr quint32 Format = 1;
+constexpr quint32 Format = 2; // 2: each counted row's unit, and the kept counts
 constexpr qsizetype DigestBytes = 32;
 
 QString tr(const char *text)
@@ -111,6 +112,16 @@ QByteArray catalogueIdentity(const UnitCatalogue &catalogue)
     return hash.result();
 }
 
+void describeUnits(RecoveryCopy &copy, const UnitCatalogue &catalogue)
+{
+    for (RecoveryCopy::Kept &kept : copy.tallies) {
+        kept.units.clear();
+        for (int row = 0; row < int(kept.tally.counts.size()); ++row)
+            if (kept.tally.counts.at(row) != u"0")
+                kept.units.append(unitKey(catalogue, row));
+    }
+}
+
 QByteArray encodeRecovery(const RecoveryCopy &copy)
 {
     Writer body;
@@ -131,11 +142,20 @@ QByteArray encodeRecovery(const RecoveryCopy &copy)
         for (const QString &count : counts)
             others += count != u"0";
         body.number(others);
-        for (qint32 row = 0; row < counts.size(); ++row)
+        const auto unit = [&body](const UnitKey &key) {
+            body.text(key.id), body.text(key.name), body.text(key.strength);
+        };
+        for (qint32 row = 0, at = 0; row < counts.size(); ++row)
             if (counts.at(row) != u"0") {
                 body.number(row);
                 body.text(counts.at(row));
+                unit(kept.units.value(at++));
             }
+        body.number(qint32(kept.tally.kept.size()));
+        for (const KeptCount &count : kept.tally.kept) {
+            body.text(count.count);
+            unit(count.unit);
+        }
     }
     Writer file;
     file.bytes.append(Magic, MagicBytes);
@@ -163,7 +183,7 @@ DecodedRecovery decodeRecovery(QByteArrayView bytes)
         return result;
     }
     const QByteArrayView rest = bytes.sliced(MagicBytes + (head.spoilt() ? 0 : 8));
-    if (head.spoilt() || format != Format || rest.size() != qsizetype(size) + DigestBytes ||
+    if (head.spoilt() || format < 1 || rest.size() != qsizetype(size) + DigestBytes ||
         digest(rest.first(size)) != rest.sliced(size)) {
         result.error = tr("The copy is damaged: it was cut short or changed.");
         return result;
@@ -195,6 +215,11 @@ DecodedRecovery decodeRecovery(QByteArrayView bytes)
             body.spoil();
         kept.tally.counts = QStringList(body.spoilt() ? 0 : rows, QStringLiteral("0"));
         // The writer lists the rows that are not "0", in order, each with a count text.
+        const auto unit = [&body] {
+            UnitKey key;
+            key.id = body.text(), key.name = body.text(), key.strength = body.text();
+            return key;
+        };
         for (qint32 i = 0, previous = -1; i < others && !body.spoilt(); ++i) {
             const qint32 row = body.number<qint32>();
             const QString count = body.text(TallyFile::RecordBytes);
@@ -202,7 +227,20 @@ DecodedRecovery decodeRecovery(QByteArrayView bytes)
                 body.spoil();
             else
                 kept.tally.counts[row] = count;
+            if (format >= 2)
+                kept.units.append(unit());
             previous = row;
+        }
+        const qint32 keptCounts = format >= 2 ? body.number<qint32>() : 0;
+        if (keptCounts < 0 || keptCounts > UnitCatalogue::MaxUnits)
+            body.spoil();
+        for (qint32 i = 0; i < keptCounts && !body.spoilt(); ++i) {
+            KeptCount count;
+            count.count = body.text(TallyFile::RecordBytes);
+            count.unit = unit();
+            if (!TallyFile::isCountText(count.count))
+                body.spoil();
+            kept.tally.kept.append(count);
         }
     }
     if (!body.ok()) {

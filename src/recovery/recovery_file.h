@@ -18,8 +18,11 @@ struct RecoveryCopy
     struct Kept
     {
         QString name;         // the name box's text
-        Tally tally;          // every count text as the tally holds it, and the totals
+        Tally tally;          // every count text as the tally holds it, the totals, kept counts
         bool unsaved = false; // the counts differ from the tally file last saved or loaded
+        // The unit of each row whose count is not "0", in row order, so that a later catalogue
+        // can take the counts by unit (copies of the first format have none).
+        QList<UnitKey> units = {};
     };
 
     QByteArray folder;           // the working folder the session ran in, as the system names it
@@ -32,9 +35,12 @@ struct RecoveryCopy
     const Kept &army() const { return tallies[1]; }
 };
 
-// The units, their order and every field of theirs, as one digest: a copy's counts fit only
-// the catalogue whose digest it holds.
+// The units, their order and every field of theirs, as one digest: a copy's counts fit by row
+// only the catalogue whose digest it holds.
 QByteArray catalogueIdentity(const UnitCatalogue &catalogue);
+
+// Gives each tally of `copy` the units of its counted rows in `catalogue`.
+void describeUnits(RecoveryCopy &copy, const UnitCatalogue &catalogue);
 
 QByteArray encodeRecovery(const RecoveryCopy &copy);
 

@@ -88,6 +88,19 @@ QList<std::pair<int, KeptCount>> countedUnits(const Tally &tally, const UnitCata
     return counted;
 }
 
+void mergeKept(QList<KeptCount> &kept, const QList<KeptCount> &more)
+{
+    for (const KeptCount &count : more) {
+        const auto same = std::find_if(kept.begin(), kept.end(), [&count](const KeptCount &k) {
+            return k.unit == count.unit;
+        });
+        if (same == kept.end())
+            kept.append(count);
+        else
+            same->count = doubleText(readNumber(same->count) + readNumber(count.count));
+    }
+}
+
 QString keptText(const QList<KeptCount> &kept, int most)
 {
     QStringList parts;

@@ -49,5 +49,8 @@ PlacedCounts placeCounts(const QList<std::pair<int, KeptCount>> &counted,
 // The tally's counted rows with their units, and the counts it keeps: what placeCounts takes.
 QList<std::pair<int, KeptCount>> countedUnits(const Tally &tally, const UnitCatalogue &catalogue);
 
+// Adds `more` to the kept counts, summing the counts of one unit.
+void mergeKept(QList<KeptCount> &kept, const QList<KeptCount> &more);
+
 // "101 Bone Archer (Weak): 2; ..." for a message, at most `most` of them.
 QString keptText(const QList<KeptCount> &kept, int most = 10);

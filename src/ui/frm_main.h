@@ -78,7 +78,7 @@ private:
     bool offerToKeep(const QList<SessionKeeper::LeftCopy *> &copies);
     // Offers the newest copy back; `waiting` more wait for later starts.
     void offerToRestore(const SessionKeeper::LeftCopy &left, int waiting);
-    QString fitToCatalogue(RecoveryCopy &copy) const;
+    QString fitToCatalogue(RecoveryCopy &copy, bool byUnit) const;
 
 private:
     // Undo, redo and find, by their keys and from the lists' menu, and the menu itself.

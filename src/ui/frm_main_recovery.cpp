@@ -5,6 +5,7 @@
 #include "document/session_keeper.h"
 #include "messages.h"
 #include "status_report.h"
+#include "tally/unit_match.h"
 
 #include <QLocale>
 #include <QRadioButton>
@@ -51,13 +52,39 @@ QString lowerFirst(QString text)
 
 } // namespace
 
+// Whether the copy knows the unit of each counted row, as copies of the second format do.
+bool knowsUnits(const RecoveryCopy &copy)
+{
+    return std::all_of(copy.tallies.begin(), copy.tallies.end(), [](const RecoveryCopy::Kept &k) {
+        return k.units.size() ==
+                   k.tally.counts.size() - k.tally.counts.count(QStringLiteral("0")) &&
+               std::none_of(k.units.begin(), k.units.end(),
+                            [](const UnitKey &unit) { return unit == UnitKey{}; });
+    });
+}
+
 // Why a copy whose digest is right still can't be put back on this catalogue: it must hold a
-// count per unit, and totals the counts give within their range. Its totals are rebuilt from
-// the counts with today's points and prices, as a load does.
-QString frmMain::fitToCatalogue(RecoveryCopy &copy) const
+// count per unit, and totals the counts give within their range. A copy of another catalogue
+// has its counts put on their units first. Its totals are rebuilt from the counts with today's
+// points and prices, as a load does.
+QString frmMain::fitToCatalogue(RecoveryCopy &copy, bool byUnit) const
 {
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
-        Tally &tally = copy.tallies[which == WhichTally::Army].tally;
+        RecoveryCopy::Kept &kept = copy.tallies[which == WhichTally::Army];
+        Tally &tally = kept.tally;
+        if (byUnit) {
+            QList<std::pair<int, KeptCount>> counted;
+            for (int row = 0, at = 0; row < int(tally.counts.size()); ++row)
+                if (tally.counts.at(row) != u"0")
+                    counted.append({row, {kept.units.at(at++), tally.counts.at(row)}});
+            for (const KeptCount &count : tally.kept)
+                counted.append({-1, count});
+            const PlacedCounts placed = placeCounts(counted, m_globals.catalogue);
+            tally.counts = QStringList(m_globals.catalogue.size(), QStringLiteral("0"));
+            for (const auto &[row, count] : placed.rows)
+                tally.counts[row] = count;
+            tally.kept = placed.kept;
+        }
         if (tally.counts.size() != m_globals.catalogue.size())
             return tr("It holds counts for %1 rows, and the catalogue has %2 units.")
                 .arg(tally.counts.size())
@@ -83,8 +110,9 @@ void frmMain::offerLeftSessions()
     for (SessionKeeper::LeftCopy &copy : left.copies) {
         QString error = copy.decoded.error;
         const bool sameCatalogue = copy.decoded.copy.catalogueId == m_keeper->catalogueId();
-        if (error.isEmpty() && sameCatalogue)
-            error = fitToCatalogue(copy.decoded.copy);
+        const bool byUnit = !sameCatalogue && knowsUnits(copy.decoded.copy);
+        if (error.isEmpty() && (sameCatalogue || byUnit))
+            error = fitToCatalogue(copy.decoded.copy, byUnit);
         if (!error.isEmpty()) {
             const QString aside = SessionKeeper::moveAside(copy.path);
             Messages::warn(this, tr("The counts kept when Rostermere last ended could not be "
@@ -98,7 +126,7 @@ void frmMain::offerLeftSessions()
         if (count == 0)
             SessionKeeper::remove(copy.path);
         else
-            (sameCatalogue ? usable : otherCatalogue).append(&copy);
+            (sameCatalogue || byUnit ? usable : otherCatalogue).append(&copy);
     }
     if (!otherCatalogue.isEmpty() && !offerToKeep(otherCatalogue))
         for (const SessionKeeper::LeftCopy *copy : otherCatalogue)
@@ -158,6 +186,15 @@ void frmMain::offerToRestore(const SessionKeeper::LeftCopy &left, int waiting)
                               {copy.collection().name, copy.army().name},
                               tr("restoring %1").arg(restored));
     say(tr("Restored %1.").arg(restored));
+    if (copy.catalogueId != m_keeper->catalogueId())
+        sayToo(tr("The catalogue has changed since; the counts were put on their units."));
+    for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
+        if (const QList<KeptCount> &kept = copy.tallies[which == WhichTally::Army].tally.kept;
+            !kept.isEmpty())
+            Messages::warn(this, tr("The catalogue has no unit for %1 counted in the %2: %3. Their "
+                                    "counts are kept with it (in no total) and saved with it, and "
+                                    "go back on their units when the catalogue has them again.")
+                                     .arg(units(kept.size()), tallyWord(which), keptText(kept)));
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
         if (!copy.tallies[which == WhichTally::Army].unsaved)
             m_document.markSaved(which);

@@ -155,7 +155,7 @@ void frmMain::mnuAddArmyCollection_Click()
                                  .arg(shownName(fileName), totalName(added.overflow)));
         return;
     }
-    added.tally.kept += placed.kept;
+    mergeKept(added.tally.kept, placed.kept);
     const qint16 before = m_globals.collection.totals.number;
     m_document.replaceTally(WhichTally::Collection, std::move(added.tally),
                             tr("adding \"%1\" to the collection").arg(shownName(fileName)));

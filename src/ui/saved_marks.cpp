@@ -3,6 +3,7 @@
 
 #include "document/ruleset_reload.h"
 #include "status_report.h"
+#include "tally/unit_match.h"
 #include "tally_files/tally_file.h"
 
 #include <QAccessible>
@@ -65,6 +66,9 @@ void SavedMarks::show(WhichTally which)
                         : tr("They could not be kept in a recovery copy (%1), so save them "
                              "before Rostermere ends.")
                               .arg(m_copyError));
+    if (const QList<KeptCount> &kept = m_document.tally(which).kept; !kept.isEmpty())
+        state += u' ' + tr("It keeps the counts of units the catalogue lacks, in no total: %1.")
+                            .arg(keptText(kept));
     const QString text = changed > 0 ? QStringLiteral("*") : QString();
     if (mark->text() == text && mark->toolTip() == state)
         return;

@@ -24,6 +24,9 @@ RecoveryCopy evening()
                       {{u"2"_s, u"0"_s, QString(29, u' ').prepend(u'7')}, {9, 315, 12.35f}},
                       true},
                      {u""_s, {{u"0"_s, u"0"_s, u"0"_s}, {0, 0, 0.0f}}, false}}};
+    // Each counted row's unit, and a count of a unit the catalogue lacks.
+    copy.tallies[0].units = {{u"1"_s, u"Grub"_s, u"Weak"_s}, {u"7"_s, u"T\tab"_s, u"Tough"_s}};
+    copy.tallies[1].tally.kept = {{{u"9"_s, u"Gone"_s, u"Unique"_s}, u"4"_s}};
     return copy;
 }
 
@@ -46,6 +49,8 @@ TEST(RecoveryFile, ReadsBackExactlyAndRefusesWhatItDidNotWrite)
         EXPECT_EQ(back.copy.tallies[i].tally.counts, copy.tallies[i].tally.counts);
         EXPECT_EQ(back.copy.tallies[i].tally.totals, copy.tallies[i].tally.totals);
         EXPECT_EQ(back.copy.tallies[i].unsaved, copy.tallies[i].unsaved);
+        EXPECT_EQ(back.copy.tallies[i].units, copy.tallies[i].units);
+        EXPECT_EQ(back.copy.tallies[i].tally.kept, copy.tallies[i].tally.kept);
     }
     QByteArray flipped = bytes, newer = bytes, longer = bytes;
     // A body with its digest right but a byte more than its fields: not one the program wrote.
@@ -54,7 +59,7 @@ TEST(RecoveryFile, ReadsBackExactlyAndRefusesWhatItDidNotWrite)
                         QCryptographicHash::hash(body, QCryptographicHash::Sha256);
     qToLittleEndian<quint32>(quint32(body.size()), padded.data() + 29);
     flipped[bytes.size() / 2] = char(flipped[bytes.size() / 2] ^ 1);
-    newer[25] = 2;
+    newer[25] = 3;
     // clang-format off
     std::vector<std::pair<QByteArray, const char *>> bad = {
         {{}, "The copy is empty."}, {"PK\3\4 a zip file", "not a recovery copy"},

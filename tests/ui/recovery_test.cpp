@@ -110,19 +110,32 @@ TEST_F(Recovery, TheCopyFollowsTheSavedStateAndTheNextStartOffersItBack)
     EXPECT_EQ(copies(), QStringList());
 }
 
-// Counts of another catalogue are kept for it, not put on rows they don't belong to; two
-// sessions in one folder keep a copy each.
-TEST_F(Recovery, CopiesOfAnotherCatalogueAndOfOtherSessionsAreKept)
+// Counts of another catalogue go to their units (Grub by name and strength, its ID changed;
+// Nell by ID, moved to the top; Hob gone, kept), not to the rows they had; two sessions in one
+// folder keep a copy each.
+TEST_F(Recovery, CopiesOfAnotherCatalogueGoToTheirUnitsAndOtherSessionsAreKept)
 {
-    const QString empty = everything();
     countEvening();
-    const QString counted = everything();
-    writeFile(u"rfarm.txt"_s, QByteArray(Units).replace("1,Grub", "4,Grub"));
+    main->document().countFigure(WhichTally::Army, 1, Step::Add);
+    main->document().countFigure(WhichTally::Army, 1, Step::Add);
+    writeFile(u"rfarm.txt"_s, "3,Nell,Tough,C,Mire,30\r\n4,Grub,Weak,C,Mire,10\r\n");
     restart(true);
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.front().text.contains(u"belong to another catalogue"_s));
-    EXPECT_EQ(everything(), empty);
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages.back().text.startsWith(u"The catalogue has no unit for 1 unit counted in "
+                                                "the army: 2 Hob (Standard): 2."_s));
+    EXPECT_EQ(everything(), u"0 2 | 2 20 2.5 / 1 0 | 1 30 0 / Evening|Raid|1"_s);
+    EXPECT_TRUE(main->statusLine().endsWith(u"the counts were put on their units."_s));
+    trigger("mnuSaveArmy");
     writeFile(u"rfarm.txt"_s, Units);
+    messages.clear();
+    // Back with the catalogue that has Hob, on a reload and on a load of the saved army.
+    main->LoadUnits();
+    EXPECT_EQ(shown("Collection") + u" / "_s + shown("Army"),
+              u"2 0 0 | 2 20 2.5 / 0 2 1 | 3 80 0"_s);
+    main->LoadArmy(); // the record's rows are padded as the file holds them
+    EXPECT_EQ(shown("Army"), u"0 2 1_ | 3 80 0"_s);
+    EXPECT_TRUE(messages.isEmpty()) << messages.front().text.toStdString();
+    const QString counted = everything();
     restart(true);
     EXPECT_EQ(everything(), counted);
 
@@ -243,7 +256,8 @@ TEST_F(Recovery, CopiesArePrivateOnePerFolderAndOfferedNewestFirst)
     EXPECT_FALSE(keys.contains(folder.filePath()));
 
     // Crafted copies: of this catalogue from 10:00 and 11:00 (files dated the other way), of
-    // another catalogue twice, and one whose lock can't be made.
+    // another catalogue twice (knowing no units, as copies of the first format), and one whose
+    // lock can't be made.
     main->document().markSaved(WhichTally::Collection),
         main->document().markSaved(WhichTally::Army);
     const auto write = [&](const QString &name, QByteArray id, int hour) {

@@ -223,3 +223,42 @@ TEST_F(TallyFiles, AFileSavedWhileTheQuestionIsOpenIsCheckedAgain)
     EXPECT_TRUE(messages[1].text.contains(u"1 row(s) with 7 figure(s)"_s));
     EXPECT_EQ(fileBytes(u"army1.sav"_s), TallyFile::encode(globals->army.counts));
 }
+
+// Tried as a new user would: a unit put at the top of the catalogue moves no saved count, and
+// the status line says how they were matched; a name typed into the other tally's box asks
+// before its file is replaced, and an add of a collection's file asks too.
+TEST_F(TallyFiles, SavedCountsStayWithTheirUnitsAndTheOtherTallysFileIsAskedAbout)
+{
+    find<QLineEdit>(main.get(), "txtCollectionName")->setText(u"Mine"_s);
+    for (const int row : {0, 2, 2})
+        main->document().countFigure(WhichTally::Collection, row, Step::Add);
+    trigger("mnuSaveCollection");
+    EXPECT_TRUE(
+        fileBytes(u"Mine.sav.units"_s).startsWith("Rostermere unit record 1\ntally\tcollection\n"));
+    writeFile(u"rfarm.txt"_s, "9,Newt,Weak,C,Mire,1\r\n1,Grub,Weak,C,Mire,10\r\n"
+                              "2,Hob,Standard,C,Mire,25\r\n3,Nell,Tough,C,Mire,30\r\n");
+    start(true);
+    find<QLineEdit>(main.get(), "txtCollectionName")->setText(u"Mine"_s);
+    main->LoadCollection();
+    EXPECT_EQ(shown("Collection"), u"0 1_ 0 2_ | 3 70 2"_s);
+    EXPECT_EQ(main->statusLine(), u"Loaded \"Mine.sav\" into the collection: 3 figures. The "
+                                  "catalogue has changed since it was saved; 2 units matched by "
+                                  "their ID."_s);
+    find<QLineEdit>(main.get(), "txtArmyName")->setText(u"Mine"_s);
+    main->document().countFigure(WhichTally::Army, 0, Step::Add);
+    Messages::setAnswer(false);
+    trigger("mnuSaveArmy");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.front().text, u"\"Mine.sav\" holds the collection \"Mine\" (3 figures). "
+                                     "Replace it with the army (1 figure)?"_s);
+    trigger("mnuAddArmyCollection");
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages.back().text, u"\"Mine.sav\" was saved as a collection (3 figures). Add it "
+                                    "to the collection as an army?"_s);
+    EXPECT_EQ(shown("Collection"), u"0 1_ 0 2_ | 3 70 2"_s);
+    // A file without a record, of another length, is matched by position and says so.
+    find<QLineEdit>(main.get(), "txtArmyName")->setText(u"army1"_s);
+    main->LoadArmy(); // three rows for four units
+    EXPECT_TRUE(main->statusLine().endsWith(u"It has no record of its units, so its 3 rows were "
+                                            "matched by position to the catalogue's 4 units."_s));
+}

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue/catalogue_file.h"
+#include "common/output_file.h"
+#include "recovery/recovery_file.h"
+#include "tally_files/tally_file.h"
+#include "tally_files/tally_reading.h"
+
+#include "test_support.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+
+UnitCatalogue catalogue(const QByteArray &text)
+{
+    return parseCatalogue(text).catalogue;
+}
+
+// Counts by row with the kept ones after a bar: "0 1 2 | 2 Colossus (Tough): 2".
+QString counts(const QStringList &rows, const QList<KeptCount> &kept)
+{
+    QStringList trimmed;
+    for (const QString &count : rows)
+        trimmed.append(count.trimmed());
+    return trimmed.join(u' ') + (kept.isEmpty() ? QString() : u" | "_s + keptText(kept));
+}
+
+const QByteArray Archer = "1,Archer,Weak,C,F,5\n", Colossus = "2,Colossus,Tough,C,F,40\n",
+                 Crow = "3,Crow,Weak,C,F,2\n", Newcomer = "7,Newcomer,Weak,C,F,1\n";
+
+} // namespace
+
+// One Archer and two Colossi, saved under the first catalogue, follow their units through
+// every edit of it: loaded from the file with its record, and carried by a reload.
+TEST(UnitRecord, CountsFollowTheirUnitsThroughEveryEditOfTheCatalogue)
+{
+    const UnitCatalogue first = catalogue(Archer + Colossus + Crow);
+    const Tally tally{{u"1"_s, u"2"_s, u"0"_s}, {}};
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"Mine.sav"_s);
+    const QByteArray bytes = TallyFile::encode(tally.counts);
+    ASSERT_EQ(writeWholeFile(file, bytes), QString());
+    const QByteArray firstId = catalogueIdentity(first);
+    ASSERT_EQ(writeWholeFile(UnitRecord::fileName(file),
+                             UnitRecord::encode(UnitRecord::describe(UnitRecord::Saver::Army, bytes,
+                                                                     tally, first, firstId))),
+              QString());
+    // clang-format off
+    const std::pair<QByteArray, const char *> edits[] = {
+        {Newcomer + Archer + Colossus + Crow, "0 1 2 0"},     // a unit inserted at the top
+        {Archer + Newcomer + Colossus + Crow, "1 0 2 0"},     // in the middle
+        {Archer + Colossus + Crow + Newcomer, "1 2 0 0"},     // at the end
+        {Crow + Colossus + Archer, "0 2 1"},                  // the order reversed
+        {Archer + Crow, "1 0 | 2 Colossus (Tough): 2"},       // a counted unit removed
+        {"1,Archer Prime,Weak,C,F,5\n" + Colossus + Crow, "1 2 0"}, // renamed, same ID
+        {"9,Archer,Weak,C,F,5\n" + Colossus + Crow, "1 2 0"}, // another ID, same name
+        {Archer + "1,Zealot,Weak,C,F,9\n" + Colossus, "1 0 2"}}; // a duplicate ID
+    // clang-format on
+    for (const auto &[text, expected] : edits) {
+        SCOPED_TRACE(text.toStdString());
+        const UnitCatalogue next = catalogue(text);
+        const PlacedTally loaded = placeTally(readTally(file), next, catalogueIdentity(next));
+        EXPECT_EQ(loaded.how, PlacedTally::How::ByUnit);
+        QStringList rows(next.size(), u"0"_s);
+        for (const auto &[row, count] : loaded.rows)
+            rows[row] = count;
+        EXPECT_EQ(counts(rows, loaded.kept), QLatin1String(expected));
+        const CarriedTally carried = carryByUnit(tally, first, next);
+        EXPECT_EQ(counts(carried.tally.counts, carried.tally.kept), QLatin1String(expected));
+        // And back: the kept count goes back on its unit.
+        const CarriedTally back = carryByUnit(carried.tally, next, first);
+        EXPECT_EQ(counts(back.tally.counts, back.tally.kept), u"1 2 0"_s);
+    }
+    // The same catalogue reads by position, exactly as a file without a record.
+    EXPECT_EQ(placeTally(readTally(file), first, firstId).how, PlacedTally::How::Unchanged);
+
+    // A record of other bytes is not used; a damaged one is said, and the file read by position.
+    const QString other = dir.filePath(u"Other.sav"_s);
+    ASSERT_EQ(writeWholeFile(other, TallyFile::encode({u"5"_s})), QString());
+    QFile::copy(UnitRecord::fileName(file), UnitRecord::fileName(other));
+    TallyRead read = readTally(other);
+    EXPECT_TRUE(read.error.isEmpty() && !read.record && read.recordProblem.isEmpty());
+    for (const QByteArray &damaged :
+         {QByteArray("garbage"), QByteArray("Rostermere unit record 1\nrow\t1\t2\n"),
+          QByteArray("Rostermere unit record 1\nsav\tab\n"),
+          UnitRecord::encode({}).replace("row", "rpw") + "row\t-1\ta\tb\tc\n"}) {
+        ASSERT_EQ(writeWholeFile(UnitRecord::fileName(other), damaged), QString());
+        read = readTally(other);
+        EXPECT_FALSE(read.record);
+        EXPECT_FALSE(read.recordProblem.isEmpty()) << damaged.constData();
+        EXPECT_EQ(placeTally(read, first, firstId).rows.front().second.trimmed(), u"5"_s);
+    }
+    // A record reads back as written, tabs and backslashes in its fields too.
+    UnitRecord::Record record{UnitRecord::Saver::Collection,
+                              QByteArray(32, 'a'),
+                              QByteArray(32, 'b'),
+                              {{4, {u"a\tb"_s, u"c\\d"_s, u"\n"_s}}},
+                              {{{u"x"_s, u"y"_s, u"z"_s}, u"3"_s}}};
+    const UnitRecord::Decoded back = UnitRecord::decode(UnitRecord::encode(record));
+    ASSERT_EQ(back.error, QString());
+    EXPECT_EQ(back.record.saver, record.saver);
+    EXPECT_EQ(back.record.rows, record.rows);
+    EXPECT_EQ(back.record.kept, record.kept);
+}
