@@ -372,6 +372,22 @@ Figures measure(int runs)
     figures.append(
         {QStringLiteral("Add Army To Collection"),
          medianMs(runs, command("mnuAddArmyCollection"), [&] { s.main.LoadCollection(); })});
+    // The saved army read under an updated catalogue: its record names another catalogue, so
+    // every count is found again by its unit's ID.
+    {
+        QByteArray record = readAll(QStringLiteral("army.sav.units"));
+        record.replace(record.indexOf("catalogue\t") + 10, 64, QByteArray(64, '0'));
+        QFile file(QStringLiteral("army.sav.units"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(record) != record.size())
+            qFatal("the army's record could not be changed");
+        file.close();
+        figures.append({QStringLiteral("Load Army, every count matched by its unit"),
+                        medianMs(runs, repainted([&] { s.main.LoadArmy(); }))});
+        Messages::setAnswer(true);
+        figures.append(
+            {QStringLiteral("Add Army To Collection, matched by unit"),
+             medianMs(runs, command("mnuAddArmyCollection"), [&] { s.main.LoadCollection(); })});
+    }
     // Undoing and redoing a load that changed every row, the same step back and forth.
     s.main.document().replaceTally(
         WhichTally::Collection,
@@ -397,6 +413,18 @@ Figures measure(int runs)
         measurePrinting(s, runs, figures);
     figures.append(
         {QStringLiteral("Ruleset reload"), medianMs(runs, repainted([&] { s.main.LoadUnits(); }))});
+    // A catalogue whose first unit has another ID: the counts of every row follow their units.
+    {
+        const QByteArray renamed = "z" + catalogue;
+        int turn = 0;
+        figures.append({QStringLiteral("Ruleset reload, every count carried by its unit"),
+                        medianMs(runs, repainted([&] { s.main.LoadUnits(); }), [&] {
+                            QFile file(CatalogueFileName);
+                            if (!file.open(QIODevice::WriteOnly) ||
+                                !file.write(++turn % 2 ? renamed : catalogue))
+                                qFatal("the catalogue could not be written");
+                        })});
+    }
 
     for (const QString &message : messages)
         std::fprintf(stderr, "message: %s\n", qPrintable(message.left(200)));

@@ -7,6 +7,7 @@
 #include "common/numbers.h"
 #include "recovery/recovery_file.h"
 #include "tally_files/tally_file.h"
+#include "tally_files/unit_record.h"
 
 #include <QCryptographicHash>
 
@@ -112,6 +113,17 @@ void recoveryCopy(QByteArrayView input)
     require(bytes.at(25) != 2 || encodeRecovery(read.copy) == bytes);
 }
 
+// A unit record the reader accepts reads back the same once written again.
+void unitRecord(QByteArrayView bytes)
+{
+    const UnitRecord::Decoded read = UnitRecord::decode(bytes);
+    if (!read.error.isEmpty())
+        return;
+    const UnitRecord::Decoded again = UnitRecord::decode(UnitRecord::encode(read.record));
+    require(again.error.isEmpty() && again.record.rows == read.record.rows &&
+            again.record.kept == read.record.kept && again.record.saver == read.record.saver);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -122,7 +134,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::function<void()> targets[] = {
         [&] { catalogue(bytes); },   [&] { priceGuide(bytes); },
         [&] { tallyFile(bytes); },   [&] { require(!std::isnan(readNumber(text))); },
-        [&] { strictNumber(text); }, [&] { recoveryCopy(bytes); }};
+        [&] { strictNumber(text); }, [&] { recoveryCopy(bytes); },
+        [&] { unitRecord(bytes); }};
     targets[FUZZ_TARGET - 1]();
     return 0;
 }

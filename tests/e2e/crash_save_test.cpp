@@ -4,6 +4,7 @@
 #include "recovery/recovery_file.h"
 #include "reports/collection_report.h"
 #include "tally_files/tally_file.h"
+#include "tally_files/tally_reading.h"
 #include "ui/gui_fixture.h"
 
 #include <QProcess>
@@ -13,7 +14,8 @@
 #include <random>
 
 namespace {
-const QString Saved[] = {u"tally.sav"_s, u"report.txt"_s, u"report.htm"_s, u"session.copy"_s};
+const QString Saved[] = {u"tally.sav"_s, u"tally.sav.units"_s, u"report.txt"_s, u"report.htm"_s,
+                         u"session.copy"_s};
 constexpr int Files = std::size(Saved);
 } // namespace
 
@@ -42,14 +44,18 @@ TEST(CrashSafeSaving, DISABLED_SavesUntilKilled)
 TEST_F(GuiTest, AFileKilledWhileSavingIsTheOldOrTheNewOneWhole)
 {
     const UnitCatalogue units = parseCatalogue(numberedCatalogue(32767)).catalogue;
+    const QByteArray identity = catalogueIdentity(units);
     QList<QByteArray> versions;
     for (int version = 0; version < 2; ++version) {
         const QStringList counts(units.size(), QString::number(version + 1));
         const CollectionReport report = buildCollectionReport(u"Kill"_s, counts, units, {});
         RecoveryCopy copy;
         copy.tallies[version].tally.counts = counts;
-        versions += {TallyFile::encode(counts), textReport(report), htmlReport(report),
-                     encodeRecovery(copy)};
+        const QByteArray tally = TallyFile::encode(counts);
+        versions += {tally,
+                     UnitRecord::encode(UnitRecord::describe(UnitRecord::Saver::Army, tally,
+                                                             {counts, {}}, units, identity)),
+                     textReport(report), htmlReport(report), encodeRecovery(copy)};
     }
     for (int file = 0; file < Files; ++file)
         for (const QString &version : {QString(), u".0"_s, u".1"_s})
@@ -73,5 +79,9 @@ TEST_F(GuiTest, AFileKilledWhileSavingIsTheOldOrTheNewOneWhole)
             ASSERT_TRUE(bytes == versions[file] || bytes == versions[file + Files])
                 << Saved[file].toStdString() << " is torn or missing after kill " << kill;
         }
+        // The record is used only while it describes the tally file's bytes.
+        const TallyRead read = readTally(m_dir.filePath(Saved[0]));
+        const int saved = fileBytes(Saved[0]) == versions[0] ? 0 : Files;
+        EXPECT_EQ(bool(read.record), fileBytes(Saved[1]) == versions[saved + 1]) << kill;
     }
 }
