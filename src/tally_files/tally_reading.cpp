@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-TallyRead readTally(const QString &fileName)
+TallyRead readTally(const QString &fileName, const QByteArray &catalogueDigest)
 {
     TallyRead read;
     const InputFile file = readInputFile(fileName);
@@ -27,9 +27,11 @@ TallyRead readTally(const QString &fileName)
         return read;
     const InputFile recordFile = readInputFile(recordName);
     UnitRecord::Decoded record;
-    if (recordFile.ok())
-        record = UnitRecord::decode(recordFile.bytes);
-    else
+    if (recordFile.ok()) {
+        record = UnitRecord::decodeHead(recordFile.bytes);
+        if (record.error.isEmpty() && record.record.catalogueDigest != catalogueDigest)
+            record = UnitRecord::decode(recordFile.bytes);
+    } else
         record.error = recordFile.error;
     if (!record.error.isEmpty())
         read.recordProblem = record.error;

@@ -16,7 +16,8 @@ struct TallyRead
     std::optional<UnitRecord::Record> record; // when it describes these bytes
     QString recordProblem;                    // why a record beside the file could not be read
 };
-TallyRead readTally(const QString &fileName);
+// `catalogueDigest` is the catalogue's the counts are for: a record of it needs no rows read.
+TallyRead readTally(const QString &fileName, const QByteArray &catalogueDigest = {});
 
 struct PlacedTally
 {

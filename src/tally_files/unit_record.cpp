@@ -98,11 +98,18 @@ QByteArray encode(const Record &record)
     const auto unit = [](const UnitKey &key) {
         return escaped(key.id) + '\t' + escaped(key.name) + '\t' + escaped(key.strength);
     };
-    for (const auto &[row, key] : record.rows)
-        bytes += "row\t" + QByteArray::number(row) + '\t' + unit(key) + '\n';
+    // The kept counts come first: a load under the same catalogue reads no further.
     for (const KeptCount &kept : record.kept)
         bytes += "kept\t" + escaped(kept.count) + '\t' + unit(kept.unit) + '\n';
+    for (const auto &[row, key] : record.rows)
+        bytes += "row\t" + QByteArray::number(row) + '\t' + unit(key) + '\n';
     return bytes;
+}
+
+Decoded decodeHead(QByteArrayView bytes)
+{
+    const qsizetype rows = bytes.indexOf("\nrow\t");
+    return decode(bytes.first(rows < 0 ? bytes.size() : rows + 1));
 }
 
 Decoded decode(QByteArrayView bytes)

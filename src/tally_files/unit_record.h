@@ -14,8 +14,8 @@
 //   tally<TAB>army                  (or collection: which tally saved the file)
 //   sav<TAB><SHA-256 of the tally file's bytes, hex>
 //   catalogue<TAB><digest of the catalogue the rows belong to, hex>
-//   row<TAB>3<TAB>101<TAB>Bone Archer<TAB>Weak         (a counted row: ID, name, strength)
 //   kept<TAB>2<TAB>77<TAB>Old Guard<TAB>Tough           (a count of a unit the catalogue lacks)
+//   row<TAB>3<TAB>101<TAB>Bone Archer<TAB>Weak         (a counted row: ID, name, strength)
 //
 // Tabs, line ends and backslashes in a field are written as \t, \n, \r and \\. A record whose
 // digest is not that of the file's bytes describes another file and is not used.
@@ -54,5 +54,8 @@ struct Decoded
     QString error; // why the bytes are no record this program wrote; empty when fine
 };
 Decoded decode(QByteArrayView bytes);
+// All but the counted rows (which tally saved the file, the digests, the kept counts): what a
+// save checks before it replaces a file, and all a load under the same catalogue needs.
+Decoded decodeHead(QByteArrayView bytes);
 
 } // namespace UnitRecord

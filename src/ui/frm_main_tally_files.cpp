@@ -174,7 +174,7 @@ TallyRead frmMain::readTallyFile(const QString &fileName)
     TallyRead read;
     read.error = fileNameProblem(fileName, NameUse::Reading);
     if (read.error.isEmpty())
-        read = readTally(fileName);
+        read = readTally(fileName, m_keeper->catalogueId());
     if (!read.recordProblem.isEmpty())
         Messages::warn(this, tr("The record of units beside \"%1\" could not be read, so its "
                                 "counts are matched by position. %2")
@@ -251,17 +251,21 @@ QString frmMain::replaceQuestion(const QString &fileName, const QByteArray &byte
 {
     // The other tally saved it: one name typed into the wrong box would cost the user a file
     // that undo cannot bring back.
-    const TallyRead old = readTally(fileName);
+    const InputFile recordFile = readInputFile(UnitRecord::fileName(fileName));
+    const UnitRecord::Decoded old = UnitRecord::decodeHead(recordFile.bytes);
     const UnitRecord::Saver mine =
         which == WhichTally::Army ? UnitRecord::Saver::Army : UnitRecord::Saver::Collection;
-    if (old.error.isEmpty() && old.record && old.record->saver != UnitRecord::Saver::Unknown &&
-        old.record->saver != mine && figuresIn(old.records) > 0) {
+    const bool otherSaved = old.error.isEmpty() && old.record.saver != UnitRecord::Saver::Unknown &&
+                            old.record.saver != mine &&
+                            old.record.savDigest == UnitRecord::digest(bytes);
+    const double held =
+        otherSaved ? figuresIn(TallyFile::decode(bytes, UnitCatalogue::MaxUnits).records) : 0;
+    if (held > 0) {
         const WhichTally other =
             which == WhichTally::Army ? WhichTally::Collection : WhichTally::Army;
         return tr("\"%1\" holds %2 (%3). Replace it with the %4 (%5)?")
-            .arg(shownName(fileName), tallyTitle(other, fileName.chopped(4)),
-                 figures(qint64(figuresIn(old.records))), tallyWord(which),
-                 figures(m_document.tally(which).totals.number));
+            .arg(shownName(fileName), tallyTitle(other, fileName.chopped(4)), figures(qint64(held)),
+                 tallyWord(which), figures(m_document.tally(which).totals.number));
     }
     // A file saved under a longer catalogue keeps counts this one cannot show; replacing it
     // would drop them without a word. A file that is no tally at all holds no counts to lose.
