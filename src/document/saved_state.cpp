@@ -51,7 +51,7 @@ void SavedState::fileHolds(const QString &name, const QStringList &counts)
 void SavedState::follow(int at, const QString &name, const QStringList &counts)
 {
     const auto file = m_files.constFind(name);
-    m_onFile[at] = file != m_files.cend();
+    m_onFile[at] = file == m_files.cend();
     m_reference[at] = m_onFile[at] ? *file : m_start;
     const QStringList &reference = m_reference[at];
     int differing = int(std::abs(reference.size() - counts.size()));

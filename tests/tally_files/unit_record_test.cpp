@@ -72,6 +72,12 @@ TEST(UnitRecord, CountsFollowTheirUnitsThroughEveryEditOfTheCatalogue)
         const CarriedTally back = carryByUnit(carried.tally, next, first);
         EXPECT_EQ(counts(back.tally.counts, back.tally.kept), u"1 2 0"_s);
     }
+    // Two counts of one unit (a catalogue that listed it twice): the second is kept, not lost.
+    const KeptCount twice{{u"1"_s, u"Archer"_s, u"Weak"_s}, u"3"_s};
+    const PlacedCounts placed = placeCounts({{0, twice}, {3, twice}}, first);
+    EXPECT_EQ(
+        counts({placed.rows.size() == 1 ? placed.rows.front().second : QString()}, placed.kept),
+        u"3 | 1 Archer (Weak): 3"_s);
     // The same catalogue reads by position, exactly as a file without a record.
     EXPECT_EQ(placeTally(readTally(file), first, firstId).how, PlacedTally::How::Unchanged);
 
