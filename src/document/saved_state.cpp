@@ -51,10 +51,11 @@ void SavedState::fileHolds(const QString &name, const QStringList &counts)
 void SavedState::follow(int at, const QString &name, const QStringList &counts)
 {
     const auto file = m_files.constFind(name);
-    m_onFile[at] = file == m_files.cend();
+    m_onFile[at] = file != m_files.cend();
     m_reference[at] = m_onFile[at] ? *file : m_start;
     const QStringList &reference = m_reference[at];
-    int differing = int(std::abs(reference.size() - counts.size()));
+    // Both have a count per catalogue row: the catalogue's changes resize them together.
+    int differing = 0;
     for (qsizetype row = 0; row < std::min(reference.size(), counts.size()); ++row)
         differing += !sameRecord(reference.at(row), counts.at(row));
     m_differing[at] = differing;
