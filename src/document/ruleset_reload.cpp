@@ -96,7 +96,6 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
     const bool sameUnits = next.catalogue.UnitId == current.catalogue.UnitId &&
                            next.catalogue.UnitName == current.catalogue.UnitName &&
                            next.catalogue.UnitStr == current.catalogue.UnitStr;
-    int droppedRows = 0;
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
         const Tally &counted = which == WhichTally::Army ? current.army : current.collection;
         CarriedTally carried = sameUnits ? carryOver(counted, next.catalogue)
@@ -107,7 +106,6 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
                               .arg(tallyWord(which), totalName(carried.overflow)));
             return reload;
         }
-        droppedRows += carried.droppedRows;
         if (carried.moved > 0)
             reload.notes.append(tr("The %1's counts of %2 unit(s) moved with their units to their "
                                    "rows in the new catalogue.")
@@ -122,10 +120,6 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
                               .arg(tallyWord(which), keptText(carried.tally.kept)));
         (which == WhichTally::Army ? next.army : next.collection) = std::move(carried.tally);
     }
-    if (droppedRows > 0)
-        report.append(tr("The new catalogue has fewer units, so the counts of %1 row(s) past "
-                         "its end were dropped.")
-                          .arg(droppedRows));
     reload.next = std::move(next);
     return reload;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/catalogue_file.h"
 #include "common/output_file.h"
+#include "document/ruleset_reload.h"
 #include "recovery/recovery_file.h"
 #include "tally_files/tally_file.h"
 #include "tally_files/tally_reading.h"
@@ -78,6 +79,17 @@ TEST(UnitRecord, CountsFollowTheirUnitsThroughEveryEditOfTheCatalogue)
     EXPECT_EQ(
         counts({placed.rows.size() == 1 ? placed.rows.front().second : QString()}, placed.kept),
         u"3 | 1 Archer (Weak): 3"_s);
+    // A reload of units that swapped their IDs moves the counts with the IDs; of the same units,
+    // it keeps them row by row.
+    for (const QByteArray &text :
+         {QByteArray("2,Archer,Weak,C,F,5\n1,Colossus,Tough,C,F,40\n") + Crow,
+          Archer + Colossus + Crow}) {
+        const modGlobals current{first, tally, {}};
+        RulesetReload reload = reloadRuleset({parseCatalogue(text), {}}, current);
+        ASSERT_TRUE(reload.next);
+        EXPECT_EQ(counts(reload.next->collection.counts, {}),
+                  text == Archer + Colossus + Crow ? u"1 2 0"_s : u"2 1 0"_s);
+    }
     // The same catalogue reads by position, exactly as a file without a record.
     EXPECT_EQ(placeTally(readTally(file), first, firstId).how, PlacedTally::How::Unchanged);
 
@@ -101,7 +113,7 @@ TEST(UnitRecord, CountsFollowTheirUnitsThroughEveryEditOfTheCatalogue)
     UnitRecord::Record record{UnitRecord::Saver::Collection,
                               QByteArray(32, 'a'),
                               QByteArray(32, 'b'),
-                              {{4, {u"a\tb"_s, u"c\\d"_s, u"\n"_s}}},
+                              {{4, {u"a\tb"_s, u"c\\d"_s, u"\n\r"_s}}},
                               {{{u"x"_s, u"y"_s, u"z"_s}, u"3"_s}}};
     const UnitRecord::Decoded back = UnitRecord::decode(UnitRecord::encode(record));
     ASSERT_EQ(back.error, QString());
