@@ -114,6 +114,14 @@ ValueLabel::ValueLabel(const QString &text, QWidget *parent) : QLabel(text, pare
     QAccessible::installFactory(createInterface);
 }
 
+void announceChange(QWidget *widget)
+{
+#if QT_CONFIG(accessibility)
+    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+#endif
+}
+
 void nameMenuItem(QAction *action, const QString &name)
 {
     QAccessible::installFactory(createInterface);

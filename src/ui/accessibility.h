@@ -21,6 +21,10 @@ public:
     ValueLabel(const QString &text, QWidget *parent);
 };
 
+// Tells assistive technology that what `widget` says has changed, so that it is read out as it
+// appears.
+void announceChange(QWidget *widget);
+
 // Gives a menu bar item a spoken name of its own where its caption is only decoration.
 void nameMenuItem(QAction *action, const QString &name);
 

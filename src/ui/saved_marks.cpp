@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "saved_marks.h"
 
+#include "accessibility.h"
 #include "document/ruleset_reload.h"
 #include "status_report.h"
 #include "tally/unit_match.h"
 #include "tally_files/tally_file.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -75,8 +75,5 @@ void SavedMarks::show(WhichTally which)
     mark->setText(text);
     mark->setToolTip(state);
     mark->setAccessibleDescription(state);
-#if QT_CONFIG(accessibility)
-    QAccessibleEvent event(mark, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
-#endif
+    announceChange(mark);
 }

@@ -3,7 +3,6 @@
 
 #include "accessibility.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -27,11 +26,8 @@ void StatusReport::say(const QString &line)
     m_line->setText(line);
     // The window's designed width may cut a long line; the whole of it is one pointer away.
     m_line->setToolTip(line);
-#if QT_CONFIG(accessibility)
     // Read out as it appears, as a screen reader user would otherwise never hear it.
-    QAccessibleEvent event(m_line, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
-#endif
+    announceChange(m_line);
 }
 
 QString StatusReport::line() const
