@@ -120,8 +120,7 @@ void unitRecord(QByteArrayView bytes)
     if (!read.error.isEmpty())
         return;
     const UnitRecord::Decoded again = UnitRecord::decode(UnitRecord::encode(read.record));
-    require(again.error.isEmpty() && again.record.rows == read.record.rows &&
-            again.record.kept == read.record.kept && again.record.saver == read.record.saver);
+    require(again.error.isEmpty() && again.record == read.record);
 }
 
 } // namespace

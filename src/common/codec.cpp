@@ -69,6 +69,8 @@ char encodedByte(char16_t code)
     return it == table.cend() ? '?' : *it;
 }
 
+} // namespace
+
 // Writes one byte for each character of `text` from `out` on (a character beyond U+FFFF is
 // one '?', though it takes two code units), and returns how many it wrote.
 qsizetype encodeInto(char *out, QStringView text)
@@ -92,8 +94,6 @@ qsizetype encodeInto(char *out, QStringView text)
     }
     return written;
 }
-
-} // namespace
 
 QByteArray encodeText(QStringView text)
 {

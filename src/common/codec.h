@@ -28,6 +28,10 @@ QString decodeText(QByteArrayView bytes);
 // Encodes one byte per character; a character outside Windows-1252 becomes '?'.
 QByteArray encodeText(QStringView text);
 
+// Encodes `text` as encodeText does into `out`, which has room for a byte per code unit of
+// `text`, and returns how many bytes it wrote; the rest of that room may have been written.
+qsizetype encodeInto(char *out, QStringView text);
+
 // Encodes `text` onto the end of `bytes`, as encodeText does.
 void appendEncoded(QByteArray &bytes, QStringView text);
 

@@ -98,7 +98,9 @@ private:
 
 QByteArray catalogueIdentity(const UnitCatalogue &catalogue)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    // BLAKE2b rather than SHA-256: the first command after a reload may wait for this digest of
+    // megabytes of text.
+    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
     for (const UnitTexts *field :
          {&catalogue.UnitId, &catalogue.UnitName, &catalogue.UnitStr, &catalogue.UnitRarity,
           &catalogue.UnitFaction, &catalogue.UnitPointValue}) {

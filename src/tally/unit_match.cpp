@@ -3,46 +3,64 @@
 
 #include "common/numbers.h"
 
-#include <QSet>
+#include <QMutex>
+
+#include <vector>
 
 namespace {
 
-QString nameKey(QStringView name, QStringView strength)
+template <typename Key> void index(QHash<Key, int> &keys, const Key &key, int row)
 {
-    return name.trimmed().toString() + QChar(u'\0') + strength.toString();
+    const auto it = keys.find(key);
+    if (it == keys.end())
+        keys.insert(key, row);
+    else
+        *it = -1;
 }
 
 } // namespace
 
-UnitFinder::UnitFinder(const UnitCatalogue &catalogue) : m_catalogue(catalogue)
+UnitFinder::UnitFinder(const UnitCatalogue &catalogue)
+    : m_ids(catalogue.UnitId), m_names(catalogue.UnitName), m_strengths(catalogue.UnitStr)
 {
-    m_ids.reserve(m_catalogue.size());
-    for (int row = 0; row < m_catalogue.size(); ++row) {
-        const QStringView id = m_catalogue.UnitId.at(row);
-        const auto it = m_ids.find(id);
-        if (it == m_ids.end())
-            m_ids.insert(id, row);
-        else
-            *it = -1;
-    }
+    m_byId.reserve(m_ids.size());
+    for (int row = 0; row < m_ids.size(); ++row)
+        index(m_byId, Key{m_ids.at(row), {}}, row);
 }
 
-UnitFinder::Found UnitFinder::find(const UnitKey &unit) const
+bool UnitFinder::isFor(const UnitCatalogue &catalogue) const
 {
-    if (const int row = m_ids.value(unit.id, -1); row >= 0)
+    // A catalogue read again, or changed, has texts of its own: their buffers are not these.
+    const auto same = [](const UnitTexts &mine, const UnitTexts &theirs) {
+        return mine.text().utf16() == theirs.text().utf16() &&
+               mine.text().size() == theirs.text().size() &&
+               mine.ends().constData() == theirs.ends().constData() &&
+               mine.size() == theirs.size();
+    };
+    return same(m_ids, catalogue.UnitId) && same(m_names, catalogue.UnitName) &&
+           same(m_strengths, catalogue.UnitStr);
+}
+
+std::shared_ptr<const UnitFinder> UnitFinder::of(const UnitCatalogue &catalogue)
+{
+    static QMutex guard;
+    static std::shared_ptr<const UnitFinder> last;
+    const QMutexLocker lock(&guard);
+    if (!last || !last->isFor(catalogue))
+        last = std::make_shared<const UnitFinder>(catalogue);
+    return last;
+}
+
+UnitFinder::Found UnitFinder::find(QStringView id, QStringView name, QStringView strength) const
+{
+    if (const int row = m_byId.value({id, {}}, -1); row >= 0)
         return {row, How::Id};
-    if (m_names.isEmpty() && m_catalogue.size() > 0) {
-        m_names.reserve(m_catalogue.size());
-        for (int row = 0; row < m_catalogue.size(); ++row) {
-            const QString key = nameKey(m_catalogue.UnitName.at(row), m_catalogue.UnitStr.at(row));
-            const auto it = m_names.find(key);
-            if (it == m_names.end())
-                m_names.insert(key, row);
-            else
-                *it = -1;
-        }
-    }
-    if (const int row = m_names.value(nameKey(unit.name, unit.strength), -1); row >= 0)
+    std::call_once(m_byNameMade, [this] {
+        m_byName.reserve(m_names.size());
+        for (int row = 0; row < m_names.size(); ++row)
+            index(m_byName, Key{m_names.at(row).trimmed(), m_strengths.at(row)}, row);
+    });
+    if (const int row = m_byName.value({name.trimmed(), strength}, -1); row >= 0)
         return {row, How::NameAndStrength};
     return {};
 }
@@ -53,39 +71,47 @@ UnitKey unitKey(const UnitCatalogue &catalogue, int row)
             catalogue.UnitStr.value(row)};
 }
 
-PlacedCounts placeCounts(const QList<std::pair<int, KeptCount>> &counted,
-                         const UnitCatalogue &catalogue)
+PlacedCounts placeCounts(const QList<CountedUnit> &counted, const UnitCatalogue &catalogue)
 {
     PlacedCounts placed;
     if (counted.isEmpty())
-        return placed; // the catalogue's index costs milliseconds at full size
-    const UnitFinder finder(catalogue);
-    QSet<int> taken;
-    for (const auto &[from, kept] : counted) {
-        const UnitFinder::Found found = finder.find(kept.unit);
+        return placed;
+    const std::shared_ptr<const UnitFinder> finder = UnitFinder::of(catalogue);
+    std::vector<bool> taken(catalogue.size());
+    placed.rows.reserve(counted.size());
+    for (const CountedUnit &unit : counted) {
+        const UnitFinder::Found found = finder->find(unit.id, unit.name, unit.strength);
         // Two counts for one unit: the second is kept rather than lost or summed unasked.
-        if (found.row < 0 || taken.contains(found.row)) {
-            placed.kept.append(kept);
+        if (found.row < 0 || taken[found.row]) {
+            placed.kept.append({{unit.id.toString(), unit.name.trimmed().toString(),
+                                 unit.strength.toString()},
+                                unit.count});
             continue;
         }
-        taken.insert(found.row);
-        placed.rows.append({found.row, kept.count});
+        taken[found.row] = true;
+        placed.rows.append({found.row, unit.count});
         ++(found.how == UnitFinder::How::Id ? placed.byId : placed.byName);
-        placed.moved += found.row != from;
+        placed.moved += found.row != unit.from;
     }
     return placed;
 }
 
-QList<std::pair<int, KeptCount>> countedUnits(const Tally &tally, const UnitCatalogue &catalogue)
+QList<CountedUnit> countedUnits(const Tally &tally, const UnitCatalogue &catalogue)
 {
-    QList<std::pair<int, KeptCount>> counted;
+    QList<CountedUnit> counted;
     const int rows = std::min<int>(tally.counts.size(), catalogue.size());
     for (int row = 0; row < rows; ++row)
         if (tally.counts.at(row) != u"0" && readNumber(tally.counts.at(row)) != 0)
-            counted.append({row, {unitKey(catalogue, row), tally.counts.at(row)}});
-    for (const KeptCount &kept : tally.kept)
-        counted.append({-1, kept});
+            counted.append({row, catalogue.UnitId.at(row), catalogue.UnitName.at(row),
+                            catalogue.UnitStr.at(row), tally.counts.at(row)});
+    appendKept(counted, tally.kept);
     return counted;
+}
+
+void appendKept(QList<CountedUnit> &counted, const QList<KeptCount> &kept)
+{
+    for (const KeptCount &count : kept)
+        counted.append({-1, count.unit.id, count.unit.name, count.unit.strength, count.count});
 }
 
 void mergeKept(QList<KeptCount> &kept, const QList<KeptCount> &more)

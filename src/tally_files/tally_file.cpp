@@ -41,6 +41,29 @@ bool isWrittenCount(QByteArrayView text)
     return at == text.size();
 }
 
+// Why a record is none the program writes, or null. The program writes only unsigned decimal
+// texts in plain ASCII; anything else means the file is not a tally (a renamed picture, say)
+// and must not land in the user's counts.
+const char *recordProblem(QByteArrayView record)
+{
+    bool unprintable = false;
+    for (const char byte : record)
+        unprintable |= byte < ' ' || byte > '~';
+    if (unprintable)
+        return QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file Rostermere wrote, or is "
+                                              "damaged; its row %1 holds bytes that no tally "
+                                              "file has.");
+    const QByteArrayView text = record.trimmed();
+    if (text.startsWith('-') && readNumber(QString::fromLatin1(record)) < 0)
+        return QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file Rostermere wrote, or is "
+                                              "damaged; its row %1 holds a negative count.");
+    if (!isWrittenCount(text))
+        return QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file Rostermere wrote, or is "
+                                              "damaged; its row %1 holds text that is not a "
+                                              "count.");
+    return nullptr;
+}
+
 } // namespace
 
 namespace TallyFile {
@@ -65,8 +88,14 @@ QByteArray encode(const QStringList &counts)
     QByteArray bytes(HeaderBytes + qsizetype(RecordBytes) * rows, ' ');
     qToLittleEndian<qint16>(rows, bytes.data());
     for (qsizetype row = 0; row < rows; ++row) {
-        const QByteArray text = encodeText(counts.at(row)).left(RecordBytes);
-        std::copy(text.begin(), text.end(), bytes.begin() + HeaderBytes + row * RecordBytes);
+        char *const record = bytes.data() + HeaderBytes + row * RecordBytes;
+        // A character takes at most one byte, so a count that fits is written in place.
+        if (const QString &count = counts.at(row); count.size() <= RecordBytes) {
+            std::fill(record + encodeInto(record, count), record + RecordBytes, ' ');
+        } else {
+            const QByteArray text = encodeText(count).left(RecordBytes);
+            std::copy(text.begin(), text.end(), record);
+        }
     }
     return bytes;
 }
@@ -120,49 +149,37 @@ Decoded decodeRows(QByteArrayView bytes, int catalogueRows, bool keepRecords)
     const auto recordAt = [bytes](int row) {
         return bytes.sliced(HeaderBytes + qsizetype(row) * RecordBytes, RecordBytes);
     };
+    const int kept = std::min<int>(rows, std::max(catalogueRows, 0));
+    if (keepRecords)
+        result.records.reserve(kept);
+    // Most records repeat ("0" and a few small counts): a record like the one before it is
+    // neither checked nor decoded again, and equal records share one string.
+    QHash<QByteArrayView, QString> shared;
+    QByteArrayView previous;
+    QString previousText;
     for (int row = 0; row < rows; ++row) {
         const QByteArrayView record = recordAt(row);
-        const bool printable = std::all_of(record.begin(), record.end(),
-                                           [](char byte) { return byte >= ' ' && byte <= '~'; });
-        const char *problem = nullptr;
-        if (!printable)
-            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file Rostermere wrote, "
-                                                     "or is damaged; its row %1 holds bytes that "
-                                                     "no tally file has.");
-        else if (record.trimmed().startsWith('-') && readNumber(QString::fromLatin1(record)) < 0)
-            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file Rostermere wrote, "
-                                                     "or is damaged; its row %1 holds a negative "
-                                                     "count.");
-        else if (!isWrittenCount(record.trimmed()))
-            problem = QT_TRANSLATE_NOOP("TallyFile", "It is not a tally file Rostermere wrote, "
-                                                     "or is damaged; its row %1 holds text that "
-                                                     "is not a count.");
-        if (problem != nullptr) {
-            result.error = QCoreApplication::translate("TallyFile", problem).arg(row + 1);
-            return result;
+        if (record != previous) {
+            if (const char *problem = recordProblem(record)) {
+                result = Decoded{};
+                result.error = QCoreApplication::translate("TallyFile", problem).arg(row + 1);
+                return result;
+            }
+            previous = record;
+            if (keepRecords && row < kept) {
+                const auto found = shared.constFind(record);
+                previousText = found != shared.cend() ? *found : decodeText(record);
+                if (found == shared.cend() && shared.size() < 1024)
+                    shared.insert(record, previousText);
+            }
         }
+        if (keepRecords && row < kept)
+            result.records.append(previousText);
     }
-    const int kept = std::min<int>(rows, std::max(catalogueRows, 0));
     for (int row = kept; row < rows; ++row) {
         const double count = readNumber(QString::fromLatin1(recordAt(row)));
         if (count > 0)
             ++result.countedBeyond, result.figuresBeyond += count;
-    }
-    if (!keepRecords)
-        return result;
-    result.records.reserve(kept);
-    // Most records repeat ("0" and a few small counts); equal records share one string.
-    QHash<QByteArrayView, QString> shared;
-    for (int row = 0; row < kept; ++row) {
-        const QByteArrayView record = recordAt(row);
-        const auto found = shared.constFind(record);
-        if (found != shared.cend()) {
-            result.records.append(*found);
-            continue;
-        }
-        result.records.append(decodeText(record));
-        if (shared.size() < 1024)
-            shared.insert(record, result.records.back());
     }
     return result;
 }

@@ -35,7 +35,7 @@ TallyRead readTally(const QString &fileName, const QByteArray &catalogueDigest)
         record.error = recordFile.error;
     if (!record.error.isEmpty())
         read.recordProblem = record.error;
-    else if (record.record.savDigest == UnitRecord::digest(file.bytes))
+    else if (UnitRecord::describes(record.record, file.bytes))
         read.record = std::move(record.record);
     return read;
 }
@@ -47,12 +47,14 @@ PlacedTally placeTally(const TallyRead &read, const UnitCatalogue &catalogue,
     placed.fileRows = int(read.records.size());
     if (read.record && read.record->catalogueDigest != catalogueDigest) {
         placed.how = PlacedTally::How::ByUnit;
-        QList<std::pair<int, KeptCount>> counted;
-        for (const auto &[row, unit] : read.record->rows)
-            if (row < read.records.size())
-                counted.append({row, {unit, read.records.at(row)}});
-        for (const KeptCount &kept : read.record->kept)
-            counted.append({-1, kept});
+        const UnitRecord::Record &record = *read.record;
+        QList<CountedUnit> counted;
+        counted.reserve(record.rows.size() + record.kept.size());
+        for (int at = 0; at < int(record.rows.size()); ++at)
+            if (const int row = record.rows.at(at); row < read.records.size())
+                counted.append({row, record.ids.at(at), record.names.at(at),
+                                record.strengths.at(at), read.records.at(row)});
+        appendKept(counted, record.kept);
         PlacedCounts found = placeCounts(counted, catalogue);
         placed.rows = std::move(found.rows);
         placed.kept = std::move(found.kept);

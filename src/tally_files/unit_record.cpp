@@ -6,63 +6,81 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QStringDecoder>
 
 namespace UnitRecord {
 
 namespace {
 
-constexpr QByteArrayView Heading = "Rostermere unit record 1";
+constexpr QStringView Heading = u"Rostermere unit record ";
+constexpr int Version = 2;
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("UnitRecord", text);
 }
 
-QByteArray escaped(const QString &field)
+QCryptographicHash::Algorithm savHash(int version)
 {
-    QByteArray bytes;
-    for (const char c : field.toUtf8()) {
-        switch (c) {
-        case '\\':
-            bytes += "\\\\";
-            break;
-        case '\t':
-            bytes += "\\t";
-            break;
-        case '\n':
-            bytes += "\\n";
-            break;
-        case '\r':
-            bytes += "\\r";
-            break;
-        default:
-            bytes += c;
-        }
+    // BLAKE2b reads a full-size tally file several times faster than SHA-256 here, and a load
+    // or a save waits for it.
+    return version == 1 ? QCryptographicHash::Sha256 : QCryptographicHash::Blake2b_256;
+}
+
+void appendEscaped(QString &out, QStringView field)
+{
+    const auto plain = [](QChar c) {
+        return c != u'\\' && c != u'\t' && c != u'\n' && c != u'\r';
+    };
+    if (std::all_of(field.begin(), field.end(), plain)) {
+        out += field;
+        return;
     }
-    return bytes;
+    for (const QChar c : field)
+        out += c == u'\\' ? QStringView(u"\\\\")
+               : c == u'\t' ? QStringView(u"\\t")
+               : c == u'\n' ? QStringView(u"\\n")
+               : c == u'\r' ? QStringView(u"\\r")
+                            : QStringView(&c, 1);
 }
 
 // The field as it was before escaping; false when it holds what escaping never writes.
-bool unescaped(QByteArrayView bytes, QString &field)
+bool unescaped(QStringView text, QString &field)
 {
-    QByteArray plain;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\\') {
-            plain += bytes[i];
+    field.clear();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\') {
+            field += text[i];
             continue;
         }
-        if (++i == bytes.size())
+        if (++i == text.size())
             return false;
-        const char c = bytes[i];
-        if (c != '\\' && c != 't' && c != 'n' && c != 'r')
+        const QChar c = text[i];
+        if (c != u'\\' && c != u't' && c != u'n' && c != u'r')
             return false;
-        plain += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : '\\';
+        field += c == u't' ? u'\t' : c == u'n' ? u'\n' : c == u'r' ? u'\r' : u'\\';
     }
-    field = QString::fromUtf8(plain);
-    return field.toUtf8() == plain;
+    return true;
+}
+
+// A field without escapes is used as it stands; most are.
+QStringView plainOrUnescaped(QStringView text, QString &buffer, bool &ok)
+{
+    if (!text.contains(u'\\'))
+        return text;
+    ok = ok && unescaped(text, buffer);
+    return buffer;
 }
 
 } // namespace
+
+void Record::addRow(int row, QStringView id, QStringView name, QStringView strength)
+{
+    rows.append(row);
+    ids.append(id);
+    names.append(name);
+    strengths.append(strength);
+}
 
 QString fileName(const QString &tallyFileName)
 {
@@ -71,39 +89,61 @@ QString fileName(const QString &tallyFileName)
 
 QByteArray digest(QByteArrayView tallyFile)
 {
-    return QCryptographicHash::hash(tallyFile, QCryptographicHash::Sha256);
+    return QCryptographicHash::hash(tallyFile, savHash(Version));
+}
+
+bool describes(const Record &record, QByteArrayView tallyFile)
+{
+    return record.savDigest == QCryptographicHash::hash(tallyFile, savHash(record.version));
 }
 
 Record describe(Saver saver, const QByteArray &tallyFile, const Tally &tally,
                 const UnitCatalogue &catalogue, const QByteArray &catalogueDigest)
 {
-    Record record{saver, digest(tallyFile), catalogueDigest, {}, tally.kept};
+    Record record;
+    record.saver = saver;
+    record.savDigest = digest(tallyFile);
+    record.catalogueDigest = catalogueDigest;
+    record.kept = tally.kept;
     const int rows = std::min<int>(tally.counts.size(), catalogue.size());
     for (int row = 0; row < rows; ++row)
         if (tally.counts.at(row) != u"0" && readNumber(tally.counts.at(row)) != 0)
-            record.rows.append(
-                {row,
-                 {catalogue.UnitId.value(row), catalogue.UnitName.value(row).trimmed(),
-                  catalogue.UnitStr.value(row)}});
+            record.addRow(row, catalogue.UnitId.at(row), catalogue.UnitName.at(row).trimmed(),
+                          catalogue.UnitStr.at(row));
     return record;
 }
 
 QByteArray encode(const Record &record)
 {
-    QByteArray bytes = Heading.toByteArray() + '\n';
+    QString text = Heading.toString() + QString::number(record.version) + u'\n';
+    text.reserve(text.size() + 200 + record.ids.text().size() + record.names.text().size() +
+                 record.strengths.text().size() + 16 * record.rows.size());
     if (record.saver != Saver::Unknown)
-        bytes += record.saver == Saver::Army ? "tally\tarmy\n" : "tally\tcollection\n";
-    bytes += "sav\t" + record.savDigest.toHex() + '\n';
-    bytes += "catalogue\t" + record.catalogueDigest.toHex() + '\n';
-    const auto unit = [](const UnitKey &key) {
-        return escaped(key.id) + '\t' + escaped(key.name) + '\t' + escaped(key.strength);
+        text += record.saver == Saver::Army ? u"tally\tarmy\n" : u"tally\tcollection\n";
+    text += QLatin1String("sav\t" + record.savDigest.toHex() + '\n');
+    text += QLatin1String("catalogue\t" + record.catalogueDigest.toHex() + '\n');
+    const auto unit = [&text](QStringView id, QStringView name, QStringView strength) {
+        appendEscaped(text, id);
+        text += u'\t';
+        appendEscaped(text, name);
+        text += u'\t';
+        appendEscaped(text, strength);
+        text += u'\n';
     };
     // The kept counts come first: a load under the same catalogue reads no further.
-    for (const KeptCount &kept : record.kept)
-        bytes += "kept\t" + escaped(kept.count) + '\t' + unit(kept.unit) + '\n';
-    for (const auto &[row, key] : record.rows)
-        bytes += "row\t" + QByteArray::number(row) + '\t' + unit(key) + '\n';
-    return bytes;
+    for (const KeptCount &kept : record.kept) {
+        text += u"kept\t";
+        appendEscaped(text, kept.count);
+        text += u'\t';
+        unit(kept.unit.id, kept.unit.name, kept.unit.strength);
+    }
+    for (qsizetype at = 0; at < record.rows.size(); ++at) {
+        text += u"row\t";
+        text += QString::number(record.rows.at(at));
+        text += u'\t';
+        unit(record.ids.at(int(at)), record.names.at(int(at)), record.strengths.at(int(at)));
+    }
+    return text.toUtf8();
 }
 
 Decoded decodeHead(QByteArrayView bytes)
@@ -121,43 +161,61 @@ Decoded decode(QByteArrayView bytes)
         result.error = tr("Its line %1 is not what Rostermere writes.").arg(line);
         return result;
     };
-    const QList<QByteArray> lines = bytes.toByteArray().split('\n');
-    if (lines.isEmpty() || lines.front() != Heading) {
+    // Checked as UTF-8 once, then read as text: a full-size record has a line per unit.
+    QStringDecoder toText(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = toText(bytes);
+    const qsizetype headingEnd = text.indexOf(u'\n');
+    const QStringView heading = QStringView(text).first(headingEnd < 0 ? text.size() : headingEnd);
+    if (toText.hasError() || !heading.startsWith(Heading) ||
+        (heading.sliced(Heading.size()) != u"1" && heading.sliced(Heading.size()) != u"2")) {
         result.error = tr("It is not a unit record of this program.");
         return result;
     }
-    for (qsizetype at = 1; at < lines.size(); ++at) {
-        const QByteArray &line = lines.at(at);
-        if (line.isEmpty() && at == lines.size() - 1)
-            break;
-        const QList<QByteArray> fields = line.split('\t');
-        const QByteArray &kind = fields.front();
-        if (kind == "tally" && fields.size() == 2 &&
-            (fields[1] == "army" || fields[1] == "collection"))
-            record.saver = fields[1] == "army" ? Saver::Army : Saver::Collection;
-        else if ((kind == "sav" || kind == "catalogue") && fields.size() == 2 &&
-                 fields[1].size() == 64)
-            (kind == "sav" ? record.savDigest : record.catalogueDigest) =
-                QByteArray::fromHex(fields[1]);
-        else if ((kind == "row" || kind == "kept") && fields.size() == 5) {
-            UnitKey key;
-            QString first;
-            if (!unescaped(fields[1], first) || !unescaped(fields[2], key.id) ||
-                !unescaped(fields[3], key.name) || !unescaped(fields[4], key.strength))
-                return damaged(at + 1);
-            bool number = false;
-            const int row = first.toInt(&number);
-            if (kind == "kept" && TallyFile::isCountText(first))
-                record.kept.append({key, first});
-            else if (number && row >= 0 && row < UnitCatalogue::MaxUnits)
-                record.rows.append({row, key});
+    record.version = heading.back() == u'1' ? 1 : 2;
+    qsizetype line = 1;
+    QString id, name, strength, first;
+    for (qsizetype at = headingEnd < 0 ? text.size() : headingEnd + 1; at < text.size();) {
+        ++line;
+        qsizetype end = text.indexOf(u'\n', at);
+        if (end < 0)
+            end = text.size();
+        QStringView fields[6];
+        int count = 0;
+        for (const QStringView field : QStringView(text).sliced(at, end - at).tokenize(u'\t')) {
+            if (count == 6)
+                return damaged(line);
+            fields[count++] = field;
+        }
+        at = end + 1;
+        const QStringView kind = fields[0];
+        if (kind == u"tally" && count == 2 && (fields[1] == u"army" || fields[1] == u"collection"))
+            record.saver = fields[1] == u"army" ? Saver::Army : Saver::Collection;
+        else if ((kind == u"sav" || kind == u"catalogue") && count == 2 && fields[1].size() == 64)
+            (kind == u"sav" ? record.savDigest : record.catalogueDigest) =
+                QByteArray::fromHex(fields[1].toLatin1());
+        else if ((kind == u"row" || kind == u"kept") && count == 5) {
+            bool ok = true;
+            const QStringView number = plainOrUnescaped(fields[1], first, ok);
+            const QStringView unit[3] = {plainOrUnescaped(fields[2], id, ok),
+                                         plainOrUnescaped(fields[3], name, ok),
+                                         plainOrUnescaped(fields[4], strength, ok)};
+            bool isNumber = false;
+            const int row = number.toInt(&isNumber);
+            if (!ok)
+                return damaged(line);
+            if (kind == u"kept" && TallyFile::isCountText(number))
+                record.kept.append(
+                    {{unit[0].toString(), unit[1].toString(), unit[2].toString()},
+                     number.toString()});
+            else if (kind == u"row" && isNumber && row >= 0 && row < UnitCatalogue::MaxUnits)
+                record.addRow(row, unit[0], unit[1], unit[2]);
             else
-                return damaged(at + 1);
+                return damaged(line);
         } else
-            return damaged(at + 1);
+            return damaged(line);
     }
     if (record.savDigest.size() != 32 || record.catalogueDigest.size() != 32)
-        return damaged(lines.size());
+        return damaged(line + 1);
     return result;
 }
 

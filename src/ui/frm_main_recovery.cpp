@@ -73,12 +73,13 @@ QString frmMain::fitToCatalogue(RecoveryCopy &copy, bool byUnit) const
         RecoveryCopy::Kept &kept = copy.tallies[which == WhichTally::Army];
         Tally &tally = kept.tally;
         if (byUnit) {
-            QList<std::pair<int, KeptCount>> counted;
+            QList<CountedUnit> counted;
             for (int row = 0, at = 0; row < int(tally.counts.size()); ++row)
-                if (tally.counts.at(row) != u"0")
-                    counted.append({row, {kept.units.at(at++), tally.counts.at(row)}});
-            for (const KeptCount &count : tally.kept)
-                counted.append({-1, count});
+                if (tally.counts.at(row) != u"0") {
+                    const UnitKey &unit = kept.units.at(at++);
+                    counted.append({row, unit.id, unit.name, unit.strength, tally.counts.at(row)});
+                }
+            appendKept(counted, tally.kept);
             const PlacedCounts placed = placeCounts(counted, m_globals.catalogue);
             tally.counts = QStringList(m_globals.catalogue.size(), QStringLiteral("0"));
             for (const auto &[row, count] : placed.rows)

@@ -257,7 +257,7 @@ QString frmMain::replaceQuestion(const QString &fileName, const QByteArray &byte
         which == WhichTally::Army ? UnitRecord::Saver::Army : UnitRecord::Saver::Collection;
     const bool otherSaved = old.error.isEmpty() && old.record.saver != UnitRecord::Saver::Unknown &&
                             old.record.saver != mine &&
-                            old.record.savDigest == UnitRecord::digest(bytes);
+                            UnitRecord::describes(old.record, bytes);
     const double held =
         otherSaved ? figuresIn(TallyFile::decode(bytes, UnitCatalogue::MaxUnits).records) : 0;
     if (held > 0) {

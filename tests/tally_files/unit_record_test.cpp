@@ -8,6 +8,7 @@
 
 #include "test_support.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -74,8 +75,8 @@ TEST(UnitRecord, CountsFollowTheirUnitsThroughEveryEditOfTheCatalogue)
         EXPECT_EQ(counts(back.tally.counts, back.tally.kept), u"1 2 0"_s);
     }
     // Two counts of one unit (a catalogue that listed it twice): the second is kept, not lost.
-    const KeptCount twice{{u"1"_s, u"Archer"_s, u"Weak"_s}, u"3"_s};
-    const PlacedCounts placed = placeCounts({{0, twice}, {3, twice}}, first);
+    const PlacedCounts placed = placeCounts(
+        {{0, u"1", u"Archer", u"Weak", u"3"_s}, {3, u"1", u"Archer", u"Weak", u"3"_s}}, first);
     EXPECT_EQ(
         counts({placed.rows.size() == 1 ? placed.rows.front().second : QString()}, placed.kept),
         u"3 | 1 Archer (Weak): 3"_s);
@@ -93,6 +94,24 @@ TEST(UnitRecord, CountsFollowTheirUnitsThroughEveryEditOfTheCatalogue)
     // The same catalogue reads by position, exactly as a file without a record.
     EXPECT_EQ(placeTally(readTally(file), first, firstId).how, PlacedTally::How::Unchanged);
 
+    // A record of the first version, whose digest of the file is SHA-256, is used as well.
+    const QString old = dir.filePath(u"Old.sav"_s);
+    ASSERT_EQ(writeWholeFile(old, bytes), QString());
+    ASSERT_EQ(writeWholeFile(UnitRecord::fileName(old),
+                             "Rostermere unit record 1\nsav\t" +
+                                 QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)
+                                     .toHex() +
+                                 "\ncatalogue\t" + QByteArray(64, '0') +
+                                 "\nrow\t0\t1\tArcher\tWeak\nrow\t1\t2\tColossus\tTough\n"),
+              QString());
+    const UnitCatalogue inserted = catalogue(Newcomer + Archer + Colossus + Crow);
+    const PlacedTally oldLoaded =
+        placeTally(readTally(old), inserted, catalogueIdentity(inserted));
+    EXPECT_EQ(oldLoaded.how, PlacedTally::How::ByUnit);
+    QStringList oldRows(inserted.size(), u"0"_s);
+    for (const auto &[row, count] : oldLoaded.rows)
+        oldRows[row] = count;
+    EXPECT_EQ(counts(oldRows, oldLoaded.kept), u"0 1 2 0"_s);
     // A record of other bytes is not used; a damaged one is said, and the file read by position.
     const QString other = dir.filePath(u"Other.sav"_s);
     ASSERT_EQ(writeWholeFile(other, TallyFile::encode({u"5"_s})), QString());
@@ -110,14 +129,14 @@ TEST(UnitRecord, CountsFollowTheirUnitsThroughEveryEditOfTheCatalogue)
         EXPECT_EQ(placeTally(read, first, firstId).rows.front().second.trimmed(), u"5"_s);
     }
     // A record reads back as written, tabs and backslashes in its fields too.
-    UnitRecord::Record record{UnitRecord::Saver::Collection,
-                              QByteArray(32, 'a'),
-                              QByteArray(32, 'b'),
-                              {{4, {u"a\tb"_s, u"c\\d"_s, u"\n\r"_s}}},
-                              {{{u"x"_s, u"y"_s, u"z"_s}, u"3"_s}}};
+    UnitRecord::Record record;
+    record.saver = UnitRecord::Saver::Collection;
+    record.savDigest = QByteArray(32, 'a');
+    record.catalogueDigest = QByteArray(32, 'b');
+    record.addRow(4, u"a\tb", u"c\\d", u"\n\r");
+    record.addRow(9, u"", u"\u00e9", u"\\\\");
+    record.kept = {{{u"x"_s, u"y"_s, u"z"_s}, u"3"_s}};
     const UnitRecord::Decoded back = UnitRecord::decode(UnitRecord::encode(record));
     ASSERT_EQ(back.error, QString());
-    EXPECT_EQ(back.record.saver, record.saver);
-    EXPECT_EQ(back.record.rows, record.rows);
-    EXPECT_EQ(back.record.kept, record.kept);
+    EXPECT_EQ(back.record, record);
 }

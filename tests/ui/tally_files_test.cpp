@@ -234,7 +234,7 @@ TEST_F(TallyFiles, SavedCountsStayWithTheirUnitsAndTheOtherTallysFileIsAskedAbou
         main->document().countFigure(WhichTally::Collection, row, Step::Add);
     trigger("mnuSaveCollection");
     EXPECT_TRUE(
-        fileBytes(u"Mine.sav.units"_s).startsWith("Rostermere unit record 1\ntally\tcollection\n"));
+        fileBytes(u"Mine.sav.units"_s).startsWith("Rostermere unit record 2\ntally\tcollection\n"));
     writeFile(u"rfarm.txt"_s, "9,Newt,Weak,C,Mire,1\r\n1,Grub,Weak,C,Mire,10\r\n"
                               "2,Hob,Standard,C,Mire,25\r\n3,Nell,Tough,C,Mire,30\r\n");
     start(true);
