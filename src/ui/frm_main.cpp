@@ -43,7 +43,7 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     setFont(designFont(font()));
     ui.build(this);
     m_status = new StatusReport(this);
-    m_marks = new SavedMarks(m_document, {ui.txtCollectionName, ui.txtArmyName});
+    m_marks = new SavedMarks(m_document, {ui.txtCollectionName, ui.txtArmyName}, m_status);
     // The window opens at its designed size, with the status bar below, and grows from there.
     resize(minimumSizeHint());
     m_columns = new LinkedColumns(ui.lists, new ShownUnits(m_model, m_document, this), this);

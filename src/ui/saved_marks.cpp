@@ -10,8 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-SavedMarks::SavedMarks(const TallyDocument &document, const std::array<QLineEdit *, 2> &nameBoxes)
-    : QObject(nameBoxes[0]), m_document(document)
+SavedMarks::SavedMarks(const TallyDocument &document, const std::array<QLineEdit *, 2> &nameBoxes,
+                       StatusReport *status)
+    : QObject(nameBoxes[0]), m_document(document), m_status(status)
 {
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
         const bool army = which == WhichTally::Army;
@@ -26,14 +27,27 @@ SavedMarks::SavedMarks(const TallyDocument &document, const std::array<QLineEdit
         m_marks[army] = mark;
         show(which);
     }
+    noteKept();
     const auto both = [this] {
         show(WhichTally::Collection);
         show(WhichTally::Army);
+        noteKept();
     };
     connect(&document, &TallyDocument::savedChanged, this, both);
     connect(&document, &TallyDocument::tallyChanged, this, both);
     connect(&document, &TallyDocument::nameChanged, this, both);
     connect(&document, &TallyDocument::catalogueReplaced, this, both);
+}
+
+void SavedMarks::noteKept()
+{
+    QStringList notes;
+    for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
+        if (const QList<KeptCount> &kept = m_document.tally(which).kept; !kept.isEmpty())
+            notes.append(tr("The %1 keeps the counts of units the catalogue lacks, in no total: "
+                            "%2.")
+                             .arg(tallyWord(which), keptText(kept)));
+    m_status->setNote(notes.join(u'\n'));
 }
 
 void SavedMarks::copyFailed(const QString &error)

@@ -24,10 +24,24 @@ void StatusReport::say(const QString &line)
     if (m_line->text() == line)
         return;
     m_line->setText(line);
-    // The window's designed width may cut a long line; the whole of it is one pointer away.
-    m_line->setToolTip(line);
+    showTip();
     // Read out as it appears, as a screen reader user would otherwise never hear it.
     announceChange(m_line);
+}
+
+void StatusReport::setNote(const QString &note)
+{
+    m_note = note;
+    showTip();
+}
+
+void StatusReport::showTip()
+{
+    // The window's designed width may cut a long line; the whole of it is one pointer away.
+    const QString line = m_line->text();
+    m_line->setToolTip(m_note.isEmpty() ? line
+                       : line.isEmpty() ? m_note
+                                        : line + QStringLiteral("\n\n") + m_note);
 }
 
 QString StatusReport::line() const

@@ -19,9 +19,15 @@ public:
     // Shows `line` until the next command says something; an empty line clears it.
     void say(const QString &line);
     QString line() const;
+    // What stays true whatever the line says (counts the tallies keep for units the catalogue
+    // lacks), added to the line's tooltip.
+    void setNote(const QString &note);
 
 private:
+    void showTip();
+
     QLabel *m_line;
+    QString m_note;
 };
 
 // "1 figure", "12 figures": the counted nouns the status lines use.

@@ -261,4 +261,18 @@ TEST_F(TallyFiles, SavedCountsStayWithTheirUnitsAndTheOtherTallysFileIsAskedAbou
     main->LoadArmy(); // three rows for four units
     EXPECT_TRUE(main->statusLine().endsWith(u"It has no record of its units, so its 3 rows were "
                                             "matched by position to the catalogue's 4 units."_s));
+    // A counted unit the catalogue no longer has: its count is kept, and named in a message and
+    // in the status bar's tooltip.
+    writeFile(u"rfarm.txt"_s, "9,Newt,Weak,C,Mire,1\r\n1,Grub,Weak,C,Mire,10\r\n");
+    start(true);
+    messages.clear();
+    find<QLineEdit>(main.get(), "txtCollectionName")->setText(u"Mine"_s);
+    main->LoadCollection();
+    EXPECT_EQ(shown("Collection"), u"0 1_ | 1 10 2"_s);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().text.contains(u": 3 Nell (Tough): 2. "_s));
+    EXPECT_TRUE(find<QLabel>(main.get(), "lblStatus")
+                    ->toolTip()
+                    .endsWith(u"\n\nThe collection keeps the counts of units the catalogue "
+                              "lacks, in no total: 3 Nell (Tough): 2."_s));
 }
