@@ -25,6 +25,13 @@ NumberFormat regionalFormat(const QLocale &locale);
 // reads as an infinity of its sign.
 double readNumber(QStringView text);
 
+// Whether a count text counts anything: not 0 as readNumber reads it. A tally is mostly texts
+// of "0" and blanks, which are told apart without reading a number.
+inline bool isCounted(QStringView count)
+{
+    return count.trimmed() != u"0" && readNumber(count) != 0;
+}
+
 // Up to fifteen digits with at most one point, and blanks, tabs and line feeds around or
 // between them, as readNumber reads them; nothing for any other text. Nearly every count, point
 // value and price of our files is such a text.

@@ -101,7 +101,7 @@ QList<CountedUnit> countedUnits(const Tally &tally, const UnitCatalogue &catalog
     QList<CountedUnit> counted;
     const int rows = std::min<int>(tally.counts.size(), catalogue.size());
     for (int row = 0; row < rows; ++row)
-        if (tally.counts.at(row) != u"0" && readNumber(tally.counts.at(row)) != 0)
+        if (isCounted(tally.counts.at(row)))
             counted.append({row, catalogue.UnitId.at(row), catalogue.UnitName.at(row),
                             catalogue.UnitStr.at(row), tally.counts.at(row)});
     appendKept(counted, tally.kept);

@@ -107,7 +107,7 @@ Record describe(Saver saver, const QByteArray &tallyFile, const Tally &tally,
     record.kept = tally.kept;
     const int rows = std::min<int>(tally.counts.size(), catalogue.size());
     for (int row = 0; row < rows; ++row)
-        if (tally.counts.at(row) != u"0" && readNumber(tally.counts.at(row)) != 0)
+        if (isCounted(tally.counts.at(row)))
             record.addRow(row, catalogue.UnitId.at(row), catalogue.UnitName.at(row).trimmed(),
                           catalogue.UnitStr.at(row));
     return record;
