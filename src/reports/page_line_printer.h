@@ -43,6 +43,8 @@ protected:
     // Starts the document on first use; false once it has failed or was abandoned.
     bool ready();
     void fail(const QString &error);
+    // Gives the document up: nothing more is drawn or sent.
+    void abandon() { m_abandoned = true; }
 
 private:
     Metrics m_metrics;

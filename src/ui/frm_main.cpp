@@ -114,6 +114,10 @@ frmMain::frmMain(modGlobals &globals, QWidget *parent)
     connect(m_printing, &PrintJob::failed, this, [this](const QString &error) {
         Messages::warn(this, tr("The collection was not printed: %1").arg(error));
     });
+    connect(m_printing, &PrintJob::cancelRefused, this, [this] {
+        Messages::warn(this, tr("The collection had already gone to the printer when Cancel was "
+                                "chosen, so it is printed."));
+    });
     addCommands();
 }
 

@@ -4,23 +4,36 @@
 #include "printer_line_printer.h"
 
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QPromise>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
 // The worker's side: the error that stopped the job, or an empty text once the print system
-// has taken it. A cancelled job ends between two lines.
+// has taken it. A cancelled job ends between two lines, or right before it would be sent.
 void printOnPaper(QPromise<QString> &promise, const QPrinterInfo &printer,
                   const QString &documentName, const CollectionReport &report,
-                  const std::function<void(int)> &watch)
+                  const std::function<void(int)> &watch,
+                  const std::shared_ptr<std::atomic<PrintJob::Stage>> &stage)
 {
     PrinterLinePrinter lines(printer, documentName);
-    lines.setLineCheck([&promise, &watch](int done) {
+    lines.setLineCheck([&promise, &watch, &stage](int done) {
         if (watch)
             watch(done);
         promise.setProgressValue(done);
-        return !promise.isCanceled();
+        return stage->load() == PrintJob::Stage::Printing;
+    });
+    lines.setSendCheck([&promise, &watch, &stage] {
+        if (watch)
+            watch(PrintJob::AboutToSend);
+        auto printing = PrintJob::Stage::Printing;
+        if (!stage->compare_exchange_strong(printing, PrintJob::Stage::Sent))
+            return false;
+        promise.setProgressValueAndText(promise.future().progressValue(), QStringLiteral("sent"));
+        if (watch)
+            watch(PrintJob::Sending);
+        return true;
     });
     const bool sent = printReport(report, lines);
     if (!lines.abandoned())
@@ -38,6 +51,8 @@ int reportLines(const CollectionReport &report)
 PrintJob::PrintJob(QWidget *window) : QObject(window), m_window(window)
 {
     connect(&m_watcher, &QFutureWatcher<QString>::finished, this, &PrintJob::finish);
+    connect(&m_watcher, &QFutureWatcher<QString>::progressTextChanged, this,
+            &PrintJob::showSending);
     // The dialog is made only for a job that takes that long: building it costs the window
     // several milliseconds.
     m_showProgress.setSingleShot(true);
@@ -55,8 +70,9 @@ void PrintJob::start(const QPrinterInfo &printer, const QString &documentName,
 {
     m_running = true;
     m_lines = reportLines(report);
-    m_watcher.setFuture(
-        QtConcurrent::run(printOnPaper, printer, documentName, std::move(report), m_lineWatch));
+    m_stage = std::make_shared<std::atomic<Stage>>(Stage::Printing);
+    m_watcher.setFuture(QtConcurrent::run(printOnPaper, printer, documentName, std::move(report),
+                                          m_lineWatch, m_stage));
     m_showProgress.start();
 }
 
@@ -72,11 +88,29 @@ void PrintJob::showProgress()
     m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
-    connect(m_progress, &QProgressDialog::canceled, &m_watcher, &QFutureWatcher<QString>::cancel);
+    connect(m_progress, &QProgressDialog::canceled, this, &PrintJob::cancel);
     connect(&m_watcher, &QFutureWatcher<QString>::progressValueChanged, m_progress,
             [this](int done) { m_progress->setValue(std::min(done, m_lines)); });
     m_progress->setValue(std::min(m_watcher.progressValue(), m_lines));
     m_progress->show();
+    if (m_stage->load() == Stage::Sent)
+        showSending();
+}
+
+void PrintJob::showSending()
+{
+    if (!m_progress)
+        return;
+    m_progress->setLabelText(tr("Sending the collection to the printer..."));
+    if (auto *cancel = m_progress->findChild<QPushButton *>())
+        cancel->setEnabled(false);
+}
+
+void PrintJob::cancel()
+{
+    auto printing = Stage::Printing;
+    if (!m_stage->compare_exchange_strong(printing, Stage::Cancelled))
+        Q_EMIT cancelRefused();
 }
 
 void PrintJob::finish()
@@ -84,8 +118,8 @@ void PrintJob::finish()
     m_showProgress.stop();
     delete m_progress;
     m_running = false;
-    if (m_watcher.isCanceled() || m_watcher.future().resultCount() == 0)
-        return;
+    if (m_watcher.future().resultCount() == 0)
+        return; // cancelled: nothing was sent
     const QString error = m_watcher.result();
     if (error.isEmpty())
         Q_EMIT printed();

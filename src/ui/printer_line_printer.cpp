@@ -60,6 +60,10 @@ bool PrinterLinePrinter::endDocument()
                  .arg(m_printerName));
     if (!error().isEmpty())
         return false;
+    if (m_send && !m_send()) {
+        abandon();
+        return false;
+    }
     const int job = cupsPrintFile(m_printerName.toLocal8Bit().constData(),
                                   QFile::encodeName(m_printer.outputFileName()).constData(),
                                   m_documentName.toLocal8Bit().constData(), 0, nullptr);

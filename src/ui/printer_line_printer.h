@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
 
 class QPrinterInfo;
@@ -23,6 +24,10 @@ public:
     ~PrinterLinePrinter() override;
 
     bool endDocument() override;
+
+    // Asked once the document is finished, right before it goes to the print system; false
+    // abandons it there, and nothing is sent.
+    void setSendCheck(std::function<bool()> send) { m_send = std::move(send); }
 
 protected:
     bool begin(Metrics &metrics) override;
@@ -40,4 +45,5 @@ private:
     QPainter m_painter;
     // The painter's font on this printer, measured once for every text of the report.
     std::optional<QFontMetricsF> m_font;
+    std::function<bool()> m_send;
 };

@@ -152,6 +152,52 @@ TEST_F(PrinterTest, LongPrintoutShowsItsProgressAndCancelSendsNothing)
     EXPECT_EQ(newJobs(), QStringList());
 }
 
+// Cancel and the sending of the finished job are decided once. Chosen while the job is about to
+// be sent, Cancel wins and nothing is printed; once the job is on its way the dialog says so and
+// disables Cancel, and a Cancel that came before the dialog heard of it is refused and said.
+TEST_F(PrinterTest, CancelAgainstTheSendingOfTheJobIsDecidedOnceAndSaid)
+{
+    REQUIRE_TEST_PRINTER("RostermereTest")
+    for (const int holdAt : {PrintJob::AboutToSend, PrintJob::Sending}) {
+        SCOPED_TRACE(holdAt);
+        startWithCollection(300);
+        messages.clear();
+        QSemaphore reached, go;
+        job()->setLineWatch([&](int done) {
+            if (done == holdAt)
+                reached.release(), go.acquire();
+        });
+        trigger("mnuPrintCollectionToPrinter");
+        QPointer<QProgressDialog> progress;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                progress = main->findChild<QProgressDialog *>(u"dlgPrinting"_s);
+                return reached.available() > 0 && progress && progress->isVisible();
+            },
+            60000));
+        auto *cancel = progress->findChild<QPushButton *>();
+        if (holdAt == PrintJob::AboutToSend) {
+            cancel->click();
+        } else {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !cancel->isEnabled(); }, 10000));
+            EXPECT_EQ(progress->labelText(), u"Sending the collection to the printer..."_s);
+            Q_EMIT progress->canceled();
+        }
+        go.release();
+        waitForPrintout();
+        if (holdAt == PrintJob::AboutToSend) {
+            EXPECT_TRUE(messages.isEmpty());
+            EXPECT_EQ(newJobs(), QStringList());
+            continue;
+        }
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_EQ(messages.front().text, u"The collection had already gone to the printer when "
+                                         "Cancel was chosen, so it is printed."_s);
+        EXPECT_TRUE(main->statusLine().startsWith(u"Sent the collection to the printer"_s));
+        EXPECT_EQ(newJobs().size(), 1);
+    }
+}
+
 // A logout's SIGTERM while the progress shows ends the program as Exit does: the printout is
 // sent first, not cancelled by the closing windows.
 TEST_F(PrinterTest, ASignalToEndWhilePrintingSendsThePrintoutFirst)
