@@ -14,10 +14,10 @@ namespace {
 
 constexpr int FieldsPerRecord = 6;
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("LoadCatalogue", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(LoadCatalogue)
+};
 
 } // namespace
 
@@ -58,17 +58,17 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
             result.problems.append(
                 {recordLine,
                  filled < FieldsPerRecord
-                     ? tr("the file ends inside a record (%1 of its %2 fields); "
+                     ? Text::tr("the file ends inside a record (%1 of its %2 fields); "
                           "the rest of the file was ignored.")
                            .arg(filled)
                            .arg(FieldsPerRecord)
-                     : tr("the file holds more than %1 units; only the first %1 were loaded.")
+                     : Text::tr("the file holds more than %1 units; only the first %1 were loaded.")
                            .arg(UnitCatalogue::MaxUnits)});
             break;
         }
         if (const QString problem = valueProblem(units.UnitPointValue.at(row)); !problem.isEmpty())
             result.problems.append(
-                {recordLine, tr("the point value \"%1\" of \"%2\" %3; the "
+                {recordLine, Text::tr("the point value \"%1\" of \"%2\" %3; the "
                                 "totals count it as it reads.")
                                  .arg(shownName(units.UnitPointValue.value(row)),
                                       shownName(units.UnitName.value(row)), problem)});

@@ -8,6 +8,15 @@
 #include <cfloat>
 #include <cmath>
 
+namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(LoadProblem)
+};
+
+} // namespace
+
 QString describe(const LoadProblem &problem)
 {
     if (problem.line <= 0)
@@ -22,21 +31,18 @@ QString valueProblem(QStringView text)
     // Never negative, and far inside single precision.
     if (readPlainDecimal(text))
         return QString();
-    const auto tr = [](const char *reason) {
-        return QCoreApplication::translate("LoadProblem", reason);
-    };
     QStringView bare = text.trimmed();
     if (bare.startsWith(u'-') || bare.startsWith(u'+'))
         bare = bare.sliced(1);
     if (bare.startsWith(u"nan", Qt::CaseInsensitive))
-        return tr("is not a number");
+        return Text::tr("is not a number");
     if (bare.startsWith(u"inf", Qt::CaseInsensitive))
-        return tr("is infinite");
+        return Text::tr("is infinite");
     // Money totals are single precision: a value past its range makes them infinite.
     const double value = readNumber(text);
     if (!(std::fabs(value) <= FLT_MAX))
-        return tr("is too large for the totals");
+        return Text::tr("is too large for the totals");
     if (value < 0)
-        return tr("is negative");
+        return Text::tr("is negative");
     return QString();
 }

@@ -13,17 +13,17 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("InputFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(InputFile)
+};
 
 InputFile unreadable(int error)
 {
     InputFile result;
     result.unreadable = true;
     result.error =
-        tr("It could not be read: %1.").arg(QString::fromLocal8Bit(std::strerror(error)));
+        Text::tr("It could not be read: %1.").arg(QString::fromLocal8Bit(std::strerror(error)));
     return result;
 }
 
@@ -66,7 +66,7 @@ InputFile readInputFile(const QString &path, qint64 maxBytes)
         if (errno != ENOENT)
             return unreadable(errno);
         InputFile result;
-        result.error = tr("The file does not exist.");
+        result.error = Text::tr("The file does not exist.");
         return result;
     }
     InputFile result;
@@ -74,17 +74,17 @@ InputFile readInputFile(const QString &path, qint64 maxBytes)
     {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
         result.error = S_ISDIR(info.st_mode)
-                           ? tr("It is a folder, not a file.")
-                           : tr("It is not a plain file (it is a pipe, a device or a socket), so "
+                           ? Text::tr("It is a folder, not a file.")
+                           : Text::tr("It is not a plain file (it is a pipe, a device or a socket), so "
                                 "it was not read.");
     else if (info.st_size > maxBytes)
-        result.error = tr("The file is too large (%1 bytes; at most %2 are read).")
+        result.error = Text::tr("The file is too large (%1 bytes; at most %2 are read).")
                            .arg(info.st_size)
                            .arg(maxBytes);
     else if (!readAll(fd, result.bytes, info.st_size, maxBytes))
         result = unreadable(errno);
     else if (result.bytes.size() > maxBytes)
-        result.error = tr("The file is too large (more than %1 bytes).").arg(maxBytes);
+        result.error = Text::tr("The file is too large (more than %1 bytes).").arg(maxBytes);
     // Nothing was written through this descriptor, so its close has nothing to report.
     systemCalls().close(fd);
     if (!result.ok())

@@ -9,10 +9,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("InputText", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(InputText)
+};
 
 // What a pass over the bytes finds of UTF-8: valid multi-byte sequences and bytes that can't
 // be UTF-8, how many and where each kind first appears.
@@ -92,7 +92,7 @@ InputText fromUtf16(QByteArrayView bytes, QStringDecoder::Encoding encoding)
     const QString text = decoder.decode(bytes.sliced(2));
     InputText result{Charset::Utf8, text.toUtf8(), -1, QString()};
     if (decoder.hasError() || bytes.size() % 2 != 0)
-        result.note = tr("the file is UTF-16 and holds bytes that UTF-16 can't read; they show "
+        result.note = Text::tr("the file is UTF-16 and holds bytes that UTF-16 can't read; they show "
                          "as \"\uFFFD\".");
     return result;
 }
@@ -117,14 +117,14 @@ InputText inputText(QByteArrayView bytes)
         result.charset = Charset::Utf8;
         if (scan.strays > 0)
             result.noteAt = scan.firstStray,
-            result.note = tr("the byte %1 is not UTF-8, in which the rest of the file is "
+            result.note = Text::tr("the byte %1 is not UTF-8, in which the rest of the file is "
                              "written; it shows as \"\uFFFD\" (%2 such byte(s) in the file).")
                               .arg(byteText(bytes, scan.firstStray))
                               .arg(scan.strays);
         return result;
     }
     result.noteAt = scan.firstSequence;
-    result.note = tr("\"%1\" is written in UTF-8, but most of the file is not, so the file was "
+    result.note = Text::tr("\"%1\" is written in UTF-8, but most of the file is not, so the file was "
                      "read as Windows-1252 and this shows as \"%2\".")
                       .arg(QString::fromUtf8(bytes.sliced(scan.firstSequence, scan.sequenceLength)),
                            decodeText(bytes.sliced(scan.firstSequence, scan.sequenceLength)));

@@ -21,24 +21,24 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("OutputFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(OutputFile)
+};
 
 QString failure(int error)
 {
     const QString reason = QString::fromLocal8Bit(std::strerror(error));
     if (error == ENOSPC || error == EFBIG || error == EDQUOT)
-        return tr("The disk is full, or the file is too large for it.");
+        return Text::tr("The disk is full, or the file is too large for it.");
     if (error == ENAMETOOLONG)
-        return tr("Its name is too long for the file system.");
+        return Text::tr("Its name is too long for the file system.");
     if (error == EIO)
-        return tr("The disk reported an error while it was being written (%1).").arg(reason);
+        return Text::tr("The disk reported an error while it was being written (%1).").arg(reason);
     if (error == ELOOP)
-        return tr("It is a link that leads round in a circle, so there is no file to write.");
+        return Text::tr("It is a link that leads round in a circle, so there is no file to write.");
     if (error == EACCES || error == EPERM || error == EROFS)
-        return tr("The folder or the file may not be written to (%1).").arg(reason);
+        return Text::tr("The folder or the file may not be written to (%1).").arg(reason);
     return reason + u'.';
 }
 
@@ -148,7 +148,7 @@ QString writeWholeFile(const QString &path, const QByteArray &bytes, FileAccess 
     if (target.isSymLink())
         return failure(ELOOP);
     if (target.isDir())
-        return tr("It is a folder, not a file.");
+        return Text::tr("It is a folder, not a file.");
     const QByteArray folder = QFile::encodeName(target.absolutePath());
     const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
     const QByteArray base = QFile::encodeName(target.fileName());

@@ -9,17 +9,17 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("frmMain", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(RulesetReload)
+};
 
 QString fileProblems(const QString &fileName, const QString &error,
                      const QList<LoadProblem> &problems)
 {
     QStringList lines;
     if (!error.isEmpty())
-        lines.append(tr("Could not read \"%1\": %2").arg(fileName, error));
+        lines.append(Text::tr("Could not read \"%1\": %2").arg(fileName, error));
     for (const LoadProblem &problem : problems)
         lines.append(QStringLiteral("\"%1\", %2").arg(fileName, describe(problem)));
     return lines.join(u'\n');
@@ -27,32 +27,30 @@ QString fileProblems(const QString &fileName, const QString &error,
 
 } // namespace
 
-QString totalName(TotalKind total)
+QString totalName(WhichTally which, TotalKind total)
 {
     switch (total) {
     case TotalKind::Figures:
-        return tr("number of figures");
+        return forTally(which, Text::tr("the army's number of figures"),
+                        Text::tr("the collection's number of figures"));
     case TotalKind::Points:
-        return tr("total point value");
+        return forTally(which, Text::tr("the army's total point value"),
+                        Text::tr("the collection's total point value"));
     case TotalKind::Money:
-        return tr("approximate value");
+        return forTally(which, Text::tr("the army's approximate value"),
+                        Text::tr("the collection's approximate value"));
     case TotalKind::None:
         break;
     }
     return QString();
 }
 
-QString tallyWord(WhichTally which)
-{
-    return which == WhichTally::Army ? tr("army") : tr("collection");
-}
-
 QString tallyTitle(WhichTally which, const QString &name)
 {
     if (name.isEmpty())
-        return which == WhichTally::Army ? tr("an unnamed army") : tr("an unnamed collection");
-    return which == WhichTally::Army ? tr("the army \"%1\"").arg(name)
-                                     : tr("the collection \"%1\"").arg(name);
+        return which == WhichTally::Army ? Text::tr("an unnamed army") : Text::tr("an unnamed collection");
+    return which == WhichTally::Army ? Text::tr("the army \"%1\"").arg(name)
+                                     : Text::tr("the collection \"%1\"").arg(name);
 }
 
 RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
@@ -69,7 +67,7 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
     if (current.catalogue.size() > 0 && (units.unreadable || prices.unreadable)) {
         if (prices.unreadable)
             report.append(fileProblems(PriceGuideFileName, prices.error, {}));
-        report.append(tr("Nothing was reloaded: the units, prices and counts already shown are "
+        report.append(Text::tr("Nothing was reloaded: the units, prices and counts already shown are "
                          "kept."));
         return reload;
     }
@@ -78,9 +76,9 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
         next.catalogue = std::move(units.catalogue);
     } else {
         if (units.error.isEmpty())
-            report.append(tr("\"%1\" holds no units.").arg(CatalogueFileName));
+            report.append(Text::tr("\"%1\" holds no units.").arg(CatalogueFileName));
         if (current.catalogue.size() > 0)
-            report.append(tr("The units already shown are kept."));
+            report.append(Text::tr("The units already shown are kept."));
         next.catalogue = current.catalogue;
     }
 
@@ -89,7 +87,7 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
     if (!priceReport.isEmpty())
         report.append(priceReport);
     if (!prices.error.isEmpty())
-        report.append(tr("The units are shown without prices."));
+        report.append(Text::tr("The units are shown without prices."));
 
     // What the user counted follows its unit (its row, while the units are the same ones in the
     // same order); totals follow the new values.
@@ -101,23 +99,35 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
         CarriedTally carried = sameUnits ? carryOver(counted, next.catalogue)
                                          : carryByUnit(counted, current.catalogue, next.catalogue);
         if (carried.overflow != TotalKind::None) {
-            report.append(tr("With the new catalogue the %1's %2 would be out of its range, so "
-                             "the catalogue was not reloaded.")
-                              .arg(tallyWord(which), totalName(carried.overflow)));
+            report.append(Text::tr("With the new catalogue %1 would be out of its range, so the "
+                                   "catalogue was not reloaded.")
+                              .arg(totalName(which, carried.overflow)));
             return reload;
         }
         if (carried.moved > 0)
-            reload.notes.append(tr("The %1's counts of %2 unit(s) moved with their units to their "
-                                   "rows in the new catalogue.")
-                                    .arg(tallyWord(which))
-                                    .arg(carried.moved));
+            reload.notes.append(
+                forTally(which,
+                         Text::tr("The army's counts of %n unit(s) moved with their units to "
+                                  "their rows in the new catalogue.",
+                                  nullptr, carried.moved),
+                         Text::tr("The collection's counts of %n unit(s) moved with their units "
+                                  "to their rows in the new catalogue.",
+                                  nullptr, carried.moved)));
         const qsizetype newlyKept = carried.tally.kept.size() - counted.kept.size();
         if (newlyKept > 0)
-            report.append(tr("The new catalogue has no unit for %1 unit(s) counted in the %2: %3. "
-                             "Their counts are kept with it (in no total) and saved with it, and "
-                             "go back on their units when the catalogue has them again.")
-                              .arg(newlyKept)
-                              .arg(tallyWord(which), keptText(carried.tally.kept)));
+            report.append(
+                forTally(which,
+                         Text::tr("The new catalogue has no unit for %n unit(s) counted in the "
+                                  "army: %1. Their counts are kept with it (in no total) and "
+                                  "saved with it, and go back on their units when the catalogue "
+                                  "has them again.",
+                                  nullptr, int(newlyKept)),
+                         Text::tr("The new catalogue has no unit for %n unit(s) counted in the "
+                                  "collection: %1. Their counts are kept with it (in no total) "
+                                  "and saved with it, and go back on their units when the "
+                                  "catalogue has them again.",
+                                  nullptr, int(newlyKept)))
+                    .arg(keptText(carried.tally.kept)));
         (which == WhichTally::Army ? next.army : next.collection) = std::move(carried.tally);
     }
     reload.next = std::move(next);

@@ -10,10 +10,8 @@
 
 enum class WhichTally;
 
-// What the user reads about a total: "number of figures", "total point value", ...
-QString totalName(TotalKind total);
-// "army" or "collection".
-QString tallyWord(WhichTally which);
+// What the user reads about a tally's total: "the army's total point value", ...
+QString totalName(WhichTally which, TotalKind total);
 // 'the army "Raid"', or "an unnamed army" when the name box is empty.
 QString tallyTitle(WhichTally which, const QString &name);
 

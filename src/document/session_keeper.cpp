@@ -17,10 +17,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("SessionKeeper", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SessionKeeper)
+};
 
 // What one write of the copies is to do: this session's copy, and the copy a restore came
 // from while that restore is undone.
@@ -43,13 +43,13 @@ SessionKeeper::Written keep(Job job, const UnitCatalogue &units, SessionKeeper::
     if (adopted && !job.restored && !QFile::exists(job.adoptedPath)) {
         known.error = writeWholeFile(job.adoptedPath, job.adoptedBytes, FileAccess::Private);
         if (!known.error.isEmpty()) {
-            known.error = tr("\"%1\": %2").arg(job.adoptedPath, known.error);
+            known.error = Text::tr("\"%1\": %2").arg(job.adoptedPath, known.error);
             return known;
         }
     }
     if (!job.copy) {
         if (QFile::exists(job.path) && !QFile::remove(job.path))
-            known.error = tr("The recovery copy \"%1\" could not be removed. Both tallies are "
+            known.error = Text::tr("The recovery copy \"%1\" could not be removed. Both tallies are "
                              "saved, so no counts are lost; the next start may offer it.")
                               .arg(job.path);
     } else {
@@ -60,7 +60,7 @@ SessionKeeper::Written keep(Job job, const UnitCatalogue &units, SessionKeeper::
         if (const QString error =
                 writeWholeFile(job.path, encodeRecovery(*job.copy), FileAccess::Private);
             !error.isEmpty())
-            known.error = tr("\"%1\": %2").arg(job.path, error);
+            known.error = Text::tr("\"%1\": %2").arg(job.path, error);
     }
     if (adopted && job.restored && known.error.isEmpty())
         QFile::remove(job.adoptedPath);
@@ -188,7 +188,7 @@ void SessionKeeper::start()
         // Another window takes a copy without a lock for one whose session has ended.
         if (!lock()) {
             Written refused = m_catalogue;
-            refused.error = tr("\"%1\" could not be locked for this window.").arg(m_path);
+            refused.error = Text::tr("\"%1\" could not be locked for this window.").arg(m_path);
             m_writing.setFuture(QtFuture::makeReadyFuture(refused));
             return;
         }

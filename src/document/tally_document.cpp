@@ -37,9 +37,12 @@ FigureChange TallyDocument::countFigure(WhichTally which, int row, Step step)
                                              m_globals.catalogue.UnitPrice.at(row), step);
     if (change.changed) {
         const QString unit = m_globals.catalogue.UnitName.value(row).trimmed();
-        const QString text = step == Step::Add
-                                 ? tr("one %1 counted into the %2").arg(unit, tallyWord(which))
-                                 : tr("one %1 taken from the %2").arg(unit, tallyWord(which));
+        const QString text =
+            (step == Step::Add ? forTally(which, tr("one %1 counted into the army"),
+                                          tr("one %1 counted into the collection"))
+                               : forTally(which, tr("one %1 taken from the army"),
+                                          tr("one %1 taken from the collection")))
+                .arg(unit);
         m_undo.push(new CountStep(*this, which, row, one.counts.front(), one.totals, text));
     }
     return change;

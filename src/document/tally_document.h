@@ -17,6 +17,13 @@ enum class WhichTally
     Army
 };
 
+// One of two texts, for the army or for the collection. A sentence about a tally is written
+// whole for each, as other languages agree its words with the tally's noun.
+inline QString forTally(WhichTally which, const QString &army, const QString &collection)
+{
+    return which == WhichTally::Army ? army : collection;
+}
+
 // The catalogue and both tallies the windows show. It is the one writer of counts and totals:
 // every change a user makes is a step on its undo stack, and every change, done or undone, is
 // announced by one signal that the model and the total labels follow.

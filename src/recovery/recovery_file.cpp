@@ -18,10 +18,10 @@ constexpr qsizetype MagicBytes = sizeof Magic - 1;
 constexpr quint32 Format = 2; // 2: each counted row's unit, and the kept counts
 constexpr qsizetype DigestBytes = 32;
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("RecoveryFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(RecoveryFile)
+};
 
 QByteArray digest(QByteArrayView bytes)
 {
@@ -172,8 +172,8 @@ DecodedRecovery decodeRecovery(QByteArrayView bytes)
 {
     DecodedRecovery result;
     if (!bytes.startsWith(QByteArrayView(Magic, MagicBytes))) {
-        result.error = bytes.isEmpty() ? tr("The copy is empty.")
-                                       : tr("It is not a recovery copy of this program.");
+        result.error = bytes.isEmpty() ? Text::tr("The copy is empty.")
+                                       : Text::tr("It is not a recovery copy of this program.");
         return result;
     }
     Reader head(bytes.sliced(MagicBytes).first(std::min<qsizetype>(8, bytes.size() - MagicBytes)));
@@ -181,13 +181,13 @@ DecodedRecovery decodeRecovery(QByteArrayView bytes)
     const quint32 size = head.number<quint32>();
     if (!head.spoilt() && format > Format) {
         result.error =
-            tr("It was written by a newer version of the program (format %1).").arg(format);
+            Text::tr("It was written by a newer version of the program (format %1).").arg(format);
         return result;
     }
     const QByteArrayView rest = bytes.sliced(MagicBytes + (head.spoilt() ? 0 : 8));
     if (head.spoilt() || format < 1 || rest.size() != qsizetype(size) + DigestBytes ||
         digest(rest.first(size)) != rest.sliced(size)) {
-        result.error = tr("The copy is damaged: it was cut short or changed.");
+        result.error = Text::tr("The copy is damaged: it was cut short or changed.");
         return result;
     }
     Reader body(rest.first(size));
@@ -247,7 +247,7 @@ DecodedRecovery decodeRecovery(QByteArrayView bytes)
     }
     if (!body.ok()) {
         result = DecodedRecovery{};
-        result.error = tr("The copy is damaged: what it holds does not fit together.");
+        result.error = Text::tr("The copy is damaged: what it holds does not fit together.");
     }
     return result;
 }

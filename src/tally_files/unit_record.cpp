@@ -15,10 +15,10 @@ namespace {
 constexpr QStringView Heading = u"Rostermere unit record ";
 constexpr int Version = 2;
 
-QString tr(const char *text)
+struct Text
 {
-    return QCoreApplication::translate("UnitRecord", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(UnitRecord)
+};
 
 QCryptographicHash::Algorithm savHash(int version)
 {
@@ -158,7 +158,7 @@ Decoded decode(QByteArrayView bytes)
     Record &record = result.record;
     const auto damaged = [&result](qsizetype line) {
         result = Decoded{};
-        result.error = tr("Its line %1 is not what Rostermere writes.").arg(line);
+        result.error = Text::tr("Its line %1 is not what Rostermere writes.").arg(line);
         return result;
     };
     // Checked as UTF-8 once, then read as text: a full-size record has a line per unit.
@@ -168,7 +168,7 @@ Decoded decode(QByteArrayView bytes)
     const QStringView heading = QStringView(text).first(headingEnd < 0 ? text.size() : headingEnd);
     if (toText.hasError() || !heading.startsWith(Heading) ||
         (heading.sliced(Heading.size()) != u"1" && heading.sliced(Heading.size()) != u"2")) {
-        result.error = tr("It is not a unit record of this program.");
+        result.error = Text::tr("It is not a unit record of this program.");
         return result;
     }
     record.version = heading.back() == u'1' ? 1 : 2;

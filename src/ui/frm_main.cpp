@@ -218,7 +218,9 @@ void frmMain::writeReportFile(WhichTally which, const QString &extension, const 
                        tr("Could not write the report \"%1\": %2").arg(shownName(fileName), error));
         return;
     }
-    say(tr("Wrote the %1 to \"%2\": %3.").arg(tallyWord(which), shownName(fileName), units(rows)));
+    say(forTally(which, tr("Wrote the army to \"%1\": %2."),
+                 tr("Wrote the collection to \"%1\": %2."))
+            .arg(shownName(fileName), units(rows)));
 }
 
 void frmMain::mnuPrintCollectionToFile_Click()

@@ -124,9 +124,11 @@ private:
     QString howPlaced(const TallyRead &read, const PlacedTally &placed) const;
     // The message naming counts of units the catalogue lacks, kept with `tally`.
     QString keptCounts(const QString &fileName, const QList<KeptCount> &kept,
-                       const QString &tally) const;
-    // "<file> holds counts for N row(s) with F figure(s) that this catalogue ... has no units for"
-    QString countsBeyond(const QString &fileName, int counted, double figures) const;
+                       WhichTally which) const;
+    // `sentence` about counts for rows past the catalogue's end, with its file (%1), rows (%2),
+    // figures (%3) and the catalogue's units (%4) put in.
+    QString countsBeyond(const QString &sentence, const QString &fileName, int counted,
+                         double figures) const;
     // What to ask before a save of `which` replaces the tally file holding `bytes`, or nothing.
     QString replaceQuestion(const QString &fileName, const QByteArray &bytes,
                             WhichTally which) const;

@@ -125,11 +125,11 @@ void frmMain::showListMenu(QListView *list, int row, const QPoint &where)
         selectRow(m_columns->shown()->catalogueRow(row));
     const int selected = selectedRow();
     const WhichTally which = chosenTally();
-    const QString tally = tallyWord(which);
     auto *add = m_listMenu->findChild<QAction *>(QStringLiteral("actAddOne"));
     auto *take = m_listMenu->findChild<QAction *>(QStringLiteral("actTakeOne"));
-    add->setText(tr("Add One to the %1").arg(tally));
-    take->setText(tr("Take One from the %1").arg(tally));
+    add->setText(forTally(which, tr("Add One to the army"), tr("Add One to the collection")));
+    take->setText(
+        forTally(which, tr("Take One from the army"), tr("Take One from the collection")));
     add->setEnabled(selected >= 0);
     take->setEnabled(selected >= 0 &&
                      readNumber(m_document.tally(which).counts.value(selected)) > 0);
@@ -155,7 +155,6 @@ void frmMain::markCountingColumn()
         font.setUnderline(marked);
         heading->setFont(font);
     }
-    const QString chosen = tallyWord(army ? WhichTally::Army : WhichTally::Collection);
     const QString keys =
         tr("%1 undoes the last change to a tally, %2 redoes it.")
             .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText),
@@ -166,7 +165,9 @@ void frmMain::markCountingColumn()
             (counting
                  ? tr("Double-clicks count into this column; double-click or Enter here "
                       "takes a figure away.")
-                 : tr("Double-click or Enter here takes a figure away from the %1.").arg(chosen)) +
+                 : army ? tr("Double-click or Enter here takes a figure away from the army.")
+                        : tr("Double-click or Enter here takes a figure away from the "
+                             "collection.")) +
             u' ' + keys);
     }
 }

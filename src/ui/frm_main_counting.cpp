@@ -47,15 +47,16 @@ void frmMain::countFigure(Step step)
     if (change.overflow == TotalKind::None) {
         // Taking from a count of 0 changes nothing; the line says why nothing moved.
         if (row >= 0)
-            say(tr("There is no %1 in the %2 to take away.")
-                    .arg(m_globals.catalogue.UnitName.value(row).trimmed(), tallyWord(which)));
+            say(forTally(which, tr("There is no %1 in the army to take away."),
+                         tr("There is no %1 in the collection to take away."))
+                    .arg(m_globals.catalogue.UnitName.value(row).trimmed()));
         return;
     }
     // The 16-bit totals: the user reads the limit and where the figure would take the total.
     if (change.overflow == TotalKind::Money) {
-        Messages::warn(this, tr("This figure would take the %1's approximate value out of its "
-                                "range, so nothing was changed.")
-                                 .arg(tallyWord(which)));
+        Messages::warn(this, tr("This figure would take %1 out of its range, so nothing was "
+                                "changed.")
+                                 .arg(totalName(which, TotalKind::Money)));
         return;
     }
     // [taken away][points][army]

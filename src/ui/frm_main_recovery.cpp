@@ -93,8 +93,8 @@ QString frmMain::fitToCatalogue(RecoveryCopy &copy, bool byUnit) const
         Totals totals;
         if (const TotalKind overflow = recountTotals(tally.counts, m_globals.catalogue, totals);
             overflow != TotalKind::None)
-            return tr("Its counts would take the %1's %2 out of its range.")
-                .arg(tallyWord(which), totalName(overflow));
+            return tr("Its counts would take %1 out of its range.")
+                .arg(totalName(which, overflow));
         tally.totals = totals;
     }
     return QString();
@@ -143,12 +143,10 @@ bool frmMain::offerToKeep(const QList<SessionKeeper::LeftCopy *> &copies)
         int count = 0;
         const RecoveryCopy &copy = copies.front()->decoded.copy;
         const QString tallies = keptTallies(copy, count);
-        text = (count == 1 ? tr("%1 was not saved when Rostermere last ended (%2), but the "
-                                "counts belong to another catalogue than the one in \"rfarm.txt\" "
-                                "now, so they were not put back.")
-                           : tr("%1 were not saved when Rostermere last ended (%2), but the "
-                                "counts belong to another catalogue than the one in \"rfarm.txt\" "
-                                "now, so they were not put back."))
+        text = tr("%1 was not saved when Rostermere last ended (%2), but the counts belong to "
+                  "another catalogue than the one in \"rfarm.txt\" now, so they were not put "
+                  "back.",
+                  nullptr, count)
                    .arg(tallies, when(copy.changed));
     } else {
         text = tr("%1 sessions of Rostermere ended with counts not saved that belong to another "
@@ -192,10 +190,19 @@ void frmMain::offerToRestore(const SessionKeeper::LeftCopy &left, int waiting)
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
         if (const QList<KeptCount> &kept = copy.tallies[which == WhichTally::Army].tally.kept;
             !kept.isEmpty())
-            Messages::warn(this, tr("The catalogue has no unit for %1 counted in the %2: %3. Their "
-                                    "counts are kept with it (in no total) and saved with it, and "
-                                    "go back on their units when the catalogue has them again.")
-                                     .arg(units(kept.size()), tallyWord(which), keptText(kept)));
+            Messages::warn(
+                this, forTally(which,
+                               tr("The catalogue has no unit for %n unit(s) counted in the army: "
+                                  "%1. Their counts are kept with it (in no total) and saved with "
+                                  "it, and go back on their units when the catalogue has them "
+                                  "again.",
+                                  nullptr, int(kept.size())),
+                               tr("The catalogue has no unit for %n unit(s) counted in the "
+                                  "collection: %1. Their counts are kept with it (in no total) "
+                                  "and saved with it, and go back on their units when the "
+                                  "catalogue has them again.",
+                                  nullptr, int(kept.size())))
+                          .arg(keptText(kept)));
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
         if (!copy.tallies[which == WhichTally::Army].unsaved)
             m_document.markSaved(which);

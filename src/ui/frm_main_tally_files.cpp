@@ -38,16 +38,16 @@ void frmMain::saveTally(WhichTally which)
     if (error.isEmpty())
         error = writeWholeFile(fileName, bytes);
     if (!error.isEmpty()) {
-        Messages::warn(this, tr("Could not save the %1 to \"%2\": %3")
-                                 .arg(tallyWord(which), shownName(fileName), error));
+        Messages::warn(this, forTally(which, tr("Could not save the army to \"%1\": %2"),
+                                      tr("Could not save the collection to \"%1\": %2"))
+                                 .arg(shownName(fileName), error));
         return;
     }
     m_document.markSaved(which);
     const Totals &totals = tally.totals;
     say(tr("Saved %1 to \"%2\": %3, %4.")
             .arg(tallyTitle(which, nameBox(which)->text()), shownName(fileName),
-                 figures(totals.number),
-                 totals.value == 1 ? tr("1 point") : tr("%1 points").arg(totals.value)));
+                 figures(totals.number), tr("%n point(s)", nullptr, totals.value)));
     // The record beside it says which unit each row was; the file alone is what other programs
     // read, so a record that can't be written costs only the matching by unit.
     const UnitRecord::Record record = UnitRecord::describe(
@@ -56,10 +56,14 @@ void frmMain::saveTally(WhichTally which)
     if (const QString recordError =
             writeWholeFile(UnitRecord::fileName(fileName), UnitRecord::encode(record));
         !recordError.isEmpty())
-        Messages::warn(this, tr("The %1 was saved to \"%2\", but the record of its units beside "
-                                "it could not be written, so a later catalogue can match its "
-                                "counts only by position. %3")
-                                 .arg(tallyWord(which), shownName(fileName), recordError));
+        Messages::warn(this, forTally(which,
+                                      tr("The army was saved to \"%1\", but the record of its "
+                                         "units beside it could not be written, so a later "
+                                         "catalogue can match its counts only by position. %2"),
+                                      tr("The collection was saved to \"%1\", but the record of "
+                                         "its units beside it could not be written, so a later "
+                                         "catalogue can match its counts only by position. %2"))
+                                 .arg(shownName(fileName), recordError));
 }
 
 void frmMain::mnuLoadCollection_Click()
@@ -98,8 +102,9 @@ void frmMain::loadTally(WhichTally which, const QString &name)
     const QString fileName = TallyFile::fileName(name);
     const TallyRead read = readTallyFile(fileName);
     if (!read.error.isEmpty()) {
-        Messages::warn(this, tr("Could not load the %1 from \"%2\": %3")
-                                 .arg(tallyWord(which), shownName(fileName), read.error));
+        Messages::warn(this, forTally(which, tr("Could not load the army from \"%1\": %2"),
+                                      tr("Could not load the collection from \"%1\": %2"))
+                                 .arg(shownName(fileName), read.error));
         return;
     }
     const PlacedTally placed = placeTally(read, m_globals.catalogue, m_keeper->catalogueId());
@@ -108,25 +113,30 @@ void frmMain::loadTally(WhichTally which, const QString &name)
         which == WhichTally::Army ? PriceReading::Strict : PriceReading::Forgiving, m_numberFormat);
     if (loaded.overflow != TotalKind::None) {
         Messages::warn(this,
-                       tr("Loading \"%1\" would take the %2's %3 out of its range, so "
-                          "nothing was changed.")
-                           .arg(shownName(fileName), tallyWord(which), totalName(loaded.overflow)));
+                       tr("Loading \"%1\" would take %2 out of its range, so nothing was "
+                          "changed.")
+                           .arg(shownName(fileName), totalName(which, loaded.overflow)));
         return;
     }
     loaded.tally.kept = placed.kept;
     m_document.replaceTally(
         which, std::move(loaded.tally),
-        tr("loading \"%1\" into the %2").arg(shownName(fileName), tallyWord(which)), name);
+        forTally(which, tr("loading \"%1\" into the army"),
+                 tr("loading \"%1\" into the collection"))
+            .arg(shownName(fileName)),
+        name);
     m_document.markSaved(which);
-    say(tr("Loaded \"%1\" into the %2: %3.")
-            .arg(shownName(fileName), tallyWord(which),
-                 figures(m_document.tally(which).totals.number)) +
+    say(forTally(which, tr("Loaded \"%1\" into the army: %2."),
+                 tr("Loaded \"%1\" into the collection: %2."))
+            .arg(shownName(fileName), figures(m_document.tally(which).totals.number)) +
         howPlaced(read, placed));
     if (placed.countedBeyond > 0)
-        Messages::warn(this, countsBeyond(fileName, placed.countedBeyond, placed.figuresBeyond) +
-                                 tr(", so they were not loaded."));
+        Messages::warn(this, countsBeyond(tr("\"%1\" holds counts for %2 row(s) with %3 "
+                                             "figure(s) that this catalogue of %4 units has no "
+                                             "units for, so they were not loaded."),
+                                          fileName, placed.countedBeyond, placed.figuresBeyond));
     if (!placed.kept.isEmpty())
-        Messages::warn(this, keptCounts(fileName, placed.kept, tallyWord(which)));
+        Messages::warn(this, keptCounts(fileName, placed.kept, which));
 }
 
 void frmMain::mnuAddArmyCollection_Click()
@@ -150,9 +160,10 @@ void frmMain::mnuAddArmyCollection_Click()
     TallyUpdate added = collectionWithArmyRows(m_globals.collection, placed.rows,
                                                m_globals.catalogue, m_numberFormat);
     if (added.overflow != TotalKind::None) {
-        Messages::warn(this, tr("Adding \"%1\" would take the collection's %2 out of its range, "
-                                "so nothing was changed.")
-                                 .arg(shownName(fileName), totalName(added.overflow)));
+        Messages::warn(this, tr("Adding \"%1\" would take %2 out of its range, so nothing was "
+                                "changed.")
+                                 .arg(shownName(fileName),
+                                      totalName(WhichTally::Collection, added.overflow)));
         return;
     }
     mergeKept(added.tally.kept, placed.kept);
@@ -163,10 +174,12 @@ void frmMain::mnuAddArmyCollection_Click()
             .arg(shownName(fileName), figures(m_globals.collection.totals.number - before)) +
         howPlaced(army, placed));
     if (placed.countedBeyond > 0)
-        Messages::warn(this, countsBeyond(fileName, placed.countedBeyond, placed.figuresBeyond) +
-                                 tr(", so they were not added."));
+        Messages::warn(this, countsBeyond(tr("\"%1\" holds counts for %2 row(s) with %3 "
+                                             "figure(s) that this catalogue of %4 units has no "
+                                             "units for, so they were not added."),
+                                          fileName, placed.countedBeyond, placed.figuresBeyond));
     if (!placed.kept.isEmpty())
-        Messages::warn(this, keptCounts(fileName, placed.kept, tallyWord(WhichTally::Collection)));
+        Messages::warn(this, keptCounts(fileName, placed.kept, WhichTally::Collection));
 }
 
 TallyRead frmMain::readTallyFile(const QString &fileName)
@@ -201,86 +214,27 @@ QString frmMain::howPlaced(const TallyRead &read, const PlacedTally &placed) con
 }
 
 QString frmMain::keptCounts(const QString &fileName, const QList<KeptCount> &kept,
-                            const QString &tally) const
+                            WhichTally which) const
 {
-    return tr("The catalogue has no unit for %1 counted in \"%2\": %3. Their counts are kept "
-              "with the %4 (in no total) and saved with it, and go back on their units when the "
-              "catalogue has them again.")
-        .arg(units(kept.size()), shownName(fileName), keptText(kept), tally);
+    const int count = int(kept.size());
+    return forTally(which,
+                    tr("The catalogue has no unit for %n unit(s) counted in \"%1\": %2. Their "
+                       "counts are kept with the army (in no total) and saved with it, and go "
+                       "back on their units when the catalogue has them again.",
+                       nullptr, count),
+                    tr("The catalogue has no unit for %n unit(s) counted in \"%1\": %2. Their "
+                       "counts are kept with the collection (in no total) and saved with it, and "
+                       "go back on their units when the catalogue has them again.",
+                       nullptr, count))
+        .arg(shownName(fileName), keptText(kept));
 }
 
-QString frmMain::countsBeyond(const QString &fileName, int counted, double figures) const
+QString frmMain::countsBeyond(const QString &sentence, const QString &fileName, int counted,
+                             double figures) const
 {
-    return tr("\"%1\" holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 "
-              "units has no units for")
+    return QString(sentence)
         .arg(shownName(fileName))
         .arg(counted)
         .arg(doubleText(figures))
         .arg(m_globals.catalogue.size());
-}
-
-bool frmMain::mayReplace(const QString &fileName, WhichTally which, QString &error)
-{
-    // A folder is left for the save to report.
-    for (;;) {
-        if (!QFileInfo::exists(fileName) || QFileInfo(fileName).isDir())
-            return true;
-        const InputFile old = readInputFile(fileName);
-        if (!old.ok()) {
-            if (!QFileInfo::exists(fileName))
-                return true;
-            error = tr("The file there could not be checked before it is replaced, so nothing "
-                       "was written. %1")
-                        .arg(old.error);
-            return false;
-        }
-        const QString question = replaceQuestion(fileName, old.bytes, which);
-        if (question.isEmpty())
-            return true;
-        if (!Messages::ask(this, question, tr("Replace")))
-            return false;
-        // Another program may have saved the file while the question was open: the answer
-        // holds only for what the user was asked about.
-        if (const InputFile now = readInputFile(fileName); now.ok() && now.bytes == old.bytes)
-            return true;
-    }
-}
-
-QString frmMain::replaceQuestion(const QString &fileName, const QByteArray &bytes,
-                                 WhichTally which) const
-{
-    // The other tally saved it: one name typed into the wrong box would cost the user a file
-    // that undo cannot bring back.
-    const InputFile recordFile = readInputFile(UnitRecord::fileName(fileName));
-    const UnitRecord::Decoded old = UnitRecord::decodeHead(recordFile.bytes);
-    const UnitRecord::Saver mine =
-        which == WhichTally::Army ? UnitRecord::Saver::Army : UnitRecord::Saver::Collection;
-    const bool otherSaved = old.error.isEmpty() && old.record.saver != UnitRecord::Saver::Unknown &&
-                            old.record.saver != mine &&
-                            UnitRecord::describes(old.record, bytes);
-    const double held =
-        otherSaved ? figuresIn(TallyFile::decode(bytes, UnitCatalogue::MaxUnits).records) : 0;
-    if (held > 0) {
-        const WhichTally other =
-            which == WhichTally::Army ? WhichTally::Collection : WhichTally::Army;
-        return tr("\"%1\" holds %2 (%3). Replace it with the %4 (%5)?")
-            .arg(shownName(fileName), tallyTitle(other, fileName.chopped(4)), figures(qint64(held)),
-                 tallyWord(which), figures(m_document.tally(which).totals.number));
-    }
-    // A file saved under a longer catalogue keeps counts this one cannot show; replacing it
-    // would drop them without a word. A file that is no tally at all holds no counts to lose.
-    const TallyFile::Decoded beyond =
-        TallyFile::decodeCountsBeyond(bytes, m_globals.catalogue.size());
-    if (beyond.countedBeyond == 0)
-        return QString();
-    return countsBeyond(fileName, beyond.countedBeyond, beyond.figuresBeyond) +
-           tr(". Saving the %1 replaces the file and drops those counts.").arg(tallyWord(which));
-}
-
-QString frmMain::writingProblem(const QString &fileName) const
-{
-    QString problem = fileNameProblem(fileName, NameUse::Writing);
-    if (problem.isEmpty())
-        problem = rulesetFileProblem(fileName);
-    return problem;
 }

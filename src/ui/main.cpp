@@ -4,6 +4,7 @@
 #include "frm_main.h"
 #include "frm_world_pick.h"
 #include "termination.h"
+#include "translations.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(".10"));
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.rostermere.Rostermere"));
+    installTranslations(QLocale());
 
     modGlobals globals;
     frmMain main(globals);

@@ -8,6 +8,15 @@
 
 #include <cups/cups.h>
 
+namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PrinterLinePrinter)
+};
+
+} // namespace
+
 PrinterLinePrinter::PrinterLinePrinter(const QPrinterInfo &printer, const QString &documentName)
     : m_printerName(printer.printerName()), m_documentName(documentName),
       m_printer(printer, QPrinter::HighResolution)
@@ -76,13 +85,10 @@ bool PrinterLinePrinter::endDocument()
 
 QString PrinterLinePrinter::refusal() const
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("PrinterLinePrinter", text);
-    };
     const ipp_status_t status = cupsLastError();
     const QString reason = QString::fromLocal8Bit(cupsLastErrorString());
     if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
-        return tr("The printer \"%1\" has stopped accepting jobs, so nothing was printed.")
+        return Text::tr("The printer \"%1\" has stopped accepting jobs, so nothing was printed.")
             .arg(m_printerName);
     // A queue removed while the job was made is reported only as a missing file: the print
     // system is asked whether the printer is still there.
@@ -90,7 +96,7 @@ QString PrinterLinePrinter::refusal() const
         cupsGetNamedDest(CUPS_HTTP_DEFAULT, m_printerName.toLocal8Bit().constData(), nullptr);
     cupsFreeDests(printer != nullptr ? 1 : 0, printer);
     if (printer == nullptr || status == IPP_STATUS_ERROR_NOT_FOUND)
-        return tr("The printer \"%1\" is no longer there, so nothing was printed.")
+        return Text::tr("The printer \"%1\" is no longer there, so nothing was printed.")
             .arg(m_printerName);
-    return tr("The printer \"%1\" did not take the job: %2").arg(m_printerName, reason);
+    return Text::tr("The printer \"%1\" did not take the job: %2").arg(m_printerName, reason);
 }

@@ -44,9 +44,12 @@ void SavedMarks::noteKept()
     QStringList notes;
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
         if (const QList<KeptCount> &kept = m_document.tally(which).kept; !kept.isEmpty())
-            notes.append(tr("The %1 keeps the counts of units the catalogue lacks, in no total: "
-                            "%2.")
-                             .arg(tallyWord(which), keptText(kept)));
+            notes.append(forTally(which,
+                                  tr("The army keeps the counts of units the catalogue lacks, "
+                                     "in no total: %1."),
+                                  tr("The collection keeps the counts of units the catalogue "
+                                     "lacks, in no total: %1."))
+                             .arg(keptText(kept)));
     m_status->setNote(notes.join(u'\n'));
 }
 
@@ -65,13 +68,22 @@ void SavedMarks::show(WhichTally which)
     QString state;
     if (changed == 0)
         state = m_document.hasFile(which)
-                    ? tr("The %1 is saved in \"%2\".").arg(tallyWord(which), file)
-                    : tr("The %1 has no changes to save.").arg(tallyWord(which));
+                    ? forTally(which, tr("The army is saved in \"%1\"."),
+                               tr("The collection is saved in \"%1\"."))
+                          .arg(file)
+                    : forTally(which, tr("The army has no changes to save."),
+                               tr("The collection has no changes to save."));
     else if (m_document.hasFile(which))
-        state = tr("The %1 is not saved: %2 counted otherwise than in \"%3\".")
-                    .arg(tallyWord(which), units(changed), file);
+        state = forTally(which,
+                         tr("The army is not saved: %n unit(s) counted otherwise than in \"%1\".",
+                            nullptr, changed),
+                         tr("The collection is not saved: %n unit(s) counted otherwise than in "
+                            "\"%1\".",
+                            nullptr, changed))
+                    .arg(file);
     else
-        state = tr("The %1 is not saved: %2 counted.").arg(tallyWord(which), units(changed));
+        state = forTally(which, tr("The army is not saved: %n unit(s) counted.", nullptr, changed),
+                         tr("The collection is not saved: %n unit(s) counted.", nullptr, changed));
     if (changed > 0)
         state +=
             u' ' + (m_copyError.isEmpty()

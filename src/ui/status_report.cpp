@@ -51,10 +51,10 @@ QString StatusReport::line() const
 
 QString figures(qint64 count)
 {
-    return count == 1 ? StatusReport::tr("1 figure") : StatusReport::tr("%1 figures").arg(count);
+    return StatusReport::tr("%n figure(s)", nullptr, int(count));
 }
 
 QString units(qint64 count)
 {
-    return count == 1 ? StatusReport::tr("1 unit") : StatusReport::tr("%1 units").arg(count);
+    return StatusReport::tr("%n unit(s)", nullptr, int(count));
 }

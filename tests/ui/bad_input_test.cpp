@@ -155,7 +155,7 @@ TEST_F(BadInput, EachCaseSaysWhatWentWrongAndLosesNothing)
         {"reload", "rfarm.txt", "1,\"Grub,Weak,C,M,1\r\n2,Hob,Weak,C,M,1\r\n3,\"Nell\",Weak,C,M,"
          "1\r\n4,Gull,Weak,C,M,1\r\n", u"line 1: a quoted field starts here and runs on to line 3"_s, 2},
         // Counts follow their units; those the new catalogue lacks are kept and said.
-        {"reload", "rfarm.txt", tooMany, u"The new catalogue has no unit for 1 unit(s) counted in "
+        {"reload", "rfarm.txt", tooMany, u"The new catalogue has no unit for 1 unit counted in "
          "the collection: 3 Nell (Tough): 2.|in the army: 2 Hob (Standard): 1."_s, UnitCatalogue::MaxUnits},
         {"reload", "rfarm.txt", tooMany + "u32767,Unit,Weak,C,F,1\r\n", u"line 32768: the file "
          "holds more than 32767 units; only the first 32767 were loaded."_s, UnitCatalogue::MaxUnits},

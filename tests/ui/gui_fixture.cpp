@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui_fixture.h"
 
+#include "ui/translations.h"
+
 #include <QProcess>
 
 QByteArray numberedCatalogue(int units)
@@ -49,6 +51,7 @@ int main(int argc, char *argv[])
     // Windows the tests close must not end the test run.
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    installTranslations(QLocale());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
