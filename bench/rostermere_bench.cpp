@@ -96,8 +96,9 @@ private:
 // The user's side of the program: windows started as main() starts them, menu items by name.
 struct Session
 {
-    modGlobals globals;
-    frmMain main{globals};
+    TallyDocument document;
+    const modGlobals &globals = document.data();
+    frmMain main{document};
     frmWorldPick picker{main};
 
     Session()

@@ -4,8 +4,8 @@
 #include "ruleset_reload.h"
 #include "tally_steps.h"
 
-TallyDocument::TallyDocument(modGlobals &globals, QObject *parent)
-    : QObject(parent), m_globals(globals)
+TallyDocument::TallyDocument(modGlobals data, QObject *parent)
+    : QObject(parent), m_globals(std::move(data))
 {
     m_undo.setUndoLimit(UndoLimit);
 }

@@ -24,9 +24,10 @@ inline QString forTally(WhichTally which, const QString &army, const QString &co
     return which == WhichTally::Army ? army : collection;
 }
 
-// The catalogue and both tallies the windows show. It is the one writer of counts and totals:
-// every change a user makes is a step on its undo stack, and every change, done or undone, is
-// announced by one signal that the model and the total labels follow.
+// The catalogue and both tallies the windows show, which it owns: made before the windows and
+// gone after them. It is the one writer of counts and totals: every change a user makes is a
+// step on its undo stack, and every change, done or undone, is announced by one signal that the
+// model and the total labels follow.
 class TallyDocument : public QObject
 {
     Q_OBJECT
@@ -35,7 +36,7 @@ public:
     // Steps the history keeps at least; older ones are dropped.
     static constexpr int UndoLimit = 100;
 
-    explicit TallyDocument(modGlobals &globals, QObject *parent = nullptr);
+    explicit TallyDocument(modGlobals data = {}, QObject *parent = nullptr);
     ~TallyDocument() override;
 
     const modGlobals &data() const { return m_globals; }
@@ -104,7 +105,7 @@ private:
     // Compares `which` with its file afresh after `change`, and says when that flips.
     template <typename Change> void changeSaved(WhichTally which, Change change);
 
-    modGlobals &m_globals;
+    modGlobals m_globals;
     QUndoStack m_undo;
     std::array<QString, 2> m_names;
     SavedState m_saved;

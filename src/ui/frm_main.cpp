@@ -28,8 +28,8 @@
 #include <QPrinterInfo>
 #include <QRadioButton>
 
-frmMain::frmMain(modGlobals &globals, QWidget *parent)
-    : QMainWindow(parent), m_document(globals), m_globals(globals),
+frmMain::frmMain(TallyDocument &document, QWidget *parent)
+    : QMainWindow(parent), m_document(document), m_globals(document.data()),
       m_model(new CatalogueModel(m_document, this)), m_numberFormat(regionalFormat(QLocale()))
 {
     // Saving past a file-size limit must fail with an error this window reports, not end the

@@ -34,7 +34,8 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit frmMain(modGlobals &globals, QWidget *parent = nullptr);
+    // Shows `document`, which must outlive the window.
+    explicit frmMain(TallyDocument &document, QWidget *parent = nullptr);
     ~frmMain() override;
 
     // Reads the catalogue and the price guide from the current directory and shows them. The
@@ -154,7 +155,7 @@ private:
     void choose(UnitChoice choice);
     void sayShown();
 
-    TallyDocument m_document;
+    TallyDocument &m_document;
     const modGlobals &m_globals;
     CatalogueModel *m_model = nullptr;
     frmMainControls ui;

@@ -17,8 +17,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.rostermere.Rostermere"));
     installTranslations(QLocale());
 
-    modGlobals globals;
-    frmMain main(globals);
+    // The document goes last: every window and helper that follows it is gone by then.
+    TallyDocument document;
+    frmMain main(document);
     // A signal to end ends the event loop, and the windows go as on Exit; the recovery copy is
     // brought up to date and a printout under way is sent first, whatever the program is doing.
     Termination termination([&main] { main.prepareToEnd(); });

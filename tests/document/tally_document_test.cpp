@@ -39,8 +39,7 @@ QStringList state(const TallyDocument &document)
 // changed, packed small, and the history keeps its last hundred steps.
 TEST(TallyDocument, FullSizeStepsUndoAndRedoExactlyAndStaySmall)
 {
-    modGlobals globals;
-    TallyDocument document(globals);
+    TallyDocument document;
     document.replaceCatalogue(fullSize());
     QList<int> announced; // rows, -1 for all
     QObject::connect(&document, &TallyDocument::tallyChanged,
@@ -98,8 +97,7 @@ TEST(TallyDocument, FullSizeStepsUndoAndRedoExactlyAndStaySmall)
 // load's name goes and comes back with its step; a restore puts both back as one step.
 TEST(TallyDocument, TalliesAreSavedWhenTheyHoldWhatTheirFileHoldsAndLoadsBringTheirNames)
 {
-    modGlobals globals;
-    TallyDocument document(globals);
+    TallyDocument document;
     document.replaceCatalogue(fullSize());
     QUndoStack &undo = *document.undoStack();
     const auto saved = [&] {
@@ -135,7 +133,7 @@ TEST(TallyDocument, TalliesAreSavedWhenTheyHoldWhatTheirFileHoldsAndLoadsBringTh
         {[&] { document.replaceTally(WhichTally::Collection, loaded, u"Add Army"_s); },
          u"20 /Raid"_s},
         {[&] {
-             document.restoreTallies({loaded, globals.army}, {u"Eve"_s, u"Kept"_s}, {});
+             document.restoreTallies({loaded, document.data().army}, {u"Eve"_s, u"Kept"_s}, {});
          },
          u"11 Eve/Kept"_s},
         {[&] { undo.undo(); }, u"20 /Raid"_s},

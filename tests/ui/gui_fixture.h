@@ -61,7 +61,8 @@ protected:
     {
         picker.reset();
         main.reset();
-        globals.reset();
+        document.reset();
+        globals = nullptr;
         Messages::setHandler(std::move(m_previousHandler));
         QDir::setCurrent(m_previousDir);
     }
@@ -87,8 +88,9 @@ protected:
         main.reset();
         if (!keepCopies)
             QDir(m_state.path()).removeRecursively();
-        globals = std::make_unique<modGlobals>();
-        main = std::make_unique<frmMain>(*globals);
+        document = std::make_unique<TallyDocument>();
+        globals = &document->data();
+        main = std::make_unique<frmMain>(*document);
         // Checks the model's answers on every change it announces; owned by the model.
         for (QAbstractItemModel *model : {static_cast<QAbstractItemModel *>(main->model()),
                                           list("lstUnits")->model()})
@@ -250,7 +252,9 @@ protected:
     Messages::Handler m_previousHandler;
     QList<Messages::Message> messages;
 
-    std::unique_ptr<modGlobals> globals;
+    // The document outlives the windows, as in the program.
+    std::unique_ptr<TallyDocument> document;
+    const modGlobals *globals = nullptr;
     std::unique_ptr<frmMain> main;
     std::unique_ptr<frmWorldPick> picker;
 };

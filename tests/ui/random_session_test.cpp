@@ -29,7 +29,7 @@ TEST_F(GuiTest, RandomSessionKeepsColumnsTotalsAndFilesTrue)
         writeFile(other, {}); // the ruleset, and files no tally picker lists
     ASSERT_TRUE(QDir().mkdir(u"folder.sav"_s));
     start(true);
-    Tally *const tallies[2] = {&globals->collection, &globals->army};
+    const Tally *const tallies[2] = {&globals->collection, &globals->army};
     const char *const words[2] = {"Collection", "Army"};
     // Each tally by unit: "u<r>" is the unit of row r in the catalogue of 40; in the one of 33,
     // the units from u33 on are counts the tally keeps.

@@ -140,8 +140,8 @@ TEST_F(Recovery, CopiesOfAnotherCatalogueGoToTheirUnitsAndOtherSessionsAreKept)
     EXPECT_EQ(everything(), counted);
 
     // A second window in the folder does not offer the copy of the one that runs.
-    auto otherGlobals = std::make_unique<modGlobals>();
-    auto other = std::make_unique<frmMain>(*otherGlobals);
+    auto otherDocument = std::make_unique<TallyDocument>();
+    auto other = std::make_unique<frmMain>(*otherDocument);
     messages.clear();
     // It stands off the first window and says that the folder is open twice.
     auto otherPicker = std::make_unique<frmWorldPick>(*other);
