@@ -750,19 +750,19 @@
     </message>
     <message>
         <source>Rarity</source>
-        <translation>Seltenheit</translation>
+        <translation>Selt.</translation>
     </message>
     <message>
         <source>Point Value</source>
-        <translation>Punktwert</translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source># in Collection</source>
-        <translation># in Sammlung</translation>
+        <translation># Samml.</translation>
     </message>
     <message>
         <source># in Current Army</source>
-        <translation># in aktueller Armee</translation>
+        <translation># Armee</translation>
     </message>
     <message>
         <source>Unit ID number</source>
@@ -858,7 +858,7 @@
     </message>
     <message>
         <source>Name in Guide</source>
-        <translation>Name in Liste</translation>
+        <translation>Name (Liste)</translation>
     </message>
     <message>
         <source>Name of the selected unit in the price guide</source>

@@ -858,7 +858,7 @@
     </message>
     <message>
         <source>Name in Guide</source>
-        <translation>Nom dans le guide</translation>
+        <translation>Nom (guide)</translation>
     </message>
     <message>
         <source>Name of the selected unit in the price guide</source>
