@@ -88,6 +88,7 @@ SessionKeeper::SessionKeeper(TallyDocument &document, QObject *parent)
                                   .arg(QCoreApplication::applicationPid())
                                   .arg(QDateTime::currentMSecsSinceEpoch())
                                   .arg(++sessions);
+    m_pool.setMaxThreadCount(1);
     m_delay.setSingleShot(true);
     m_delay.setInterval(1000);
     connect(&m_delay, &QTimer::timeout, this, &SessionKeeper::start);
@@ -194,7 +195,8 @@ void SessionKeeper::start()
         }
         job.copy = snapshot();
     }
-    m_writing.setFuture(QtConcurrent::run(keep, job, m_document.data().catalogue, m_catalogue));
+    m_writing.setFuture(
+        QtConcurrent::run(&m_pool, keep, job, m_document.data().catalogue, m_catalogue));
 }
 
 void SessionKeeper::written()

@@ -7,6 +7,7 @@
 #include <QFutureWatcher>
 #include <QLockFile>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
@@ -112,6 +113,9 @@ private:
     std::unique_ptr<QLockFile> m_window; // says that this session runs
     std::optional<Adopted> m_adopted;
     QTimer m_delay;
+    // A thread of the copy's own: a printout or any other work on Qt's shared pool (one thread
+    // on a one-core machine) never holds the copy back.
+    QThreadPool m_pool;
     QFutureWatcher<Written> m_writing;
     Written m_catalogue; // the identity of the loaded catalogue once known, no error
     QDateTime m_changed;
