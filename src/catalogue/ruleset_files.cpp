@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ruleset_files.h"
 
+#include "common/file_names.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -81,4 +83,12 @@ std::optional<RulesetFiles> RulesetFilesAhead::take()
     if (stamps() != m_stamps)
         return std::nullopt;
     return files;
+}
+
+QString writingProblem(const QString &fileName)
+{
+    QString problem = fileNameProblem(fileName, NameUse::Writing);
+    if (problem.isEmpty())
+        problem = rulesetFileProblem(fileName);
+    return problem;
 }

@@ -20,6 +20,10 @@ struct RulesetFiles
 // would replace neither.
 QString rulesetFileProblem(const QString &fileName);
 
+// Why the program may not write a file of this name: the name itself, or a file that is one the
+// ruleset is read from. Empty when it may.
+QString writingProblem(const QString &fileName);
+
 // Reads both files, the guide on a second thread while the catalogue is parsed.
 RulesetFiles loadRulesetFiles();
 

@@ -567,6 +567,154 @@
     </message>
 </context>
 <context>
+    <name>TallyFileCommands</name>
+    <message>
+        <source>Could not save the army to &quot;%1&quot;: %2</source>
+        <translation>Die Armee konnte nicht in „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not save the collection to &quot;%1&quot;: %2</source>
+        <translation>Die Sammlung konnte nicht in „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 to &quot;%2&quot;: %3, %4.</source>
+        <translation>In „%2“ gespeichert: %1 (%3, %4).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The army was saved to &quot;%1&quot;, but the record of its units beside it could not be written, so a later catalogue can match its counts only by position. %2</source>
+        <translation>Die Armee wurde in „%1“ gespeichert, aber das Einheitenverzeichnis daneben konnte nicht geschrieben werden, daher kann ein späterer Katalog ihre Anzahlen nur nach Position zuordnen. %2</translation>
+    </message>
+    <message>
+        <source>The collection was saved to &quot;%1&quot;, but the record of its units beside it could not be written, so a later catalogue can match its counts only by position. %2</source>
+        <translation>Die Sammlung wurde in „%1“ gespeichert, aber das Einheitenverzeichnis daneben konnte nicht geschrieben werden, daher kann ein späterer Katalog ihre Anzahlen nur nach Position zuordnen. %2</translation>
+    </message>
+    <message>
+        <source>Could not load the army from &quot;%1&quot;: %2</source>
+        <translation>Die Armee konnte nicht aus „%1“ geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not load the collection from &quot;%1&quot;: %2</source>
+        <translation>Die Sammlung konnte nicht aus „%1“ geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>Loading &quot;%1&quot; would take %2 out of its range, so nothing was changed.</source>
+        <translation>Beim Laden von „%1“ läge %2 außerhalb des zulässigen Bereichs, daher wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>loading &quot;%1&quot; into the army</source>
+        <translation>„%1“ in die Armee geladen</translation>
+    </message>
+    <message>
+        <source>loading &quot;%1&quot; into the collection</source>
+        <translation>„%1“ in die Sammlung geladen</translation>
+    </message>
+    <message>
+        <source>Loaded &quot;%1&quot; into the army: %2.</source>
+        <translation>„%1“ in die Armee geladen: %2.</translation>
+    </message>
+    <message>
+        <source>Loaded &quot;%1&quot; into the collection: %2.</source>
+        <translation>„%1“ in die Sammlung geladen: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for, so they were not loaded.</source>
+        <translation>„%1“ enthält Anzahlen für %2 Zeile(n) mit %3 Figur(en), für die dieser Katalog mit %4 Einheiten keine Einheiten hat, daher wurden sie nicht geladen.</translation>
+    </message>
+    <message>
+        <source>Could not add the army &quot;%1&quot; to the collection: %2</source>
+        <translation>Die Armee „%1“ konnte nicht zur Sammlung hinzugefügt werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved as a collection (%2). Add it to the collection as an army?</source>
+        <translation>„%1“ wurde als Sammlung gespeichert (%2). Als Armee zur Sammlung hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Adding &quot;%1&quot; would take %2 out of its range, so nothing was changed.</source>
+        <translation>Beim Hinzufügen von „%1“ läge %2 außerhalb des zulässigen Bereichs, daher wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>adding &quot;%1&quot; to the collection</source>
+        <translation>„%1“ zur Sammlung hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Added &quot;%1&quot; to the collection: %2.</source>
+        <translation>„%1“ zur Sammlung hinzugefügt: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for, so they were not added.</source>
+        <translation>„%1“ enthält Anzahlen für %2 Zeile(n) mit %3 Figur(en), für die dieser Katalog mit %4 Einheiten keine Einheiten hat, daher wurden sie nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The record of units beside &quot;%1&quot; could not be read, so its counts are matched by position. %2</source>
+        <translation>Das Einheitenverzeichnis zu „%1“ konnte nicht gelesen werden, daher werden die Anzahlen nach Position zugeordnet. %2</translation>
+    </message>
+    <message>
+        <source>%1 matched by their ID</source>
+        <translation>%1 anhand ihrer ID zugeordnet</translation>
+    </message>
+    <message>
+        <source>%1 matched by their ID and %2 by name and strength</source>
+        <translation>%1 anhand ihrer ID und %2 anhand von Name und Stärke zugeordnet</translation>
+    </message>
+    <message>
+        <source>The catalogue has changed since it was saved; %1.</source>
+        <translation>Der Katalog hat sich seit dem Speichern geändert; %1.</translation>
+    </message>
+    <message>
+        <source>It has no record of its units, so its %1 rows were matched by position to the catalogue&apos;s %2 units.</source>
+        <translation>Zur Datei gibt es kein Einheitenverzeichnis, daher wurden ihre %1 Zeilen nach Position den %2 Einheiten des Katalogs zugeordnet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the army (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>Im Katalog fehlt %n in „%1“ gezählte Einheit: %2. Ihre Anzahl wird mit der Armee aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehrt zu ihrer Einheit zurück, sobald der Katalog sie wieder enthält.</numerusform>
+            <numerusform>Im Katalog fehlen %n in „%1“ gezählte Einheiten: %2. Ihre Anzahlen werden mit der Armee aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehren zu ihren Einheiten zurück, sobald der Katalog sie wieder enthält.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>Im Katalog fehlt %n in „%1“ gezählte Einheit: %2. Ihre Anzahl wird mit der Sammlung aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehrt zu ihrer Einheit zurück, sobald der Katalog sie wieder enthält.</numerusform>
+            <numerusform>Im Katalog fehlen %n in „%1“ gezählte Einheiten: %2. Ihre Anzahlen werden mit der Sammlung aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehren zu ihren Einheiten zurück, sobald der Katalog sie wieder enthält.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file there could not be checked before it is replaced, so nothing was written. %1</source>
+        <translation>Die vorhandene Datei konnte vor dem Ersetzen nicht geprüft werden, daher wurde nichts geschrieben. %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 (%3). Replace it with the army (%4)?</source>
+        <translation>„%1“ enthält %2 (%3). Durch die Armee (%4) ersetzen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 (%3). Replace it with the collection (%4)?</source>
+        <translation>„%1“ enthält %2 (%3). Durch die Sammlung (%4) ersetzen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for. Saving the army replaces the file and drops those counts.</source>
+        <translation>„%1“ enthält Anzahlen für %2 Zeile(n) mit %3 Figur(en), für die dieser Katalog mit %4 Einheiten keine Einheiten hat. Das Speichern der Armee ersetzt die Datei und verwirft diese Anzahlen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for. Saving the collection replaces the file and drops those counts.</source>
+        <translation>„%1“ enthält Anzahlen für %2 Zeile(n) mit %3 Figur(en), für die dieser Katalog mit %4 Einheiten keine Einheiten hat. Das Speichern der Sammlung ersetzt die Datei und verwirft diese Anzahlen.</translation>
+    </message>
+</context>
+<context>
     <name>TallyPicker</name>
     <message>
         <source>Saved tally files</source>
@@ -1074,30 +1222,6 @@
         </translation>
     </message>
     <message>
-        <source>The file there could not be checked before it is replaced, so nothing was written. %1</source>
-        <translation>Die vorhandene Datei konnte vor dem Ersetzen nicht geprüft werden, daher wurde nichts geschrieben. %1</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Ersetzen</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds %2 (%3). Replace it with the army (%4)?</source>
-        <translation>„%1“ enthält %2 (%3). Durch die Armee (%4) ersetzen?</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds %2 (%3). Replace it with the collection (%4)?</source>
-        <translation>„%1“ enthält %2 (%3). Durch die Sammlung (%4) ersetzen?</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for. Saving the army replaces the file and drops those counts.</source>
-        <translation>„%1“ enthält Anzahlen für %2 Zeile(n) mit %3 Figur(en), für die dieser Katalog mit %4 Einheiten keine Einheiten hat. Das Speichern der Armee ersetzt die Datei und verwirft diese Anzahlen.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for. Saving the collection replaces the file and drops those counts.</source>
-        <translation>„%1“ enthält Anzahlen für %2 Zeile(n) mit %3 Figur(en), für die dieser Katalog mit %4 Einheiten keine Einheiten hat. Das Speichern der Sammlung ersetzt die Datei und verwirft diese Anzahlen.</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
@@ -1132,127 +1256,6 @@
     <message>
         <source> (%1 without a price)</source>
         <translation> (%1 ohne Preis)</translation>
-    </message>
-    <message>
-        <source>Could not save the army to &quot;%1&quot;: %2</source>
-        <translation>Die Armee konnte nicht in „%1“ gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>Could not save the collection to &quot;%1&quot;: %2</source>
-        <translation>Die Sammlung konnte nicht in „%1“ gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>Saved %1 to &quot;%2&quot;: %3, %4.</source>
-        <translation>In „%2“ gespeichert: %1 (%3, %4).</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n point(s)</source>
-        <translation>
-            <numerusform>%n Punkt</numerusform>
-            <numerusform>%n Punkte</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The army was saved to &quot;%1&quot;, but the record of its units beside it could not be written, so a later catalogue can match its counts only by position. %2</source>
-        <translation>Die Armee wurde in „%1“ gespeichert, aber das Einheitenverzeichnis daneben konnte nicht geschrieben werden, daher kann ein späterer Katalog ihre Anzahlen nur nach Position zuordnen. %2</translation>
-    </message>
-    <message>
-        <source>The collection was saved to &quot;%1&quot;, but the record of its units beside it could not be written, so a later catalogue can match its counts only by position. %2</source>
-        <translation>Die Sammlung wurde in „%1“ gespeichert, aber das Einheitenverzeichnis daneben konnte nicht geschrieben werden, daher kann ein späterer Katalog ihre Anzahlen nur nach Position zuordnen. %2</translation>
-    </message>
-    <message>
-        <source>Could not load the army from &quot;%1&quot;: %2</source>
-        <translation>Die Armee konnte nicht aus „%1“ geladen werden: %2</translation>
-    </message>
-    <message>
-        <source>Could not load the collection from &quot;%1&quot;: %2</source>
-        <translation>Die Sammlung konnte nicht aus „%1“ geladen werden: %2</translation>
-    </message>
-    <message>
-        <source>Loading &quot;%1&quot; would take %2 out of its range, so nothing was changed.</source>
-        <translation>Beim Laden von „%1“ läge %2 außerhalb des zulässigen Bereichs, daher wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>loading &quot;%1&quot; into the army</source>
-        <translation>„%1“ in die Armee geladen</translation>
-    </message>
-    <message>
-        <source>loading &quot;%1&quot; into the collection</source>
-        <translation>„%1“ in die Sammlung geladen</translation>
-    </message>
-    <message>
-        <source>Loaded &quot;%1&quot; into the army: %2.</source>
-        <translation>„%1“ in die Armee geladen: %2.</translation>
-    </message>
-    <message>
-        <source>Loaded &quot;%1&quot; into the collection: %2.</source>
-        <translation>„%1“ in die Sammlung geladen: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for, so they were not loaded.</source>
-        <translation>„%1“ enthält Anzahlen für %2 Zeile(n) mit %3 Figur(en), für die dieser Katalog mit %4 Einheiten keine Einheiten hat, daher wurden sie nicht geladen.</translation>
-    </message>
-    <message>
-        <source>Could not add the army &quot;%1&quot; to the collection: %2</source>
-        <translation>Die Armee „%1“ konnte nicht zur Sammlung hinzugefügt werden: %2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was saved as a collection (%2). Add it to the collection as an army?</source>
-        <translation>„%1“ wurde als Sammlung gespeichert (%2). Als Armee zur Sammlung hinzufügen?</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Adding &quot;%1&quot; would take %2 out of its range, so nothing was changed.</source>
-        <translation>Beim Hinzufügen von „%1“ läge %2 außerhalb des zulässigen Bereichs, daher wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>adding &quot;%1&quot; to the collection</source>
-        <translation>„%1“ zur Sammlung hinzugefügt</translation>
-    </message>
-    <message>
-        <source>Added &quot;%1&quot; to the collection: %2.</source>
-        <translation>„%1“ zur Sammlung hinzugefügt: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for, so they were not added.</source>
-        <translation>„%1“ enthält Anzahlen für %2 Zeile(n) mit %3 Figur(en), für die dieser Katalog mit %4 Einheiten keine Einheiten hat, daher wurden sie nicht hinzugefügt.</translation>
-    </message>
-    <message>
-        <source>The record of units beside &quot;%1&quot; could not be read, so its counts are matched by position. %2</source>
-        <translation>Das Einheitenverzeichnis zu „%1“ konnte nicht gelesen werden, daher werden die Anzahlen nach Position zugeordnet. %2</translation>
-    </message>
-    <message>
-        <source>%1 matched by their ID</source>
-        <translation>%1 anhand ihrer ID zugeordnet</translation>
-    </message>
-    <message>
-        <source>%1 matched by their ID and %2 by name and strength</source>
-        <translation>%1 anhand ihrer ID und %2 anhand von Name und Stärke zugeordnet</translation>
-    </message>
-    <message>
-        <source>The catalogue has changed since it was saved; %1.</source>
-        <translation>Der Katalog hat sich seit dem Speichern geändert; %1.</translation>
-    </message>
-    <message>
-        <source>It has no record of its units, so its %1 rows were matched by position to the catalogue&apos;s %2 units.</source>
-        <translation>Zur Datei gibt es kein Einheitenverzeichnis, daher wurden ihre %1 Zeilen nach Position den %2 Einheiten des Katalogs zugeordnet.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the army (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>Im Katalog fehlt %n in „%1“ gezählte Einheit: %2. Ihre Anzahl wird mit der Armee aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehrt zu ihrer Einheit zurück, sobald der Katalog sie wieder enthält.</numerusform>
-            <numerusform>Im Katalog fehlen %n in „%1“ gezählte Einheiten: %2. Ihre Anzahlen werden mit der Armee aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehren zu ihren Einheiten zurück, sobald der Katalog sie wieder enthält.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>Im Katalog fehlt %n in „%1“ gezählte Einheit: %2. Ihre Anzahl wird mit der Sammlung aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehrt zu ihrer Einheit zurück, sobald der Katalog sie wieder enthält.</numerusform>
-            <numerusform>Im Katalog fehlen %n in „%1“ gezählte Einheiten: %2. Ihre Anzahlen werden mit der Sammlung aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehren zu ihren Einheiten zurück, sobald der Katalog sie wieder enthält.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Add One to the army</source>

@@ -81,6 +81,30 @@
     </message>
 </context>
 <context>
+    <name>TallyFileCommands</name>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the army (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>The catalogue has no unit for %n unit counted in &quot;%1&quot;: %2. Their counts are kept with the army (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
+            <numerusform>The catalogue has no unit for %n units counted in &quot;%1&quot;: %2. Their counts are kept with the army (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>The catalogue has no unit for %n unit counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
+            <numerusform>The catalogue has no unit for %n units counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message numerus="yes">
         <source>%1 was not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
@@ -101,27 +125,6 @@
         <translation>
             <numerusform>The catalogue has no unit for %n unit counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
             <numerusform>The catalogue has no unit for %n units counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n point(s)</source>
-        <translation>
-            <numerusform>%n point</numerusform>
-            <numerusform>%n points</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the army (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>The catalogue has no unit for %n unit counted in &quot;%1&quot;: %2. Their counts are kept with the army (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
-            <numerusform>The catalogue has no unit for %n units counted in &quot;%1&quot;: %2. Their counts are kept with the army (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>The catalogue has no unit for %n unit counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
-            <numerusform>The catalogue has no unit for %n units counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
         </translation>
     </message>
 </context>

@@ -567,6 +567,154 @@
     </message>
 </context>
 <context>
+    <name>TallyFileCommands</name>
+    <message>
+        <source>Could not save the army to &quot;%1&quot;: %2</source>
+        <translation>Impossible d’enregistrer l’armée dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not save the collection to &quot;%1&quot;: %2</source>
+        <translation>Impossible d’enregistrer la collection dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 to &quot;%2&quot;: %3, %4.</source>
+        <translation>Enregistrement de %1 dans «&#xa0;%2&#xa0;»&#xa0;: %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The army was saved to &quot;%1&quot;, but the record of its units beside it could not be written, so a later catalogue can match its counts only by position. %2</source>
+        <translation>L’armée a été enregistrée dans «&#xa0;%1&#xa0;», mais le relevé de ses unités qui l’accompagne n’a pas pu être écrit&#xa0;; un catalogue ultérieur ne pourra donc faire correspondre ses comptes que par position. %2</translation>
+    </message>
+    <message>
+        <source>The collection was saved to &quot;%1&quot;, but the record of its units beside it could not be written, so a later catalogue can match its counts only by position. %2</source>
+        <translation>La collection a été enregistrée dans «&#xa0;%1&#xa0;», mais le relevé de ses unités qui l’accompagne n’a pas pu être écrit&#xa0;; un catalogue ultérieur ne pourra donc faire correspondre ses comptes que par position. %2</translation>
+    </message>
+    <message>
+        <source>Could not load the army from &quot;%1&quot;: %2</source>
+        <translation>Impossible de charger l’armée depuis «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not load the collection from &quot;%1&quot;: %2</source>
+        <translation>Impossible de charger la collection depuis «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Loading &quot;%1&quot; would take %2 out of its range, so nothing was changed.</source>
+        <translation>Charger «&#xa0;%1&#xa0;» porterait %2 hors de sa plage de valeurs&#xa0;; rien n’a donc été modifié.</translation>
+    </message>
+    <message>
+        <source>loading &quot;%1&quot; into the army</source>
+        <translation>chargement de «&#xa0;%1&#xa0;» dans l’armée</translation>
+    </message>
+    <message>
+        <source>loading &quot;%1&quot; into the collection</source>
+        <translation>chargement de «&#xa0;%1&#xa0;» dans la collection</translation>
+    </message>
+    <message>
+        <source>Loaded &quot;%1&quot; into the army: %2.</source>
+        <translation>«&#xa0;%1&#xa0;» chargé dans l’armée&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Loaded &quot;%1&quot; into the collection: %2.</source>
+        <translation>«&#xa0;%1&#xa0;» chargé dans la collection&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for, so they were not loaded.</source>
+        <translation>«&#xa0;%1&#xa0;» contient des comptes pour %2 ligne(s) totalisant %3 figurine(s), pour lesquelles ce catalogue de %4 unités n’a pas d’unité&#xa0;; ces comptes n’ont donc pas été chargés.</translation>
+    </message>
+    <message>
+        <source>Could not add the army &quot;%1&quot; to the collection: %2</source>
+        <translation>Impossible d’ajouter l’armée «&#xa0;%1&#xa0;» à la collection&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was saved as a collection (%2). Add it to the collection as an army?</source>
+        <translation>«&#xa0;%1&#xa0;» a été enregistré comme collection (%2). L’ajouter à la collection comme une armée&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Adding &quot;%1&quot; would take %2 out of its range, so nothing was changed.</source>
+        <translation>Ajouter «&#xa0;%1&#xa0;» porterait %2 hors de sa plage de valeurs&#xa0;; rien n’a donc été modifié.</translation>
+    </message>
+    <message>
+        <source>adding &quot;%1&quot; to the collection</source>
+        <translation>ajout de «&#xa0;%1&#xa0;» à la collection</translation>
+    </message>
+    <message>
+        <source>Added &quot;%1&quot; to the collection: %2.</source>
+        <translation>«&#xa0;%1&#xa0;» ajouté à la collection&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for, so they were not added.</source>
+        <translation>«&#xa0;%1&#xa0;» contient des comptes pour %2 ligne(s) totalisant %3 figurine(s), pour lesquelles ce catalogue de %4 unités n’a pas d’unité&#xa0;; ces comptes n’ont donc pas été ajoutés.</translation>
+    </message>
+    <message>
+        <source>The record of units beside &quot;%1&quot; could not be read, so its counts are matched by position. %2</source>
+        <translation>Le relevé des unités qui accompagne «&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;; ses comptes sont donc mis en correspondance par position. %2</translation>
+    </message>
+    <message>
+        <source>%1 matched by their ID</source>
+        <translation>correspondance par ID pour %1</translation>
+    </message>
+    <message>
+        <source>%1 matched by their ID and %2 by name and strength</source>
+        <translation>correspondance par ID pour %1 et par nom et force pour %2</translation>
+    </message>
+    <message>
+        <source>The catalogue has changed since it was saved; %1.</source>
+        <translation>Le catalogue a changé depuis l’enregistrement&#xa0;; %1.</translation>
+    </message>
+    <message>
+        <source>It has no record of its units, so its %1 rows were matched by position to the catalogue&apos;s %2 units.</source>
+        <translation>Le fichier n’a pas de relevé des unités&#xa0;; ses %1 lignes ont donc été mises en correspondance par position avec les %2 unités du catalogue.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the army (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>Le catalogue n’a aucune unité pour %n unité comptée dans «&#xa0;%1&#xa0;»&#xa0;: %2. Son compte est conservé avec l’armée (hors des totaux) et enregistré avec elle, et retournera à son unité quand le catalogue la contiendra de nouveau.</numerusform>
+            <numerusform>Le catalogue n’a aucune unité pour %n unités comptées dans «&#xa0;%1&#xa0;»&#xa0;: %2. Leurs comptes sont conservés avec l’armée (hors des totaux) et enregistrés avec elle, et retourneront à leurs unités quand le catalogue les contiendra de nouveau.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>Le catalogue n’a aucune unité pour %n unité comptée dans «&#xa0;%1&#xa0;»&#xa0;: %2. Son compte est conservé avec la collection (hors des totaux) et enregistré avec elle, et retournera à son unité quand le catalogue la contiendra de nouveau.</numerusform>
+            <numerusform>Le catalogue n’a aucune unité pour %n unités comptées dans «&#xa0;%1&#xa0;»&#xa0;: %2. Leurs comptes sont conservés avec la collection (hors des totaux) et enregistrés avec elle, et retourneront à leurs unités quand le catalogue les contiendra de nouveau.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file there could not be checked before it is replaced, so nothing was written. %1</source>
+        <translation>Le fichier existant n’a pas pu être vérifié avant d’être remplacé&#xa0;; rien n’a donc été écrit. %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 (%3). Replace it with the army (%4)?</source>
+        <translation>«&#xa0;%1&#xa0;» contient %2 (%3). Le remplacer par l’armée (%4)&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 (%3). Replace it with the collection (%4)?</source>
+        <translation>«&#xa0;%1&#xa0;» contient %2 (%3). Le remplacer par la collection (%4)&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for. Saving the army replaces the file and drops those counts.</source>
+        <translation>«&#xa0;%1&#xa0;» contient des comptes pour %2 ligne(s) totalisant %3 figurine(s), pour lesquelles ce catalogue de %4 unités n’a pas d’unité. Enregistrer l’armée remplace le fichier et supprime ces comptes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for. Saving the collection replaces the file and drops those counts.</source>
+        <translation>«&#xa0;%1&#xa0;» contient des comptes pour %2 ligne(s) totalisant %3 figurine(s), pour lesquelles ce catalogue de %4 unités n’a pas d’unité. Enregistrer la collection remplace le fichier et supprime ces comptes.</translation>
+    </message>
+</context>
+<context>
     <name>TallyPicker</name>
     <message>
         <source>Saved tally files</source>
@@ -1074,30 +1222,6 @@
         </translation>
     </message>
     <message>
-        <source>The file there could not be checked before it is replaced, so nothing was written. %1</source>
-        <translation>Le fichier existant n’a pas pu être vérifié avant d’être remplacé&#xa0;; rien n’a donc été écrit. %1</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Remplacer</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds %2 (%3). Replace it with the army (%4)?</source>
-        <translation>«&#xa0;%1&#xa0;» contient %2 (%3). Le remplacer par l’armée (%4)&#xa0;?</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds %2 (%3). Replace it with the collection (%4)?</source>
-        <translation>«&#xa0;%1&#xa0;» contient %2 (%3). Le remplacer par la collection (%4)&#xa0;?</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for. Saving the army replaces the file and drops those counts.</source>
-        <translation>«&#xa0;%1&#xa0;» contient des comptes pour %2 ligne(s) totalisant %3 figurine(s), pour lesquelles ce catalogue de %4 unités n’a pas d’unité. Enregistrer l’armée remplace le fichier et supprime ces comptes.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for. Saving the collection replaces the file and drops those counts.</source>
-        <translation>«&#xa0;%1&#xa0;» contient des comptes pour %2 ligne(s) totalisant %3 figurine(s), pour lesquelles ce catalogue de %4 unités n’a pas d’unité. Enregistrer la collection remplace le fichier et supprime ces comptes.</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
     </message>
@@ -1132,127 +1256,6 @@
     <message>
         <source> (%1 without a price)</source>
         <translation> (%1 sans prix)</translation>
-    </message>
-    <message>
-        <source>Could not save the army to &quot;%1&quot;: %2</source>
-        <translation>Impossible d’enregistrer l’armée dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Could not save the collection to &quot;%1&quot;: %2</source>
-        <translation>Impossible d’enregistrer la collection dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Saved %1 to &quot;%2&quot;: %3, %4.</source>
-        <translation>Enregistrement de %1 dans «&#xa0;%2&#xa0;»&#xa0;: %3, %4.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n point(s)</source>
-        <translation>
-            <numerusform>%n point</numerusform>
-            <numerusform>%n points</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The army was saved to &quot;%1&quot;, but the record of its units beside it could not be written, so a later catalogue can match its counts only by position. %2</source>
-        <translation>L’armée a été enregistrée dans «&#xa0;%1&#xa0;», mais le relevé de ses unités qui l’accompagne n’a pas pu être écrit&#xa0;; un catalogue ultérieur ne pourra donc faire correspondre ses comptes que par position. %2</translation>
-    </message>
-    <message>
-        <source>The collection was saved to &quot;%1&quot;, but the record of its units beside it could not be written, so a later catalogue can match its counts only by position. %2</source>
-        <translation>La collection a été enregistrée dans «&#xa0;%1&#xa0;», mais le relevé de ses unités qui l’accompagne n’a pas pu être écrit&#xa0;; un catalogue ultérieur ne pourra donc faire correspondre ses comptes que par position. %2</translation>
-    </message>
-    <message>
-        <source>Could not load the army from &quot;%1&quot;: %2</source>
-        <translation>Impossible de charger l’armée depuis «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Could not load the collection from &quot;%1&quot;: %2</source>
-        <translation>Impossible de charger la collection depuis «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Loading &quot;%1&quot; would take %2 out of its range, so nothing was changed.</source>
-        <translation>Charger «&#xa0;%1&#xa0;» porterait %2 hors de sa plage de valeurs&#xa0;; rien n’a donc été modifié.</translation>
-    </message>
-    <message>
-        <source>loading &quot;%1&quot; into the army</source>
-        <translation>chargement de «&#xa0;%1&#xa0;» dans l’armée</translation>
-    </message>
-    <message>
-        <source>loading &quot;%1&quot; into the collection</source>
-        <translation>chargement de «&#xa0;%1&#xa0;» dans la collection</translation>
-    </message>
-    <message>
-        <source>Loaded &quot;%1&quot; into the army: %2.</source>
-        <translation>«&#xa0;%1&#xa0;» chargé dans l’armée&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Loaded &quot;%1&quot; into the collection: %2.</source>
-        <translation>«&#xa0;%1&#xa0;» chargé dans la collection&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for, so they were not loaded.</source>
-        <translation>«&#xa0;%1&#xa0;» contient des comptes pour %2 ligne(s) totalisant %3 figurine(s), pour lesquelles ce catalogue de %4 unités n’a pas d’unité&#xa0;; ces comptes n’ont donc pas été chargés.</translation>
-    </message>
-    <message>
-        <source>Could not add the army &quot;%1&quot; to the collection: %2</source>
-        <translation>Impossible d’ajouter l’armée «&#xa0;%1&#xa0;» à la collection&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was saved as a collection (%2). Add it to the collection as an army?</source>
-        <translation>«&#xa0;%1&#xa0;» a été enregistré comme collection (%2). L’ajouter à la collection comme une armée&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Adding &quot;%1&quot; would take %2 out of its range, so nothing was changed.</source>
-        <translation>Ajouter «&#xa0;%1&#xa0;» porterait %2 hors de sa plage de valeurs&#xa0;; rien n’a donc été modifié.</translation>
-    </message>
-    <message>
-        <source>adding &quot;%1&quot; to the collection</source>
-        <translation>ajout de «&#xa0;%1&#xa0;» à la collection</translation>
-    </message>
-    <message>
-        <source>Added &quot;%1&quot; to the collection: %2.</source>
-        <translation>«&#xa0;%1&#xa0;» ajouté à la collection&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds counts for %2 row(s) with %3 figure(s) that this catalogue of %4 units has no units for, so they were not added.</source>
-        <translation>«&#xa0;%1&#xa0;» contient des comptes pour %2 ligne(s) totalisant %3 figurine(s), pour lesquelles ce catalogue de %4 unités n’a pas d’unité&#xa0;; ces comptes n’ont donc pas été ajoutés.</translation>
-    </message>
-    <message>
-        <source>The record of units beside &quot;%1&quot; could not be read, so its counts are matched by position. %2</source>
-        <translation>Le relevé des unités qui accompagne «&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;; ses comptes sont donc mis en correspondance par position. %2</translation>
-    </message>
-    <message>
-        <source>%1 matched by their ID</source>
-        <translation>correspondance par ID pour %1</translation>
-    </message>
-    <message>
-        <source>%1 matched by their ID and %2 by name and strength</source>
-        <translation>correspondance par ID pour %1 et par nom et force pour %2</translation>
-    </message>
-    <message>
-        <source>The catalogue has changed since it was saved; %1.</source>
-        <translation>Le catalogue a changé depuis l’enregistrement&#xa0;; %1.</translation>
-    </message>
-    <message>
-        <source>It has no record of its units, so its %1 rows were matched by position to the catalogue&apos;s %2 units.</source>
-        <translation>Le fichier n’a pas de relevé des unités&#xa0;; ses %1 lignes ont donc été mises en correspondance par position avec les %2 unités du catalogue.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the army (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>Le catalogue n’a aucune unité pour %n unité comptée dans «&#xa0;%1&#xa0;»&#xa0;: %2. Son compte est conservé avec l’armée (hors des totaux) et enregistré avec elle, et retournera à son unité quand le catalogue la contiendra de nouveau.</numerusform>
-            <numerusform>Le catalogue n’a aucune unité pour %n unités comptées dans «&#xa0;%1&#xa0;»&#xa0;: %2. Leurs comptes sont conservés avec l’armée (hors des totaux) et enregistrés avec elle, et retourneront à leurs unités quand le catalogue les contiendra de nouveau.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>Le catalogue n’a aucune unité pour %n unité comptée dans «&#xa0;%1&#xa0;»&#xa0;: %2. Son compte est conservé avec la collection (hors des totaux) et enregistré avec elle, et retournera à son unité quand le catalogue la contiendra de nouveau.</numerusform>
-            <numerusform>Le catalogue n’a aucune unité pour %n unités comptées dans «&#xa0;%1&#xa0;»&#xa0;: %2. Leurs comptes sont conservés avec la collection (hors des totaux) et enregistrés avec elle, et retourneront à leurs unités quand le catalogue les contiendra de nouveau.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Add One to the army</source>

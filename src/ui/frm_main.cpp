@@ -14,6 +14,7 @@
 #include "saved_marks.h"
 #include "shown_units.h"
 #include "status_report.h"
+#include "tally_file_commands.h"
 #include "tally_files/tally_loading.h"
 #include "twips.h"
 
@@ -96,6 +97,9 @@ frmMain::frmMain(TallyDocument &document, QWidget *parent)
                     nameBox(which)->setText(name);
             });
     m_keeper = std::make_unique<SessionKeeper>(m_document);
+    m_tallyFiles =
+        new TallyFileCommands(m_document, *m_keeper, this, {ui.txtCollectionName, ui.txtArmyName},
+                              m_status, m_numberFormat);
     connect(ui.optArmy, &QRadioButton::toggled, m_keeper.get(), &SessionKeeper::setArmyChosen);
     connect(m_keeper.get(), &SessionKeeper::failed, this,
             [this](const QString &error, bool countsAtRisk) {

@@ -24,6 +24,7 @@ class QListView;
 class QMenu;
 class SavedMarks;
 class StatusReport;
+class TallyFileCommands;
 class TallyPicker;
 
 // The working window: the catalogue as eight linked column lists, the two tallies' names and
@@ -114,33 +115,6 @@ private:
     void mnuLoadCollection_Click();
     void mnuLoadArmy_Click();
     void mnuAddArmyCollection_Click();
-    void pickAndLoad(TallyPicker &picker, WhichTally which);
-    void saveTally(WhichTally which);
-    // Loads the tally file of `name`; the name box takes it only when the load is done.
-    void loadTally(WhichTally which, const QString &name);
-    // The tally file of that name with its record of units, or why it can't be read; a record
-    // that can't be read is said.
-    TallyRead readTallyFile(const QString &fileName);
-    // What the status line adds about how the file's counts found their rows.
-    QString howPlaced(const TallyRead &read, const PlacedTally &placed) const;
-    // The message naming counts of units the catalogue lacks, kept with `tally`.
-    QString keptCounts(const QString &fileName, const QList<KeptCount> &kept,
-                       WhichTally which) const;
-    // `sentence` about counts for rows past the catalogue's end, with its file (%1), rows (%2),
-    // figures (%3) and the catalogue's units (%4) put in.
-    QString countsBeyond(const QString &sentence, const QString &fileName, int counted,
-                         double figures) const;
-    // What to ask before a save of `which` replaces the tally file holding `bytes`, or nothing.
-    QString replaceQuestion(const QString &fileName, const QByteArray &bytes,
-                            WhichTally which) const;
-    // Whether a save may replace `fileName`: asks first when the file holds counts for rows past
-    // this catalogue's end, and asks again when the file changed while the question was open.
-    // A file that can't be read to check it is not replaced, and `error` says why.
-    bool mayReplace(const QString &fileName, WhichTally which, QString &error);
-    // Why the program may not write a file of this name: the name itself, or a file that is
-    // one the ruleset is read from.
-    QString writingProblem(const QString &fileName) const;
-
     void mnuPrintCollectionToFile_Click();
     void mnuPrintArmyToTextFile_Click();
     void mnuPrintCollectionHtml_Click();
@@ -163,6 +137,7 @@ private:
     FindBar *m_find = nullptr;
     PrintJob *m_printing = nullptr;
     StatusReport *m_status = nullptr;
+    TallyFileCommands *m_tallyFiles = nullptr;
     SavedMarks *m_marks = nullptr;
     QString m_printedLine;
     QMenu *m_listMenu = nullptr;

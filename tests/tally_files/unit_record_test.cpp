@@ -3,6 +3,7 @@
 #include "common/output_file.h"
 #include "document/ruleset_reload.h"
 #include "recovery/recovery_file.h"
+#include "tally_files/replace_check.h"
 #include "tally_files/tally_file.h"
 #include "tally_files/tally_reading.h"
 
@@ -139,4 +140,40 @@ TEST(UnitRecord, CountsFollowTheirUnitsThroughEveryEditOfTheCatalogue)
     const UnitRecord::Decoded back = UnitRecord::decode(UnitRecord::encode(record));
     ASSERT_EQ(back.error, QString());
     EXPECT_EQ(back.record, record);
+}
+
+// Before a save replaces a tally file: it asks when the other tally saved the file and it holds
+// figures, or when the file counts rows past the catalogue's end; otherwise it replaces.
+TEST(UnitRecord, ASaveAsksBeforeReplacingWhatItWouldLose)
+{
+    const UnitCatalogue units = catalogue(Archer + Colossus);
+    const QByteArray two = TallyFile::encode({u"1"_s, u"2"_s});
+    const auto recordOf = [&](UnitRecord::Saver saver, const QByteArray &file) {
+        return UnitRecord::encode(UnitRecord::describe(saver, file, {{u"1"_s, u"2"_s}, {}}, units,
+                                                       catalogueIdentity(units)));
+    };
+    using Answer = ReplaceCheck::Answer;
+    const UnitRecord::Saver army = UnitRecord::Saver::Army, owned = UnitRecord::Saver::Collection;
+    const struct
+    {
+        QByteArray file, record;
+        Answer answer;
+        double figures;
+    } cases[] = {
+        {two, {}, Answer::Replace, 0},                         // no record
+        {two, recordOf(army, two), Answer::Replace, 0},        // saved by the army itself
+        {two, recordOf(owned, two), Answer::AskOtherTally, 3}, // by the collection
+        {two, recordOf(owned, "other bytes"), Answer::Replace, 0},
+        {TallyFile::encode({u"0"_s, u"0"_s}), recordOf(owned, TallyFile::encode({u"0"_s, u"0"_s})),
+         Answer::Replace, 0},                                  // the collection's, but empty
+        {two, "damaged", Answer::Replace, 0},
+        {TallyFile::encode({u"1"_s, u"0"_s, u"4"_s, u"1"_s}), {}, Answer::AskCountsBeyond, 5},
+    };
+    for (const auto &[file, record, answer, figures] : cases) {
+        SCOPED_TRACE(record.left(40).toStdString());
+        const ReplaceCheck check = checkReplace(file, record, army, units.size());
+        EXPECT_EQ(check.answer, answer);
+        EXPECT_EQ(answer == Answer::AskCountsBeyond ? check.figuresBeyond : check.heldFigures,
+                  figures);
+    }
 }
