@@ -98,9 +98,7 @@ private:
 
 QByteArray catalogueIdentity(const UnitCatalogue &catalogue)
 {
-    // BLAKE2b rather than SHA-256: the first command after a reload may wait for this digest of
-    // megabytes of text.
-    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
     for (const UnitTexts *field :
          {&catalogue.UnitId, &catalogue.UnitName, &catalogue.UnitStr, &catalogue.UnitRarity,
           &catalogue.UnitFaction, &catalogue.UnitPointValue}) {

@@ -162,14 +162,27 @@ Decoded decode(QByteArrayView bytes)
         return result;
     };
     // Checked as UTF-8 once, then read as text: a full-size record has a line per unit.
-    QStringDecoder toText(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder toText(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                    QStringDecoder::Flag::Stateless);
     const QString text = toText(bytes);
     const qsizetype headingEnd = text.indexOf(u'\n');
     const QStringView heading = QStringView(text).first(headingEnd < 0 ? text.size() : headingEnd);
-    if (toText.hasError() || !heading.startsWith(Heading) ||
+    if (!heading.startsWith(Heading) ||
         (heading.sliced(Heading.size()) != u"1" && heading.sliced(Heading.size()) != u"2")) {
         result.error = Text::tr("It is not a unit record of this program.");
         return result;
+    }
+    if (toText.hasError()) {
+        // The line that holds bytes no UTF-8 text has, as a record read line by line would say.
+        qsizetype line = 1;
+        for (qsizetype at = 0; at <= bytes.size(); ++line) {
+            qsizetype end = bytes.indexOf('\n', at);
+            end = end < 0 ? bytes.size() : end;
+            if (!QUtf8StringView(bytes.data() + at, end - at).isValidUtf8())
+                return damaged(line);
+            at = end + 1;
+        }
+        return damaged(line);
     }
     record.version = heading.back() == u'1' ? 1 : 2;
     qsizetype line = 1;

@@ -292,6 +292,108 @@
     </message>
 </context>
 <context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>today %1</source>
+        <translation>heute um %1</translation>
+    </message>
+    <message>
+        <source>yesterday %1</source>
+        <translation>gestern um %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>It holds counts for %1 rows, and the catalogue has %2 units.</source>
+        <translation>Die Kopie enthält Anzahlen für %1 Zeilen, der Katalog hat aber %2 Einheiten.</translation>
+    </message>
+    <message>
+        <source>Its counts would take %1 out of its range.</source>
+        <translation>Mit den Anzahlen der Kopie läge %1 außerhalb des zulässigen Bereichs.</translation>
+    </message>
+    <message>
+        <source>Counts that an earlier session of Rostermere did not save are waiting in a recovery copy, but it cannot be opened. %1</source>
+        <translation>Anzahlen, die eine frühere Sitzung von Rostermere nicht gespeichert hat, warten in einer Wiederherstellungskopie, aber diese kann nicht geöffnet werden. %1</translation>
+    </message>
+    <message>
+        <source>The counts kept when Rostermere last ended could not be read back, so nothing was restored. %1 The copy was moved aside to &quot;%2&quot;.</source>
+        <translation>Die beim letzten Beenden von Rostermere aufbewahrten Anzahlen konnten nicht zurückgelesen werden, daher wurde nichts wiederhergestellt. %1 Die Kopie wurde nach „%2“ beiseitegelegt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
+        <translation>
+            <numerusform>%1 wurde beim letzten Beenden von Rostermere (%2) nicht gespeichert, aber die Anzahlen gehören zu einem anderen Katalog als dem jetzt in „rfarm.txt“, daher wurden sie nicht zurückgeholt.</numerusform>
+            <numerusform>%1 wurden beim letzten Beenden von Rostermere (%2) nicht gespeichert, aber die Anzahlen gehören zu einem anderen Katalog als dem jetzt in „rfarm.txt“, daher wurden sie nicht zurückgeholt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 sessions of Rostermere ended with counts not saved that belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
+        <translation>%1 Sitzungen von Rostermere endeten mit nicht gespeicherten Anzahlen, die zu einem anderen Katalog gehören als dem jetzt in „rfarm.txt“, daher wurden sie nicht zurückgeholt.</translation>
+    </message>
+    <message>
+        <source>Keep them to be offered again when Rostermere starts here with that catalogue, or discard them?</source>
+        <translation>Möchten Sie sie behalten, damit sie wieder angeboten werden, wenn Rostermere hier mit jenem Katalog startet, oder sie verwerfen?</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not saved when Rostermere last ended (%2). Restore it?</source>
+        <translation>
+            <numerusform>%1 wurde beim letzten Beenden von Rostermere (%2) nicht gespeichert. Wiederherstellen?</numerusform>
+            <numerusform>%1 wurden beim letzten Beenden von Rostermere (%2) nicht gespeichert. Wiederherstellen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more unsaved session(s) waiting; the next start offers the newest.</source>
+        <translation>
+            <numerusform>%n weitere nicht gespeicherte Sitzung wartet; sie wird beim nächsten Start angeboten.</numerusform>
+            <numerusform>%n weitere nicht gespeicherte Sitzungen warten; der nächste Start bietet die neueste an.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>restoring %1</source>
+        <translation>%1 wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Restored %1.</source>
+        <translation>Wiederhergestellt: %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue has changed since; the counts were put on their units.</source>
+        <translation>Der Katalog hat sich seitdem geändert; die Anzahlen wurden ihren Einheiten zugeordnet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in the army: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>Im Katalog fehlt %n in der Armee gezählte Einheit: %1. Ihre Anzahl wird mit der Armee aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehrt zu ihrer Einheit zurück, sobald der Katalog sie wieder enthält.</numerusform>
+            <numerusform>Im Katalog fehlen %n in der Armee gezählte Einheiten: %1. Ihre Anzahlen werden mit der Armee aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehren zu ihren Einheiten zurück, sobald der Katalog sie wieder enthält.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>Im Katalog fehlt %n in der Sammlung gezählte Einheit: %1. Ihre Anzahl wird mit der Sammlung aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehrt zu ihrer Einheit zurück, sobald der Katalog sie wieder enthält.</numerusform>
+            <numerusform>Im Katalog fehlen %n in der Sammlung gezählte Einheiten: %1. Ihre Anzahlen werden mit der Sammlung aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehren zu ihren Einheiten zurück, sobald der Katalog sie wieder enthält.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RulesetFiles</name>
     <message>
         <source>It is the catalogue &quot;%1&quot; that the units are read from, so nothing was written. Choose another name.</source>
@@ -514,6 +616,10 @@
             <numerusform>%n Einheit</numerusform>
             <numerusform>%n Einheiten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 figures</source>
+        <translation>%1 Figuren</translation>
     </message>
 </context>
 <context>
@@ -1119,107 +1225,6 @@
     <message>
         <source>An army can hold no fewer than -32768 points; taking this figure away would make it %1.</source>
         <translation>Eine Armee kann nicht weniger als -32768 Punkte haben; nach dem Wegnehmen dieser Figur wären es %1.</translation>
-    </message>
-    <message>
-        <source>today %1</source>
-        <translation>heute um %1</translation>
-    </message>
-    <message>
-        <source>yesterday %1</source>
-        <translation>gestern um %1</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> und </translation>
-    </message>
-    <message>
-        <source>It holds counts for %1 rows, and the catalogue has %2 units.</source>
-        <translation>Die Kopie enthält Anzahlen für %1 Zeilen, der Katalog hat aber %2 Einheiten.</translation>
-    </message>
-    <message>
-        <source>Its counts would take %1 out of its range.</source>
-        <translation>Mit den Anzahlen der Kopie läge %1 außerhalb des zulässigen Bereichs.</translation>
-    </message>
-    <message>
-        <source>Counts that an earlier session of Rostermere did not save are waiting in a recovery copy, but it cannot be opened. %1</source>
-        <translation>Anzahlen, die eine frühere Sitzung von Rostermere nicht gespeichert hat, warten in einer Wiederherstellungskopie, aber diese kann nicht geöffnet werden. %1</translation>
-    </message>
-    <message>
-        <source>The counts kept when Rostermere last ended could not be read back, so nothing was restored. %1 The copy was moved aside to &quot;%2&quot;.</source>
-        <translation>Die beim letzten Beenden von Rostermere aufbewahrten Anzahlen konnten nicht zurückgelesen werden, daher wurde nichts wiederhergestellt. %1 Die Kopie wurde nach „%2“ beiseitegelegt.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 was not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
-        <translation>
-            <numerusform>%1 wurde beim letzten Beenden von Rostermere (%2) nicht gespeichert, aber die Anzahlen gehören zu einem anderen Katalog als dem jetzt in „rfarm.txt“, daher wurden sie nicht zurückgeholt.</numerusform>
-            <numerusform>%1 wurden beim letzten Beenden von Rostermere (%2) nicht gespeichert, aber die Anzahlen gehören zu einem anderen Katalog als dem jetzt in „rfarm.txt“, daher wurden sie nicht zurückgeholt.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 sessions of Rostermere ended with counts not saved that belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
-        <translation>%1 Sitzungen von Rostermere endeten mit nicht gespeicherten Anzahlen, die zu einem anderen Katalog gehören als dem jetzt in „rfarm.txt“, daher wurden sie nicht zurückgeholt.</translation>
-    </message>
-    <message>
-        <source>Keep them to be offered again when Rostermere starts here with that catalogue, or discard them?</source>
-        <translation>Möchten Sie sie behalten, damit sie wieder angeboten werden, wenn Rostermere hier mit jenem Katalog startet, oder sie verwerfen?</translation>
-    </message>
-    <message>
-        <source>Keep</source>
-        <translation>Behalten</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Verwerfen</translation>
-    </message>
-    <message>
-        <source>%1 was not saved when Rostermere last ended (%2). Restore it?</source>
-        <translation>%1 wurde beim letzten Beenden von Rostermere (%2) nicht gespeichert. Wiederherstellen?</translation>
-    </message>
-    <message>
-        <source>%1 were not saved when Rostermere last ended (%2). Restore them?</source>
-        <translation>%1 wurden beim letzten Beenden von Rostermere (%2) nicht gespeichert. Wiederherstellen?</translation>
-    </message>
-    <message>
-        <source>1 more unsaved session is waiting; it is offered at the next start.</source>
-        <translation>1 weitere nicht gespeicherte Sitzung wartet; sie wird beim nächsten Start angeboten.</translation>
-    </message>
-    <message>
-        <source>%1 more unsaved sessions are waiting; the next start offers the newest.</source>
-        <translation>%1 weitere nicht gespeicherte Sitzungen warten; der nächste Start bietet die neueste an.</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>restoring %1</source>
-        <translation>%1 wiederhergestellt</translation>
-    </message>
-    <message>
-        <source>Restored %1.</source>
-        <translation>Wiederhergestellt: %1.</translation>
-    </message>
-    <message>
-        <source>The catalogue has changed since; the counts were put on their units.</source>
-        <translation>Der Katalog hat sich seitdem geändert; die Anzahlen wurden ihren Einheiten zugeordnet.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in the army: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>Im Katalog fehlt %n in der Armee gezählte Einheit: %1. Ihre Anzahl wird mit der Armee aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehrt zu ihrer Einheit zurück, sobald der Katalog sie wieder enthält.</numerusform>
-            <numerusform>Im Katalog fehlen %n in der Armee gezählte Einheiten: %1. Ihre Anzahlen werden mit der Armee aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehren zu ihren Einheiten zurück, sobald der Katalog sie wieder enthält.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>Im Katalog fehlt %n in der Sammlung gezählte Einheit: %1. Ihre Anzahl wird mit der Sammlung aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehrt zu ihrer Einheit zurück, sobald der Katalog sie wieder enthält.</numerusform>
-            <numerusform>Im Katalog fehlen %n in der Sammlung gezählte Einheiten: %1. Ihre Anzahlen werden mit der Sammlung aufbewahrt (in keiner Summe) und mit ihr gespeichert und kehren zu ihren Einheiten zurück, sobald der Katalog sie wieder enthält.</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1 of %2</source>

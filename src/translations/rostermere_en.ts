@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>RecoveryOffer</name>
+    <message numerus="yes">
+        <source>%1 was not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
+        <translation>
+            <numerusform>%1 was not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</numerusform>
+            <numerusform>%1 were not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not saved when Rostermere last ended (%2). Restore it?</source>
+        <translation>
+            <numerusform>%1 was not saved when Rostermere last ended (%2). Restore it?</numerusform>
+            <numerusform>%1 were not saved when Rostermere last ended (%2). Restore them?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more unsaved session(s) waiting; the next start offers the newest.</source>
+        <translation>
+            <numerusform>%n more unsaved session is waiting; it is offered at the next start.</numerusform>
+            <numerusform>%n more unsaved sessions are waiting; the next start offers the newest.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in the army: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>The catalogue has no unit for %n unit counted in the army: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
+            <numerusform>The catalogue has no unit for %n units counted in the army: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>The catalogue has no unit for %n unit counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
+            <numerusform>The catalogue has no unit for %n units counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RulesetReload</name>
     <message numerus="yes">
         <source>The army&apos;s counts of %n unit(s) moved with their units to their rows in the new catalogue.</source>
@@ -101,30 +139,6 @@
         <translation>
             <numerusform>The catalogue has no unit for %n unit counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
             <numerusform>The catalogue has no unit for %n units counted in &quot;%1&quot;: %2. Their counts are kept with the collection (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
-    <message numerus="yes">
-        <source>%1 was not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
-        <translation>
-            <numerusform>%1 was not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</numerusform>
-            <numerusform>%1 were not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in the army: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>The catalogue has no unit for %n unit counted in the army: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
-            <numerusform>The catalogue has no unit for %n units counted in the army: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>The catalogue has no unit for %n unit counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
-            <numerusform>The catalogue has no unit for %n units counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</numerusform>
         </translation>
     </message>
 </context>

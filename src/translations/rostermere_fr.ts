@@ -292,6 +292,108 @@
     </message>
 </context>
 <context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>today %1</source>
+        <translation>aujourd’hui à %1</translation>
+    </message>
+    <message>
+        <source>yesterday %1</source>
+        <translation>hier à %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>It holds counts for %1 rows, and the catalogue has %2 units.</source>
+        <translation>Elle contient des comptes pour %1 lignes, et le catalogue a %2 unités.</translation>
+    </message>
+    <message>
+        <source>Its counts would take %1 out of its range.</source>
+        <translation>Ses comptes porteraient %1 hors de sa plage de valeurs.</translation>
+    </message>
+    <message>
+        <source>Counts that an earlier session of Rostermere did not save are waiting in a recovery copy, but it cannot be opened. %1</source>
+        <translation>Des comptes qu’une session précédente de Rostermere n’a pas enregistrés attendent dans une copie de récupération, mais celle-ci ne peut pas être ouverte. %1</translation>
+    </message>
+    <message>
+        <source>The counts kept when Rostermere last ended could not be read back, so nothing was restored. %1 The copy was moved aside to &quot;%2&quot;.</source>
+        <translation>Les comptes conservés lors de la dernière fermeture de Rostermere n’ont pas pu être relus&#xa0;; rien n’a donc été restauré. %1 La copie a été mise de côté sous «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
+        <translation>
+            <numerusform>%1 n’était pas enregistrée lors de la dernière fermeture de Rostermere (%2), mais ses comptes appartiennent à un autre catalogue que celui qui se trouve maintenant dans «&#xa0;rfarm.txt&#xa0;»&#xa0;; ils n’ont donc pas été remis en place.</numerusform>
+            <numerusform>%1 n’étaient pas enregistrées lors de la dernière fermeture de Rostermere (%2), mais leurs comptes appartiennent à un autre catalogue que celui qui se trouve maintenant dans «&#xa0;rfarm.txt&#xa0;»&#xa0;; ils n’ont donc pas été remis en place.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 sessions of Rostermere ended with counts not saved that belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
+        <translation>%1 sessions de Rostermere se sont terminées avec des comptes non enregistrés qui appartiennent à un autre catalogue que celui qui se trouve maintenant dans «&#xa0;rfarm.txt&#xa0;»&#xa0;; ils n’ont donc pas été remis en place.</translation>
+    </message>
+    <message>
+        <source>Keep them to be offered again when Rostermere starts here with that catalogue, or discard them?</source>
+        <translation>Les conserver pour qu’ils vous soient proposés de nouveau quand Rostermere démarrera ici avec ce catalogue, ou les abandonner&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conserver</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not saved when Rostermere last ended (%2). Restore it?</source>
+        <translation>
+            <numerusform>%1 n’était pas enregistrée lors de la dernière fermeture de Rostermere (%2). La restaurer ?</numerusform>
+            <numerusform>%1 n’étaient pas enregistrées lors de la dernière fermeture de Rostermere (%2). Les restaurer ?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more unsaved session(s) waiting; the next start offers the newest.</source>
+        <translation>
+            <numerusform>%n autre session non enregistrée attend ; elle sera proposée au prochain démarrage.</numerusform>
+            <numerusform>%n autres sessions non enregistrées attendent ; le prochain démarrage proposera la plus récente.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>restoring %1</source>
+        <translation>restauration de %1</translation>
+    </message>
+    <message>
+        <source>Restored %1.</source>
+        <translation>Restauration de %1 effectuée.</translation>
+    </message>
+    <message>
+        <source>The catalogue has changed since; the counts were put on their units.</source>
+        <translation>Le catalogue a changé depuis&#xa0;; les comptes ont été replacés sur leurs unités.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in the army: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>Le catalogue n’a aucune unité pour %n unité comptée dans l’armée&#xa0;: %1. Son compte est conservé avec l’armée (hors des totaux) et enregistré avec elle, et retournera à son unité quand le catalogue la contiendra de nouveau.</numerusform>
+            <numerusform>Le catalogue n’a aucune unité pour %n unités comptées dans l’armée&#xa0;: %1. Leurs comptes sont conservés avec l’armée (hors des totaux) et enregistrés avec elle, et retourneront à leurs unités quand le catalogue les contiendra de nouveau.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The catalogue has no unit for %n unit(s) counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
+        <translation>
+            <numerusform>Le catalogue n’a aucune unité pour %n unité comptée dans la collection&#xa0;: %1. Son compte est conservé avec la collection (hors des totaux) et enregistré avec elle, et retournera à son unité quand le catalogue la contiendra de nouveau.</numerusform>
+            <numerusform>Le catalogue n’a aucune unité pour %n unités comptées dans la collection&#xa0;: %1. Leurs comptes sont conservés avec la collection (hors des totaux) et enregistrés avec elle, et retourneront à leurs unités quand le catalogue les contiendra de nouveau.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RulesetFiles</name>
     <message>
         <source>It is the catalogue &quot;%1&quot; that the units are read from, so nothing was written. Choose another name.</source>
@@ -514,6 +616,10 @@
             <numerusform>%n unité</numerusform>
             <numerusform>%n unités</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 figures</source>
+        <translation>%1 figurines</translation>
     </message>
 </context>
 <context>
@@ -1119,107 +1225,6 @@
     <message>
         <source>An army can hold no fewer than -32768 points; taking this figure away would make it %1.</source>
         <translation>Une armée ne peut pas valoir moins de -32768 points&#xa0;; retirer cette figurine en porterait le total à %1.</translation>
-    </message>
-    <message>
-        <source>today %1</source>
-        <translation>aujourd’hui à %1</translation>
-    </message>
-    <message>
-        <source>yesterday %1</source>
-        <translation>hier à %1</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> et </translation>
-    </message>
-    <message>
-        <source>It holds counts for %1 rows, and the catalogue has %2 units.</source>
-        <translation>Elle contient des comptes pour %1 lignes, et le catalogue a %2 unités.</translation>
-    </message>
-    <message>
-        <source>Its counts would take %1 out of its range.</source>
-        <translation>Ses comptes porteraient %1 hors de sa plage de valeurs.</translation>
-    </message>
-    <message>
-        <source>Counts that an earlier session of Rostermere did not save are waiting in a recovery copy, but it cannot be opened. %1</source>
-        <translation>Des comptes qu’une session précédente de Rostermere n’a pas enregistrés attendent dans une copie de récupération, mais celle-ci ne peut pas être ouverte. %1</translation>
-    </message>
-    <message>
-        <source>The counts kept when Rostermere last ended could not be read back, so nothing was restored. %1 The copy was moved aside to &quot;%2&quot;.</source>
-        <translation>Les comptes conservés lors de la dernière fermeture de Rostermere n’ont pas pu être relus&#xa0;; rien n’a donc été restauré. %1 La copie a été mise de côté sous «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 was not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
-        <translation>
-            <numerusform>%1 n’était pas enregistrée lors de la dernière fermeture de Rostermere (%2), mais ses comptes appartiennent à un autre catalogue que celui qui se trouve maintenant dans «&#xa0;rfarm.txt&#xa0;»&#xa0;; ils n’ont donc pas été remis en place.</numerusform>
-            <numerusform>%1 n’étaient pas enregistrées lors de la dernière fermeture de Rostermere (%2), mais leurs comptes appartiennent à un autre catalogue que celui qui se trouve maintenant dans «&#xa0;rfarm.txt&#xa0;»&#xa0;; ils n’ont donc pas été remis en place.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 sessions of Rostermere ended with counts not saved that belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
-        <translation>%1 sessions de Rostermere se sont terminées avec des comptes non enregistrés qui appartiennent à un autre catalogue que celui qui se trouve maintenant dans «&#xa0;rfarm.txt&#xa0;»&#xa0;; ils n’ont donc pas été remis en place.</translation>
-    </message>
-    <message>
-        <source>Keep them to be offered again when Rostermere starts here with that catalogue, or discard them?</source>
-        <translation>Les conserver pour qu’ils vous soient proposés de nouveau quand Rostermere démarrera ici avec ce catalogue, ou les abandonner&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Keep</source>
-        <translation>Conserver</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Abandonner</translation>
-    </message>
-    <message>
-        <source>%1 was not saved when Rostermere last ended (%2). Restore it?</source>
-        <translation>%1 n’était pas enregistrée lors de la dernière fermeture de Rostermere (%2). La restaurer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>%1 were not saved when Rostermere last ended (%2). Restore them?</source>
-        <translation>%1 n’étaient pas enregistrées lors de la dernière fermeture de Rostermere (%2). Les restaurer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>1 more unsaved session is waiting; it is offered at the next start.</source>
-        <translation>1 autre session non enregistrée attend&#xa0;; elle sera proposée au prochain démarrage.</translation>
-    </message>
-    <message>
-        <source>%1 more unsaved sessions are waiting; the next start offers the newest.</source>
-        <translation>%1 autres sessions non enregistrées attendent&#xa0;; le prochain démarrage proposera la plus récente.</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restaurer</translation>
-    </message>
-    <message>
-        <source>restoring %1</source>
-        <translation>restauration de %1</translation>
-    </message>
-    <message>
-        <source>Restored %1.</source>
-        <translation>Restauration de %1 effectuée.</translation>
-    </message>
-    <message>
-        <source>The catalogue has changed since; the counts were put on their units.</source>
-        <translation>Le catalogue a changé depuis&#xa0;; les comptes ont été replacés sur leurs unités.</translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in the army: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>Le catalogue n’a aucune unité pour %n unité comptée dans l’armée&#xa0;: %1. Son compte est conservé avec l’armée (hors des totaux) et enregistré avec elle, et retournera à son unité quand le catalogue la contiendra de nouveau.</numerusform>
-            <numerusform>Le catalogue n’a aucune unité pour %n unités comptées dans l’armée&#xa0;: %1. Leurs comptes sont conservés avec l’armée (hors des totaux) et enregistrés avec elle, et retourneront à leurs unités quand le catalogue les contiendra de nouveau.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The catalogue has no unit for %n unit(s) counted in the collection: %1. Their counts are kept with it (in no total) and saved with it, and go back on their units when the catalogue has them again.</source>
-        <translation>
-            <numerusform>Le catalogue n’a aucune unité pour %n unité comptée dans la collection&#xa0;: %1. Son compte est conservé avec la collection (hors des totaux) et enregistré avec elle, et retournera à son unité quand le catalogue la contiendra de nouveau.</numerusform>
-            <numerusform>Le catalogue n’a aucune unité pour %n unités comptées dans la collection&#xa0;: %1. Leurs comptes sont conservés avec la collection (hors des totaux) et enregistrés avec elle, et retourneront à leurs unités quand le catalogue les contiendra de nouveau.</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1 of %2</source>

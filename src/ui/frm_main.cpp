@@ -14,6 +14,7 @@
 #include "saved_marks.h"
 #include "shown_units.h"
 #include "status_report.h"
+#include "recovery_offer.h"
 #include "tally_file_commands.h"
 #include "tally_files/tally_loading.h"
 #include "twips.h"
@@ -97,9 +98,11 @@ frmMain::frmMain(TallyDocument &document, QWidget *parent)
                     nameBox(which)->setText(name);
             });
     m_keeper = std::make_unique<SessionKeeper>(m_document);
-    m_tallyFiles =
-        new TallyFileCommands(m_document, *m_keeper, this, {ui.txtCollectionName, ui.txtArmyName},
-                              m_status, m_numberFormat);
+    m_tallyFiles = std::make_unique<TallyFileCommands>(
+        m_document, *m_keeper, this, std::array{ui.txtCollectionName, ui.txtArmyName}, m_status,
+        m_numberFormat);
+    m_recovery = std::make_unique<RecoveryOffer>(m_document, *m_keeper, this, m_status,
+                                                 std::array{ui.optCollection, ui.optArmy});
     connect(ui.optArmy, &QRadioButton::toggled, m_keeper.get(), &SessionKeeper::setArmyChosen);
     connect(m_keeper.get(), &SessionKeeper::failed, this,
             [this](const QString &error, bool countsAtRisk) {
@@ -150,8 +153,12 @@ void frmMain::prepareToEnd()
 
 void frmMain::sayToo(const QString &sentence)
 {
-    const QString line = statusLine();
-    say(line.isEmpty() ? sentence : line + u' ' + sentence);
+    m_status->sayToo(sentence);
+}
+
+void frmMain::offerLeftSessions()
+{
+    m_recovery->offerLeftSessions();
 }
 
 void frmMain::say(const QString &line)

@@ -25,6 +25,7 @@ class QMenu;
 class SavedMarks;
 class StatusReport;
 class TallyFileCommands;
+class RecoveryOffer;
 class TallyPicker;
 
 // The working window: the catalogue as eight linked column lists, the two tallies' names and
@@ -74,13 +75,6 @@ public:
     // as one step, discarded, or kept when they belong to another catalogue. Bad copies are
     // said and moved aside.
     void offerLeftSessions();
-
-private:
-    // Asks once about all copies of other catalogues: true to keep them.
-    bool offerToKeep(const QList<SessionKeeper::LeftCopy *> &copies);
-    // Offers the newest copy back; `waiting` more wait for later starts.
-    void offerToRestore(const SessionKeeper::LeftCopy &left, int waiting);
-    QString fitToCatalogue(RecoveryCopy &copy, bool byUnit) const;
 
 private:
     // Undo, redo and find, by their keys and from the lists' menu, and the menu itself.
@@ -137,7 +131,6 @@ private:
     FindBar *m_find = nullptr;
     PrintJob *m_printing = nullptr;
     StatusReport *m_status = nullptr;
-    TallyFileCommands *m_tallyFiles = nullptr;
     SavedMarks *m_marks = nullptr;
     QString m_printedLine;
     QMenu *m_listMenu = nullptr;
@@ -146,4 +139,7 @@ private:
     RulesetFilesAhead m_filesAhead;
     // Goes before the document it keeps, bringing the copy up to date as it goes.
     std::unique_ptr<SessionKeeper> m_keeper;
+    // They act on the keeper, and go before it.
+    std::unique_ptr<TallyFileCommands> m_tallyFiles;
+    std::unique_ptr<RecoveryOffer> m_recovery;
 };

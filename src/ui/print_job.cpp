@@ -15,7 +15,7 @@ namespace {
 void printOnPaper(QPromise<QString> &promise, const QPrinterInfo &printer,
                   const QString &documentName, const CollectionReport &report,
                   const std::function<void(int)> &watch,
-                  const std::shared_ptr<std::atomic<PrintJob::Stage>> &stage)
+                  const std::shared_ptr<std::atomic<PrintJob::Stage>> &stage, PrintJob *job)
 {
     PrinterLinePrinter lines(printer, documentName);
     lines.setLineCheck([&promise, &watch, &stage](int done) {
@@ -24,13 +24,14 @@ void printOnPaper(QPromise<QString> &promise, const QPrinterInfo &printer,
         promise.setProgressValue(done);
         return stage->load() == PrintJob::Stage::Printing;
     });
-    lines.setSendCheck([&promise, &watch, &stage] {
+    lines.setSendCheck([&watch, &stage, job] {
         if (watch)
             watch(PrintJob::AboutToSend);
         auto printing = PrintJob::Stage::Printing;
         if (!stage->compare_exchange_strong(printing, PrintJob::Stage::Sent))
             return false;
-        promise.setProgressValueAndText(promise.future().progressValue(), QStringLiteral("sent"));
+        // The job waits for this thread before it goes, so it is there to hear of it.
+        QMetaObject::invokeMethod(job, &PrintJob::showSending, Qt::QueuedConnection);
         if (watch)
             watch(PrintJob::Sending);
         return true;
@@ -51,8 +52,6 @@ int reportLines(const CollectionReport &report)
 PrintJob::PrintJob(QWidget *window) : QObject(window), m_window(window)
 {
     connect(&m_watcher, &QFutureWatcher<QString>::finished, this, &PrintJob::finish);
-    connect(&m_watcher, &QFutureWatcher<QString>::progressTextChanged, this,
-            &PrintJob::showSending);
     // The dialog is made only for a job that takes that long: building it costs the window
     // several milliseconds.
     m_showProgress.setSingleShot(true);
@@ -72,7 +71,7 @@ void PrintJob::start(const QPrinterInfo &printer, const QString &documentName,
     m_lines = reportLines(report);
     m_stage = std::make_shared<std::atomic<Stage>>(Stage::Printing);
     m_watcher.setFuture(QtConcurrent::run(printOnPaper, printer, documentName, std::move(report),
-                                          m_lineWatch, m_stage));
+                                          m_lineWatch, m_stage, this));
     m_showProgress.start();
 }
 
@@ -109,7 +108,7 @@ void PrintJob::showSending()
 void PrintJob::cancel()
 {
     auto printing = Stage::Printing;
-    if (!m_stage->compare_exchange_strong(printing, Stage::Cancelled))
+    if (!m_stage->compare_exchange_strong(printing, Stage::Cancelled) && printing == Stage::Sent)
         Q_EMIT cancelRefused();
 }
 

@@ -54,6 +54,9 @@ Q_SIGNALS:
     void cancelRefused();
 
 public:
+    // The job is on its way to the print system: the dialog says so and Cancel is off.
+    void showSending();
+
     enum class Stage
     {
         Printing,
@@ -63,7 +66,6 @@ public:
 
 private:
     void showProgress();
-    void showSending();
     void cancel();
     void finish();
 

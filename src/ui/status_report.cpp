@@ -7,6 +7,9 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include <climits>
+#include <limits>
+
 StatusReport::StatusReport(QMainWindow *window)
     : QObject(window), m_line(new ValueLabel(QString(), window))
 {
@@ -44,6 +47,12 @@ void StatusReport::showTip()
                                         : line + QStringLiteral("\n\n") + m_note);
 }
 
+void StatusReport::sayToo(const QString &sentence)
+{
+    const QString now = line();
+    say(now.isEmpty() ? sentence : now + u' ' + sentence);
+}
+
 QString StatusReport::line() const
 {
     return m_line->text();
@@ -51,10 +60,13 @@ QString StatusReport::line() const
 
 QString figures(qint64 count)
 {
+    // A file may count more figures than a plural form's number holds.
+    if (count > std::numeric_limits<int>::max())
+        return StatusReport::tr("%1 figures").arg(count);
     return StatusReport::tr("%n figure(s)", nullptr, int(count));
 }
 
 QString units(qint64 count)
 {
-    return StatusReport::tr("%n unit(s)", nullptr, int(count));
+    return StatusReport::tr("%n unit(s)", nullptr, int(std::min<qint64>(count, INT_MAX)));
 }

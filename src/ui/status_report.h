@@ -19,6 +19,8 @@ public:
     // Shows `line` until the next command says something; an empty line clears it.
     void say(const QString &line);
     QString line() const;
+    // Adds a sentence to what the line says.
+    void sayToo(const QString &sentence);
     // What stays true whatever the line says (counts the tallies keep for units the catalogue
     // lacks), added to the line's tooltip.
     void setNote(const QString &note);

@@ -17,7 +17,7 @@
 TallyFileCommands::TallyFileCommands(TallyDocument &document, SessionKeeper &keeper,
                                      QWidget *window, const std::array<QLineEdit *, 2> &nameBoxes,
                                      StatusReport *status, const NumberFormat &format)
-    : QObject(window), m_document(document), m_globals(document.data()), m_keeper(keeper),
+    : m_document(document), m_globals(document.data()), m_keeper(keeper),
       m_window(window), m_nameBoxes(nameBoxes), m_status(status), m_numberFormat(format)
 {
 }

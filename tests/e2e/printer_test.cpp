@@ -162,9 +162,10 @@ TEST_F(PrinterTest, CancelAgainstTheSendingOfTheJobIsDecidedOnceAndSaid)
         SCOPED_TRACE(holdAt);
         startWithCollection(300);
         messages.clear();
+        // Held at its 100th line until the dialog shows, then where Cancel meets the sending.
         QSemaphore reached, go;
         job()->setLineWatch([&](int done) {
-            if (done == holdAt)
+            if (done == 100 || done == holdAt)
                 reached.release(), go.acquire();
         });
         trigger("mnuPrintCollectionToPrinter");
@@ -175,6 +176,9 @@ TEST_F(PrinterTest, CancelAgainstTheSendingOfTheJobIsDecidedOnceAndSaid)
                 return reached.available() > 0 && progress && progress->isVisible();
             },
             60000));
+        reached.acquire();
+        go.release();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return reached.available() > 0; }, 60000));
         auto *cancel = progress->findChild<QPushButton *>();
         if (holdAt == PrintJob::AboutToSend) {
             cancel->click();

@@ -122,13 +122,18 @@ TEST(UnitRecord, CountsFollowTheirUnitsThroughEveryEditOfTheCatalogue)
     for (const QByteArray &damaged :
          {QByteArray("garbage"), QByteArray("Rostermere unit record 1\nrow\t1\t2\n"),
           QByteArray("Rostermere unit record 1\nsav\tab\n"),
-          UnitRecord::encode({}).replace("row", "rpw") + "row\t-1\ta\tb\tc\n"}) {
+          UnitRecord::encode({}).replace("row", "rpw") + "row\t-1\ta\tb\tc\n",
+          // a whole record but for its end, cut inside a character
+          UnitRecord::encode(UnitRecord::describe({}, bytes, tally, first, firstId)) +
+              "row\t0\ta\tb\tc\xc3"}) {
         ASSERT_EQ(writeWholeFile(UnitRecord::fileName(other), damaged), QString());
         read = readTally(other);
         EXPECT_FALSE(read.record);
         EXPECT_FALSE(read.recordProblem.isEmpty()) << damaged.constData();
         EXPECT_EQ(placeTally(read, first, firstId).rows.front().second.trimmed(), u"5"_s);
     }
+    EXPECT_EQ(UnitRecord::decode(UnitRecord::encode({}) + "row\t0\t\xff\tb\tc\n").error,
+              u"Its line 4 is not what Rostermere writes."_s);
     // A record reads back as written, tabs and backslashes in its fields too.
     UnitRecord::Record record;
     record.saver = UnitRecord::Saver::Collection;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_main.h"
+#include "recovery_offer.h"
 
 #include "document/ruleset_reload.h"
 #include "document/session_keeper.h"
@@ -19,9 +19,9 @@ QString when(const QDateTime &changed)
     const QDate today = QDate::currentDate();
     const QString time = changed.time().toString(QStringLiteral("HH:mm"));
     if (changed.date() == today)
-        return frmMain::tr("today %1").arg(time);
+        return RecoveryOffer::tr("today %1").arg(time);
     if (changed.date() == today.addDays(-1))
-        return frmMain::tr("yesterday %1").arg(time);
+        return RecoveryOffer::tr("yesterday %1").arg(time);
     return QLocale().toString(changed, QLocale::ShortFormat);
 }
 
@@ -33,11 +33,11 @@ QString keptTallies(const RecoveryCopy &copy, int &count)
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
         const RecoveryCopy::Kept &kept = copy.tallies[which == WhichTally::Army];
         if (kept.unsaved)
-            parts.append(frmMain::tr("%1 (%2)").arg(tallyTitle(which, kept.name),
+            parts.append(RecoveryOffer::tr("%1 (%2)").arg(tallyTitle(which, kept.name),
                                                     figures(kept.tally.totals.number)));
     }
     count = int(parts.size());
-    QString text = parts.join(frmMain::tr(" and "));
+    QString text = parts.join(RecoveryOffer::tr(" and "));
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
     return text;
@@ -51,6 +51,13 @@ QString lowerFirst(QString text)
 }
 
 } // namespace
+
+RecoveryOffer::RecoveryOffer(TallyDocument &document, SessionKeeper &keeper, QWidget *window,
+                             StatusReport *status, const std::array<QRadioButton *, 2> &options)
+    : m_document(document), m_globals(document.data()), m_keeper(keeper),
+      m_window(window), m_status(status), m_options(options)
+{
+}
 
 // Whether the copy knows the unit of each counted row, as copies of the second format do.
 bool knowsUnits(const RecoveryCopy &copy)
@@ -67,7 +74,7 @@ bool knowsUnits(const RecoveryCopy &copy)
 // count per unit, and totals the counts give within their range. A copy of another catalogue
 // has its counts put on their units first. Its totals are rebuilt from the counts with today's
 // points and prices, as a load does.
-QString frmMain::fitToCatalogue(RecoveryCopy &copy, bool byUnit) const
+QString RecoveryOffer::fitToCatalogue(RecoveryCopy &copy, bool byUnit) const
 {
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
         RecoveryCopy::Kept &kept = copy.tallies[which == WhichTally::Army];
@@ -100,23 +107,23 @@ QString frmMain::fitToCatalogue(RecoveryCopy &copy, bool byUnit) const
     return QString();
 }
 
-void frmMain::offerLeftSessions()
+void RecoveryOffer::offerLeftSessions()
 {
-    SessionKeeper::LeftCopies left = m_keeper->leftCopies();
+    SessionKeeper::LeftCopies left = m_keeper.leftCopies();
     if (!left.unopened.isEmpty())
-        Messages::warn(this, tr("Counts that an earlier session of Rostermere did not save are "
+        Messages::warn(m_window, tr("Counts that an earlier session of Rostermere did not save are "
                                 "waiting in a recovery copy, but it cannot be opened. %1")
                                  .arg(left.unopened));
     QList<SessionKeeper::LeftCopy *> usable, otherCatalogue;
     for (SessionKeeper::LeftCopy &copy : left.copies) {
         QString error = copy.decoded.error;
-        const bool sameCatalogue = copy.decoded.copy.catalogueId == m_keeper->catalogueId();
+        const bool sameCatalogue = copy.decoded.copy.catalogueId == m_keeper.catalogueId();
         const bool byUnit = !sameCatalogue && knowsUnits(copy.decoded.copy);
         if (error.isEmpty() && (sameCatalogue || byUnit))
             error = fitToCatalogue(copy.decoded.copy, byUnit);
         if (!error.isEmpty()) {
             const QString aside = SessionKeeper::moveAside(copy.path);
-            Messages::warn(this, tr("The counts kept when Rostermere last ended could not be "
+            Messages::warn(m_window, tr("The counts kept when Rostermere last ended could not be "
                                     "read back, so nothing was restored. %1 The copy was moved "
                                     "aside to \"%2\".")
                                      .arg(error, aside));
@@ -136,7 +143,7 @@ void frmMain::offerLeftSessions()
         offerToRestore(*usable.front(), int(usable.size()) - 1);
 }
 
-bool frmMain::offerToKeep(const QList<SessionKeeper::LeftCopy *> &copies)
+bool RecoveryOffer::offerToKeep(const QList<SessionKeeper::LeftCopy *> &copies)
 {
     QString text;
     if (copies.size() == 1) {
@@ -153,30 +160,26 @@ bool frmMain::offerToKeep(const QList<SessionKeeper::LeftCopy *> &copies)
                   "catalogue than the one in \"rfarm.txt\" now, so they were not put back.")
                    .arg(copies.size());
     }
-    return Messages::offer(this,
+    return Messages::offer(m_window,
                            text + u' ' +
                                tr("Keep them to be offered again when Rostermere starts here with "
                                   "that catalogue, or discard them?"),
                            tr("Keep"), tr("Discard"));
 }
 
-void frmMain::offerToRestore(const SessionKeeper::LeftCopy &left, int waiting)
+void RecoveryOffer::offerToRestore(const SessionKeeper::LeftCopy &left, int waiting)
 {
     const RecoveryCopy &copy = left.decoded.copy;
     int count = 0;
     const QString tallies = keptTallies(copy, count);
-    QString question = count == 1
-                           ? tr("%1 was not saved when Rostermere last ended (%2). Restore it?")
-                           : tr("%1 were not saved when Rostermere last ended (%2). Restore them?");
-    question = question.arg(tallies, when(copy.changed));
-    if (waiting == 1)
-        question +=
-            u' ' + tr("1 more unsaved session is waiting; it is offered at the next start.");
-    else if (waiting > 1)
-        question += u' ' + tr("%1 more unsaved sessions are waiting; the next start offers the "
-                              "newest.")
-                               .arg(waiting);
-    if (!Messages::offer(this, question, tr("Restore"), tr("Discard"))) {
+    QString question =
+        tr("%1 was not saved when Rostermere last ended (%2). Restore it?", nullptr, count)
+            .arg(tallies, when(copy.changed));
+    if (waiting > 0)
+        question += u' ' + tr("%n more unsaved session(s) waiting; the next start offers the "
+                              "newest.",
+                              nullptr, waiting);
+    if (!Messages::offer(m_window, question, tr("Restore"), tr("Discard"))) {
         SessionKeeper::remove(left.path);
         return;
     }
@@ -184,14 +187,14 @@ void frmMain::offerToRestore(const SessionKeeper::LeftCopy &left, int waiting)
     m_document.restoreTallies({copy.collection().tally, copy.army().tally},
                               {copy.collection().name, copy.army().name},
                               tr("restoring %1").arg(restored));
-    say(tr("Restored %1.").arg(restored));
-    if (copy.catalogueId != m_keeper->catalogueId())
-        sayToo(tr("The catalogue has changed since; the counts were put on their units."));
+    m_status->say(tr("Restored %1.").arg(restored));
+    if (copy.catalogueId != m_keeper.catalogueId())
+        m_status->sayToo(tr("The catalogue has changed since; the counts were put on their units."));
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
         if (const QList<KeptCount> &kept = copy.tallies[which == WhichTally::Army].tally.kept;
             !kept.isEmpty())
             Messages::warn(
-                this, forTally(which,
+                m_window, forTally(which,
                                tr("The catalogue has no unit for %n unit(s) counted in the army: "
                                   "%1. Their counts are kept with it (in no total) and saved with "
                                   "it, and go back on their units when the catalogue has them "
@@ -206,9 +209,9 @@ void frmMain::offerToRestore(const SessionKeeper::LeftCopy &left, int waiting)
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
         if (!copy.tallies[which == WhichTally::Army].unsaved)
             m_document.markSaved(which);
-    (copy.armyChosen ? ui.optArmy : ui.optCollection)->setChecked(true);
+    m_options[copy.armyChosen]->setChecked(true);
     // The copy they came from stays until this session's own copy holds them, and comes back
     // while the restore is undone; any other copies wait for the next start.
-    m_keeper->adopt(left);
-    m_keeper->flush();
+    m_keeper.adopt(left);
+    m_keeper.flush();
 }
