@@ -29,5 +29,9 @@ int main(int argc, char *argv[])
     frmWorldPick picker(main);
     picker.Form_Load();
     picker.show();
-    return app.exec();
+    const int code = QApplication::exec();
+    // The end in a set order, as Exit and a signal end alike: the copy made current and a
+    // printout under way sent, then the windows go, and the document they showed last.
+    main.prepareToEnd();
+    return code;
 }
