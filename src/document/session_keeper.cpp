@@ -229,7 +229,7 @@ RecoveryCopy SessionKeeper::snapshot() const
     copy.changed = m_changed;
     copy.armyChosen = m_armyChosen;
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
-        RecoveryCopy::Kept &kept = copy.tallies[which == WhichTally::Army];
+        RecoveryCopy::Kept &kept = copy.tallies[tallyIndex(which)];
         kept.name = m_document.name(which);
         kept.tally = m_document.tally(which);
         kept.unsaved = !m_document.isSaved(which);

@@ -17,6 +17,13 @@ enum class WhichTally
     Army
 };
 
+// Where a tally's own thing stands in a pair of them, the collection's first: every such pair
+// (names, copies, name boxes, marks) is indexed here and nowhere else.
+constexpr int tallyIndex(WhichTally which)
+{
+    return which == WhichTally::Army ? 1 : 0;
+}
+
 // One of two texts, for the army or for the collection. A sentence about a tally is written
 // whole for each, as other languages agree its words with the tally's noun.
 inline QString forTally(WhichTally which, const QString &army, const QString &collection)
@@ -95,7 +102,7 @@ private:
     friend class TallyStep;
     friend class RestoreStep;
 
-    static int index(WhichTally which) { return which == WhichTally::Army ? 1 : 0; }
+    static int index(WhichTally which) { return tallyIndex(which); }
     Tally &tallyAt(WhichTally which);
     void setCount(WhichTally which, int row, const QString &count, const Totals &totals);
     void setCounts(WhichTally which, const QList<int> &rows, const QStringList &counts,

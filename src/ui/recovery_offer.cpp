@@ -31,7 +31,7 @@ QString keptTallies(const RecoveryCopy &copy, int &count)
 {
     QStringList parts;
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
-        const RecoveryCopy::Kept &kept = copy.tallies[which == WhichTally::Army];
+        const RecoveryCopy::Kept &kept = copy.tallies[tallyIndex(which)];
         if (kept.unsaved)
             parts.append(RecoveryOffer::tr("%1 (%2)").arg(tallyTitle(which, kept.name),
                                                     figures(kept.tally.totals.number)));
@@ -77,7 +77,7 @@ bool knowsUnits(const RecoveryCopy &copy)
 QString RecoveryOffer::fitToCatalogue(RecoveryCopy &copy, bool byUnit) const
 {
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
-        RecoveryCopy::Kept &kept = copy.tallies[which == WhichTally::Army];
+        RecoveryCopy::Kept &kept = copy.tallies[tallyIndex(which)];
         Tally &tally = kept.tally;
         if (byUnit) {
             QList<CountedUnit> counted;
@@ -191,7 +191,7 @@ void RecoveryOffer::offerToRestore(const SessionKeeper::LeftCopy &left, int wait
     if (copy.catalogueId != m_keeper.catalogueId())
         m_status->sayToo(tr("The catalogue has changed since; the counts were put on their units."));
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
-        if (const QList<KeptCount> &kept = copy.tallies[which == WhichTally::Army].tally.kept;
+        if (const QList<KeptCount> &kept = copy.tallies[tallyIndex(which)].tally.kept;
             !kept.isEmpty())
             Messages::warn(
                 m_window, forTally(which,
@@ -207,7 +207,7 @@ void RecoveryOffer::offerToRestore(const SessionKeeper::LeftCopy &left, int wait
                                   nullptr, int(kept.size())))
                           .arg(keptText(kept)));
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
-        if (!copy.tallies[which == WhichTally::Army].unsaved)
+        if (!copy.tallies[tallyIndex(which)].unsaved)
             m_document.markSaved(which);
     m_options[copy.armyChosen]->setChecked(true);
     // The copy they came from stays until this session's own copy holds them, and comes back

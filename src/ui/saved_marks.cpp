@@ -62,7 +62,7 @@ void SavedMarks::copyFailed(const QString &error)
 
 void SavedMarks::show(WhichTally which)
 {
-    QLabel *mark = m_marks[which == WhichTally::Army];
+    QLabel *mark = m_marks[tallyIndex(which)];
     const QString file = TallyFile::fileName(m_document.name(which));
     const int changed = m_document.unsavedUnits(which);
     QString state;

@@ -35,7 +35,7 @@ public:
     void addArmyToCollection();
 
 private:
-    QLineEdit *nameBox(WhichTally which) const { return m_nameBoxes[which == WhichTally::Army]; }
+    QLineEdit *nameBox(WhichTally which) const { return m_nameBoxes[tallyIndex(which)]; }
     // The tally file of that name with its record of units, or why it can't be read; a record
     // that can't be read is said.
     TallyRead readTallyFile(const QString &fileName);
