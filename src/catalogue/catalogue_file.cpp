@@ -59,7 +59,7 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
                 {recordLine,
                  filled < FieldsPerRecord
                      ? Text::tr("the file ends inside a record (%1 of its %2 fields); "
-                          "the rest of the file was ignored.")
+                                "the rest of the file was ignored.")
                            .arg(filled)
                            .arg(FieldsPerRecord)
                      : Text::tr("the file holds more than %1 units; only the first %1 were loaded.")
@@ -69,7 +69,7 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
         if (const QString problem = valueProblem(units.UnitPointValue.at(row)); !problem.isEmpty())
             result.problems.append(
                 {recordLine, Text::tr("the point value \"%1\" of \"%2\" %3; the "
-                                "totals count it as it reads.")
+                                      "totals count it as it reads.")
                                  .arg(shownName(units.UnitPointValue.value(row)),
                                       shownName(units.UnitName.value(row)), problem)});
         units.completeLastUnit();

@@ -73,10 +73,11 @@ InputFile readInputFile(const QString &path, qint64 maxBytes)
     struct stat info
     {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        result.error = S_ISDIR(info.st_mode)
-                           ? Text::tr("It is a folder, not a file.")
-                           : Text::tr("It is not a plain file (it is a pipe, a device or a socket), so "
-                                "it was not read.");
+        result.error =
+            S_ISDIR(info.st_mode)
+                ? Text::tr("It is a folder, not a file.")
+                : Text::tr("It is not a plain file (it is a pipe, a device or a socket), so "
+                           "it was not read.");
     else if (info.st_size > maxBytes)
         result.error = Text::tr("The file is too large (%1 bytes; at most %2 are read).")
                            .arg(info.st_size)

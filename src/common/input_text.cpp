@@ -92,8 +92,9 @@ InputText fromUtf16(QByteArrayView bytes, QStringDecoder::Encoding encoding)
     const QString text = decoder.decode(bytes.sliced(2));
     InputText result{Charset::Utf8, text.toUtf8(), -1, QString()};
     if (decoder.hasError() || bytes.size() % 2 != 0)
-        result.note = Text::tr("the file is UTF-16 and holds bytes that UTF-16 can't read; they show "
-                         "as \"\uFFFD\".");
+        result.note =
+            Text::tr("the file is UTF-16 and holds bytes that UTF-16 can't read; they show "
+                     "as \"\uFFFD\".");
     return result;
 }
 
@@ -118,15 +119,16 @@ InputText inputText(QByteArrayView bytes)
         if (scan.strays > 0)
             result.noteAt = scan.firstStray,
             result.note = Text::tr("the byte %1 is not UTF-8, in which the rest of the file is "
-                             "written; it shows as \"\uFFFD\" (%2 such byte(s) in the file).")
+                                   "written; it shows as \"\uFFFD\" (%2 such byte(s) in the file).")
                               .arg(byteText(bytes, scan.firstStray))
                               .arg(scan.strays);
         return result;
     }
     result.noteAt = scan.firstSequence;
-    result.note = Text::tr("\"%1\" is written in UTF-8, but most of the file is not, so the file was "
-                     "read as Windows-1252 and this shows as \"%2\".")
-                      .arg(QString::fromUtf8(bytes.sliced(scan.firstSequence, scan.sequenceLength)),
-                           decodeText(bytes.sliced(scan.firstSequence, scan.sequenceLength)));
+    result.note =
+        Text::tr("\"%1\" is written in UTF-8, but most of the file is not, so the file was "
+                 "read as Windows-1252 and this shows as \"%2\".")
+            .arg(QString::fromUtf8(bytes.sliced(scan.firstSequence, scan.sequenceLength)),
+                 decodeText(bytes.sliced(scan.firstSequence, scan.sequenceLength)));
     return result;
 }

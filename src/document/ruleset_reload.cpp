@@ -48,7 +48,8 @@ QString totalName(WhichTally which, TotalKind total)
 QString tallyTitle(WhichTally which, const QString &name)
 {
     if (name.isEmpty())
-        return which == WhichTally::Army ? Text::tr("an unnamed army") : Text::tr("an unnamed collection");
+        return which == WhichTally::Army ? Text::tr("an unnamed army")
+                                         : Text::tr("an unnamed collection");
     return which == WhichTally::Army ? Text::tr("the army \"%1\"").arg(name)
                                      : Text::tr("the collection \"%1\"").arg(name);
 }
@@ -67,8 +68,9 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
     if (current.catalogue.size() > 0 && (units.unreadable || prices.unreadable)) {
         if (prices.unreadable)
             report.append(fileProblems(PriceGuideFileName, prices.error, {}));
-        report.append(Text::tr("Nothing was reloaded: the units, prices and counts already shown are "
-                         "kept."));
+        report.append(
+            Text::tr("Nothing was reloaded: the units, prices and counts already shown are "
+                     "kept."));
         return reload;
     }
 

@@ -49,9 +49,10 @@ SessionKeeper::Written keep(Job job, const UnitCatalogue &units, SessionKeeper::
     }
     if (!job.copy) {
         if (QFile::exists(job.path) && !QFile::remove(job.path))
-            known.error = Text::tr("The recovery copy \"%1\" could not be removed. Both tallies are "
-                             "saved, so no counts are lost; the next start may offer it.")
-                              .arg(job.path);
+            known.error =
+                Text::tr("The recovery copy \"%1\" could not be removed. Both tallies are "
+                         "saved, so no counts are lost; the next start may offer it.")
+                    .arg(job.path);
     } else {
         if (known.catalogueId.isEmpty())
             known.catalogueId = catalogueIdentity(units);

@@ -34,8 +34,7 @@ bool UnitFinder::isFor(const UnitCatalogue &catalogue) const
     const auto same = [](const UnitTexts &mine, const UnitTexts &theirs) {
         return mine.text().utf16() == theirs.text().utf16() &&
                mine.text().size() == theirs.text().size() &&
-               mine.ends().constData() == theirs.ends().constData() &&
-               mine.size() == theirs.size();
+               mine.ends().constData() == theirs.ends().constData() && mine.size() == theirs.size();
     };
     return same(m_ids, catalogue.UnitId) && same(m_names, catalogue.UnitName) &&
            same(m_strengths, catalogue.UnitStr);
@@ -83,9 +82,9 @@ PlacedCounts placeCounts(const QList<CountedUnit> &counted, const UnitCatalogue 
         const UnitFinder::Found found = finder->find(unit.id, unit.name, unit.strength);
         // Two counts for one unit: the second is kept rather than lost or summed unasked.
         if (found.row < 0 || taken[found.row]) {
-            placed.kept.append({{unit.id.toString(), unit.name.trimmed().toString(),
-                                 unit.strength.toString()},
-                                unit.count});
+            placed.kept.append(
+                {{unit.id.toString(), unit.name.trimmed().toString(), unit.strength.toString()},
+                 unit.count});
             continue;
         }
         taken[found.row] = true;

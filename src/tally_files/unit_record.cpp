@@ -29,15 +29,13 @@ QCryptographicHash::Algorithm savHash(int version)
 
 void appendEscaped(QString &out, QStringView field)
 {
-    const auto plain = [](QChar c) {
-        return c != u'\\' && c != u'\t' && c != u'\n' && c != u'\r';
-    };
+    const auto plain = [](QChar c) { return c != u'\\' && c != u'\t' && c != u'\n' && c != u'\r'; };
     if (std::all_of(field.begin(), field.end(), plain)) {
         out += field;
         return;
     }
     for (const QChar c : field)
-        out += c == u'\\' ? QStringView(u"\\\\")
+        out += c == u'\\'   ? QStringView(u"\\\\")
                : c == u'\t' ? QStringView(u"\\t")
                : c == u'\n' ? QStringView(u"\\n")
                : c == u'\r' ? QStringView(u"\\r")
@@ -217,9 +215,8 @@ Decoded decode(QByteArrayView bytes)
             if (!ok)
                 return damaged(line);
             if (kind == u"kept" && TallyFile::isCountText(number))
-                record.kept.append(
-                    {{unit[0].toString(), unit[1].toString(), unit[2].toString()},
-                     number.toString()});
+                record.kept.append({{unit[0].toString(), unit[1].toString(), unit[2].toString()},
+                                    number.toString()});
             else if (kind == u"row" && isNumber && row >= 0 && row < UnitCatalogue::MaxUnits)
                 record.addRow(row, unit[0], unit[1], unit[2]);
             else

@@ -162,11 +162,10 @@ void frmMain::markCountingColumn()
     for (QListView *list : {ui.lstCollection, ui.lstArmy}) {
         const bool counting = static_cast<ColumnListView *>(list)->isCounting();
         list->setAccessibleDescription(
-            (counting
-                 ? tr("Double-clicks count into this column; double-click or Enter here "
-                      "takes a figure away.")
-                 : army ? tr("Double-click or Enter here takes a figure away from the army.")
-                        : tr("Double-click or Enter here takes a figure away from the "
+            (counting ? tr("Double-clicks count into this column; double-click or Enter here "
+                           "takes a figure away.")
+             : army   ? tr("Double-click or Enter here takes a figure away from the army.")
+                      : tr("Double-click or Enter here takes a figure away from the "
                              "collection.")) +
             u' ' + keys);
     }

@@ -108,8 +108,8 @@ void frmMainControls::build(QMainWindow *window)
     lstFaction = list("lstFaction", 4800, 2055, Text::tr("Faction"));
     lstRarity = list("lstRarity", 6840, 615, Text::tr("Rarity"));
     lstPointValue = list("lstPointValue", 7440, 735, Text::tr("Point value"));
-    lstCollection =
-        list("lstCollection", 8160, 735, Text::tr("Number of figures of each unit in the collection"));
+    lstCollection = list("lstCollection", 8160, 735,
+                         Text::tr("Number of figures of each unit in the collection"));
     lstArmy = list("lstArmy", 8880, 735, Text::tr("Number of figures of each unit in the army"));
     lists = {lstUnitId, lstUnits,      lstStr,        lstFaction,
              lstRarity, lstPointValue, lstCollection, lstArmy};
@@ -118,8 +118,8 @@ void frmMainControls::build(QMainWindow *window)
                          fromTwips(120, 2280, 2175, 735));
     optCollection = place(new QRadioButton(Text::tr("Collection"), frame1), "optCollection",
                           fromTwips(120, 360, 1095, 255));
-    optArmy =
-        place(new QRadioButton(Text::tr("Army"), frame1), "optArmy", fromTwips(1320, 360, 735, 255));
+    optArmy = place(new QRadioButton(Text::tr("Army"), frame1), "optArmy",
+                    fromTwips(1320, 360, 735, 255));
     optCollection->setAccessibleName(Text::tr("Count into the collection"));
     optArmy->setAccessibleName(Text::tr("Count into the army"));
     optCollection->setChecked(true);
@@ -134,23 +134,26 @@ void frmMainControls::build(QMainWindow *window)
     lblCollectionNumber =
         valueText(frame2, "lblCollectionNumber", QStringLiteral("0"),
                   fromTwips(1800, 720, 735, 255), Text::tr("Number of figures in the collection"));
-    QLabel *label9 =
-        staticText(frame2, "Label9", Text::tr("Aproximate Value ($)"), fromTwips(120, 1080, 1575, 375));
-    label9->setToolTip(Text::tr("Tae this with a large grain of salt. The data for any figures (the "
-                          "commons) is very sparse."));
+    QLabel *label9 = staticText(frame2, "Label9", Text::tr("Aproximate Value ($)"),
+                                fromTwips(120, 1080, 1575, 375));
+    label9->setToolTip(
+        Text::tr("Tae this with a large grain of salt. The data for any figures (the "
+                 "commons) is very sparse."));
     lblCollectionPrice = valueText(frame2, "lblCollectionPrice", QStringLiteral("0"),
                                    fromTwips(1800, 1080, 735, 255),
                                    Text::tr("Approximate value of the collection in dollars"));
 
-    auto *frame3 =
-        place(new QGroupBox(Text::tr("Army Stats"), client), "Frame3", fromTwips(3000, 3240, 2535, 1935));
+    auto *frame3 = place(new QGroupBox(Text::tr("Army Stats"), client), "Frame3",
+                         fromTwips(3000, 3240, 2535, 1935));
     staticText(frame3, "Label14", Text::tr("Point Value"), fromTwips(120, 360, 855, 255));
     lblArmyValue = valueText(frame3, "lblArmyValue", QStringLiteral("0"),
                              fromTwips(1680, 360, 735, 255), Text::tr("Point value of the army"));
     staticText(frame3, "Label16", Text::tr("Number of Figures"), fromTwips(120, 720, 1335, 255));
-    lblArmyNumber = valueText(frame3, "lblArmyNumber", QStringLiteral("0"),
-                              fromTwips(1680, 720, 735, 255), Text::tr("Number of figures in the army"));
-    staticText(frame3, "Label15", Text::tr("Aproximate Value ($)"), fromTwips(120, 1080, 1575, 255));
+    lblArmyNumber =
+        valueText(frame3, "lblArmyNumber", QStringLiteral("0"), fromTwips(1680, 720, 735, 255),
+                  Text::tr("Number of figures in the army"));
+    staticText(frame3, "Label15", Text::tr("Aproximate Value ($)"),
+               fromTwips(120, 1080, 1575, 255));
     lblArmyPrice =
         valueText(frame3, "lblArmyPrice", QStringLiteral("0"), fromTwips(1680, 1080, 735, 255),
                   Text::tr("Approximate value of the army in dollars"));
@@ -212,13 +215,16 @@ void frmMainControls::buildMenus(QMainWindow *window)
     QMenu *blank = subMenu(bar, "mnuBlank", QStringLiteral("-----------------"));
     blank->setFont(window->font());
     nameMenuItem(blank->menuAction(), Text::tr("Army and summary commands"));
-    mnuAddArmyCollection = menuItem(blank, "mnuAddArmyCollection", Text::tr("Add Army To Collection"));
+    mnuAddArmyCollection =
+        menuItem(blank, "mnuAddArmyCollection", Text::tr("Add Army To Collection"));
     // A check item that flips itself; it is read by the reports and never stored.
-    mnuIncludeSummary = menuItem(blank, "mnuIncludeSummary", Text::tr("Include Summary in Printout"));
+    mnuIncludeSummary =
+        menuItem(blank, "mnuIncludeSummary", Text::tr("Include Summary in Printout"));
     mnuIncludeSummary->setCheckable(true);
     mnuIncludeSummary->setChecked(false);
     mnuLoadArmy = menuItem(bar, "mnuLoadArmy", Text::tr("Load Army"));
     mnuSaveArmy = menuItem(bar, "mnuSaveArmy", Text::tr("Save Army"));
-    mnuPrintArmyToTextFile = menuItem(bar, "mnuPrintArmyToTextFile", Text::tr("Print Army To File"));
+    mnuPrintArmyToTextFile =
+        menuItem(bar, "mnuPrintArmyToTextFile", Text::tr("Print Army To File"));
     mnuExit = menuItem(bar, "mnuExit", Text::tr("E&xit"));
 }

@@ -73,7 +73,7 @@ void frmMain::countFigure(Step step)
                      "away would make it %1."),
           QT_TR_NOOP("An army can hold no fewer than -32768 points; taking this figure away "
                      "would make it %1.")}}};
-    const char *limit = limits[step == Step::Remove][change.overflow == TotalKind::Points]
-                              [tallyIndex(which)];
+    const char *limit =
+        limits[step == Step::Remove][change.overflow == TotalKind::Points][tallyIndex(which)];
     Messages::warn(this, tr(limit).arg(QString::number(change.attempted, 'f', 0)));
 }

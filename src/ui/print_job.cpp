@@ -4,8 +4,8 @@
 #include "printer_line_printer.h"
 
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QPromise>
+#include <QPushButton>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {

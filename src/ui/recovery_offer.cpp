@@ -34,7 +34,7 @@ QString keptTallies(const RecoveryCopy &copy, int &count)
         const RecoveryCopy::Kept &kept = copy.tallies[tallyIndex(which)];
         if (kept.unsaved)
             parts.append(RecoveryOffer::tr("%1 (%2)").arg(tallyTitle(which, kept.name),
-                                                    figures(kept.tally.totals.number)));
+                                                          figures(kept.tally.totals.number)));
     }
     count = int(parts.size());
     QString text = parts.join(RecoveryOffer::tr(" and "));
@@ -54,10 +54,9 @@ QString lowerFirst(QString text)
 
 RecoveryOffer::RecoveryOffer(TallyDocument &document, SessionKeeper &keeper, QWidget *window,
                              StatusReport *status, const std::array<QRadioButton *, 2> &options)
-    : m_document(document), m_globals(document.data()), m_keeper(keeper),
-      m_window(window), m_status(status), m_options(options)
-{
-}
+    : m_document(document), m_globals(document.data()), m_keeper(keeper), m_window(window),
+      m_status(status), m_options(options)
+{}
 
 // Whether the copy knows the unit of each counted row, as copies of the second format do.
 bool knowsUnits(const RecoveryCopy &copy)
@@ -100,8 +99,7 @@ QString RecoveryOffer::fitToCatalogue(RecoveryCopy &copy, bool byUnit) const
         Totals totals;
         if (const TotalKind overflow = recountTotals(tally.counts, m_globals.catalogue, totals);
             overflow != TotalKind::None)
-            return tr("Its counts would take %1 out of its range.")
-                .arg(totalName(which, overflow));
+            return tr("Its counts would take %1 out of its range.").arg(totalName(which, overflow));
         tally.totals = totals;
     }
     return QString();
@@ -112,8 +110,8 @@ void RecoveryOffer::offerLeftSessions()
     SessionKeeper::LeftCopies left = m_keeper.leftCopies();
     if (!left.unopened.isEmpty())
         Messages::warn(m_window, tr("Counts that an earlier session of Rostermere did not save are "
-                                "waiting in a recovery copy, but it cannot be opened. %1")
-                                 .arg(left.unopened));
+                                    "waiting in a recovery copy, but it cannot be opened. %1")
+                                     .arg(left.unopened));
     QList<SessionKeeper::LeftCopy *> usable, otherCatalogue;
     for (SessionKeeper::LeftCopy &copy : left.copies) {
         QString error = copy.decoded.error;
@@ -124,9 +122,9 @@ void RecoveryOffer::offerLeftSessions()
         if (!error.isEmpty()) {
             const QString aside = SessionKeeper::moveAside(copy.path);
             Messages::warn(m_window, tr("The counts kept when Rostermere last ended could not be "
-                                    "read back, so nothing was restored. %1 The copy was moved "
-                                    "aside to \"%2\".")
-                                     .arg(error, aside));
+                                        "read back, so nothing was restored. %1 The copy was moved "
+                                        "aside to \"%2\".")
+                                         .arg(error, aside));
             continue;
         }
         int count = 0;
@@ -189,23 +187,25 @@ void RecoveryOffer::offerToRestore(const SessionKeeper::LeftCopy &left, int wait
                               tr("restoring %1").arg(restored));
     m_status->say(tr("Restored %1.").arg(restored));
     if (copy.catalogueId != m_keeper.catalogueId())
-        m_status->sayToo(tr("The catalogue has changed since; the counts were put on their units."));
+        m_status->sayToo(
+            tr("The catalogue has changed since; the counts were put on their units."));
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
         if (const QList<KeptCount> &kept = copy.tallies[tallyIndex(which)].tally.kept;
             !kept.isEmpty())
             Messages::warn(
-                m_window, forTally(which,
-                               tr("The catalogue has no unit for %n unit(s) counted in the army: "
-                                  "%1. Their counts are kept with it (in no total) and saved with "
-                                  "it, and go back on their units when the catalogue has them "
-                                  "again.",
-                                  nullptr, int(kept.size())),
-                               tr("The catalogue has no unit for %n unit(s) counted in the "
-                                  "collection: %1. Their counts are kept with it (in no total) "
-                                  "and saved with it, and go back on their units when the "
-                                  "catalogue has them again.",
-                                  nullptr, int(kept.size())))
-                          .arg(keptText(kept)));
+                m_window,
+                forTally(which,
+                         tr("The catalogue has no unit for %n unit(s) counted in the army: "
+                            "%1. Their counts are kept with it (in no total) and saved with "
+                            "it, and go back on their units when the catalogue has them "
+                            "again.",
+                            nullptr, int(kept.size())),
+                         tr("The catalogue has no unit for %n unit(s) counted in the "
+                            "collection: %1. Their counts are kept with it (in no total) "
+                            "and saved with it, and go back on their units when the "
+                            "catalogue has them again.",
+                            nullptr, int(kept.size())))
+                    .arg(keptText(kept)));
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army})
         if (!copy.tallies[tallyIndex(which)].unsaved)
             m_document.markSaved(which);

@@ -67,12 +67,11 @@ void SavedMarks::show(WhichTally which)
     const int changed = m_document.unsavedUnits(which);
     QString state;
     if (changed == 0)
-        state = m_document.hasFile(which)
-                    ? forTally(which, tr("The army is saved in \"%1\"."),
-                               tr("The collection is saved in \"%1\"."))
-                          .arg(file)
-                    : forTally(which, tr("The army has no changes to save."),
-                               tr("The collection has no changes to save."));
+        state = m_document.hasFile(which) ? forTally(which, tr("The army is saved in \"%1\"."),
+                                                     tr("The collection is saved in \"%1\"."))
+                                                .arg(file)
+                                          : forTally(which, tr("The army has no changes to save."),
+                                                     tr("The collection has no changes to save."));
     else if (m_document.hasFile(which))
         state = forTally(which,
                          tr("The army is not saved: %n unit(s) counted otherwise than in \"%1\".",

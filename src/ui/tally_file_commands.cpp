@@ -17,10 +17,9 @@
 TallyFileCommands::TallyFileCommands(TallyDocument &document, SessionKeeper &keeper,
                                      QWidget *window, const std::array<QLineEdit *, 2> &nameBoxes,
                                      StatusReport *status, const NumberFormat &format)
-    : m_document(document), m_globals(document.data()), m_keeper(keeper),
-      m_window(window), m_nameBoxes(nameBoxes), m_status(status), m_numberFormat(format)
-{
-}
+    : m_document(document), m_globals(document.data()), m_keeper(keeper), m_window(window),
+      m_nameBoxes(nameBoxes), m_status(status), m_numberFormat(format)
+{}
 
 void TallyFileCommands::save(WhichTally which)
 {
@@ -34,15 +33,15 @@ void TallyFileCommands::save(WhichTally which)
         error = writeWholeFile(fileName, bytes);
     if (!error.isEmpty()) {
         Messages::warn(m_window, forTally(which, tr("Could not save the army to \"%1\": %2"),
-                                      tr("Could not save the collection to \"%1\": %2"))
-                                 .arg(shownName(fileName), error));
+                                          tr("Could not save the collection to \"%1\": %2"))
+                                     .arg(shownName(fileName), error));
         return;
     }
     m_document.markSaved(which);
     const Totals &totals = tally.totals;
     m_status->say(tr("Saved %1 to \"%2\": %3, %4.")
-            .arg(tallyTitle(which, nameBox(which)->text()), shownName(fileName),
-                 figures(totals.number), tr("%n point(s)", nullptr, totals.value)));
+                      .arg(tallyTitle(which, nameBox(which)->text()), shownName(fileName),
+                           figures(totals.number), tr("%n point(s)", nullptr, totals.value)));
     // The record beside it says which unit each row was; the file alone is what other programs
     // read, so a record that can't be written costs only the matching by unit.
     const UnitRecord::Record record = UnitRecord::describe(
@@ -51,14 +50,15 @@ void TallyFileCommands::save(WhichTally which)
     if (const QString recordError =
             writeWholeFile(UnitRecord::fileName(fileName), UnitRecord::encode(record));
         !recordError.isEmpty())
-        Messages::warn(m_window, forTally(which,
-                                      tr("The army was saved to \"%1\", but the record of its "
-                                         "units beside it could not be written, so a later "
-                                         "catalogue can match its counts only by position. %2"),
-                                      tr("The collection was saved to \"%1\", but the record of "
-                                         "its units beside it could not be written, so a later "
-                                         "catalogue can match its counts only by position. %2"))
-                                 .arg(shownName(fileName), recordError));
+        Messages::warn(m_window,
+                       forTally(which,
+                                tr("The army was saved to \"%1\", but the record of its "
+                                   "units beside it could not be written, so a later "
+                                   "catalogue can match its counts only by position. %2"),
+                                tr("The collection was saved to \"%1\", but the record of "
+                                   "its units beside it could not be written, so a later "
+                                   "catalogue can match its counts only by position. %2"))
+                           .arg(shownName(fileName), recordError));
 }
 
 void TallyFileCommands::pickAndLoad(TallyPicker &picker, WhichTally which)
@@ -76,8 +76,8 @@ void TallyFileCommands::load(WhichTally which, const QString &name)
     const TallyRead read = readTallyFile(fileName);
     if (!read.error.isEmpty()) {
         Messages::warn(m_window, forTally(which, tr("Could not load the army from \"%1\": %2"),
-                                      tr("Could not load the collection from \"%1\": %2"))
-                                 .arg(shownName(fileName), read.error));
+                                          tr("Could not load the collection from \"%1\": %2"))
+                                     .arg(shownName(fileName), read.error));
         return;
     }
     const PlacedTally placed = placeTally(read, m_globals.catalogue, m_keeper.catalogueId());
@@ -85,29 +85,28 @@ void TallyFileCommands::load(WhichTally which, const QString &name)
         placed.rows, m_globals.catalogue,
         which == WhichTally::Army ? PriceReading::Strict : PriceReading::Forgiving, m_numberFormat);
     if (loaded.overflow != TotalKind::None) {
-        Messages::warn(m_window,
-                       tr("Loading \"%1\" would take %2 out of its range, so nothing was "
-                          "changed.")
-                           .arg(shownName(fileName), totalName(which, loaded.overflow)));
+        Messages::warn(m_window, tr("Loading \"%1\" would take %2 out of its range, so nothing was "
+                                    "changed.")
+                                     .arg(shownName(fileName), totalName(which, loaded.overflow)));
         return;
     }
     loaded.tally.kept = placed.kept;
-    m_document.replaceTally(
-        which, std::move(loaded.tally),
-        forTally(which, tr("loading \"%1\" into the army"),
-                 tr("loading \"%1\" into the collection"))
-            .arg(shownName(fileName)),
-        name);
+    m_document.replaceTally(which, std::move(loaded.tally),
+                            forTally(which, tr("loading \"%1\" into the army"),
+                                     tr("loading \"%1\" into the collection"))
+                                .arg(shownName(fileName)),
+                            name);
     m_document.markSaved(which);
     m_status->say(forTally(which, tr("Loaded \"%1\" into the army: %2."),
-                 tr("Loaded \"%1\" into the collection: %2."))
-            .arg(shownName(fileName), figures(m_document.tally(which).totals.number)) +
-        howPlaced(read, placed));
+                           tr("Loaded \"%1\" into the collection: %2."))
+                      .arg(shownName(fileName), figures(m_document.tally(which).totals.number)) +
+                  howPlaced(read, placed));
     if (placed.countedBeyond > 0)
-        Messages::warn(m_window, countsBeyond(tr("\"%1\" holds counts for %2 row(s) with %3 "
-                                             "figure(s) that this catalogue of %4 units has no "
-                                             "units for, so they were not loaded."),
-                                          fileName, placed.countedBeyond, placed.figuresBeyond));
+        Messages::warn(m_window,
+                       countsBeyond(tr("\"%1\" holds counts for %2 row(s) with %3 "
+                                       "figure(s) that this catalogue of %4 units has no "
+                                       "units for, so they were not loaded."),
+                                    fileName, placed.countedBeyond, placed.figuresBeyond));
     if (!placed.kept.isEmpty())
         Messages::warn(m_window, keptCounts(fileName, placed.kept, which));
 }
@@ -119,7 +118,7 @@ void TallyFileCommands::addArmyToCollection()
     const TallyRead army = readTallyFile(fileName);
     if (!army.error.isEmpty()) {
         Messages::warn(m_window, tr("Could not add the army \"%1\" to the collection: %2")
-                                 .arg(shownName(fileName), army.error));
+                                     .arg(shownName(fileName), army.error));
         return;
     }
     if (army.record && army.record->saver == UnitRecord::Saver::Collection &&
@@ -134,23 +133,25 @@ void TallyFileCommands::addArmyToCollection()
                                                m_globals.catalogue, m_numberFormat);
     if (added.overflow != TotalKind::None) {
         Messages::warn(m_window, tr("Adding \"%1\" would take %2 out of its range, so nothing was "
-                                "changed.")
-                                 .arg(shownName(fileName),
-                                      totalName(WhichTally::Collection, added.overflow)));
+                                    "changed.")
+                                     .arg(shownName(fileName),
+                                          totalName(WhichTally::Collection, added.overflow)));
         return;
     }
     mergeKept(added.tally.kept, placed.kept);
     const qint16 before = m_globals.collection.totals.number;
     m_document.replaceTally(WhichTally::Collection, std::move(added.tally),
                             tr("adding \"%1\" to the collection").arg(shownName(fileName)));
-    m_status->say(tr("Added \"%1\" to the collection: %2.")
+    m_status->say(
+        tr("Added \"%1\" to the collection: %2.")
             .arg(shownName(fileName), figures(m_globals.collection.totals.number - before)) +
         howPlaced(army, placed));
     if (placed.countedBeyond > 0)
-        Messages::warn(m_window, countsBeyond(tr("\"%1\" holds counts for %2 row(s) with %3 "
-                                             "figure(s) that this catalogue of %4 units has no "
-                                             "units for, so they were not added."),
-                                          fileName, placed.countedBeyond, placed.figuresBeyond));
+        Messages::warn(m_window,
+                       countsBeyond(tr("\"%1\" holds counts for %2 row(s) with %3 "
+                                       "figure(s) that this catalogue of %4 units has no "
+                                       "units for, so they were not added."),
+                                    fileName, placed.countedBeyond, placed.figuresBeyond));
     if (!placed.kept.isEmpty())
         Messages::warn(m_window, keptCounts(fileName, placed.kept, WhichTally::Collection));
 }
@@ -163,8 +164,8 @@ TallyRead TallyFileCommands::readTallyFile(const QString &fileName)
         read = readTally(fileName, m_keeper.catalogueId());
     if (!read.recordProblem.isEmpty())
         Messages::warn(m_window, tr("The record of units beside \"%1\" could not be read, so its "
-                                "counts are matched by position. %2")
-                                 .arg(shownName(fileName), read.recordProblem));
+                                    "counts are matched by position. %2")
+                                     .arg(shownName(fileName), read.recordProblem));
     return read;
 }
 
@@ -187,7 +188,7 @@ QString TallyFileCommands::howPlaced(const TallyRead &read, const PlacedTally &p
 }
 
 QString TallyFileCommands::keptCounts(const QString &fileName, const QList<KeptCount> &kept,
-                            WhichTally which) const
+                                      WhichTally which) const
 {
     const int count = int(kept.size());
     return forTally(which,
@@ -202,8 +203,8 @@ QString TallyFileCommands::keptCounts(const QString &fileName, const QList<KeptC
         .arg(shownName(fileName), keptText(kept));
 }
 
-QString TallyFileCommands::countsBeyond(const QString &sentence, const QString &fileName, int counted,
-                             double figures) const
+QString TallyFileCommands::countsBeyond(const QString &sentence, const QString &fileName,
+                                        int counted, double figures) const
 {
     return QString(sentence)
         .arg(shownName(fileName))

@@ -48,6 +48,20 @@ protected:
 
     PrintJob *job() const { return main->findChild<PrintJob *>(); }
 
+    // The progress dialog, once it shows and the job has reached the line the test holds it at;
+    // null when that does not come.
+    QProgressDialog *shownProgress(const QSemaphore &reached) const
+    {
+        QProgressDialog *progress = nullptr;
+        const bool shown = QTest::qWaitFor(
+            [&] {
+                progress = main->findChild<QProgressDialog *>(u"dlgPrinting"_s);
+                return reached.available() > 0 && progress && progress->isVisible();
+            },
+            60000);
+        return shown ? progress : nullptr;
+    }
+
     void waitForPrintout() const
     {
         ASSERT_TRUE(QTest::qWaitFor([this] { return !job()->isRunning(); }, 120000));
@@ -135,13 +149,8 @@ TEST_F(PrinterTest, LongPrintoutShowsItsProgressAndCancelSendsNothing)
             reached.release(), cancelled.acquire();
     });
     trigger("mnuPrintCollectionToPrinter");
-    QPointer<QProgressDialog> progress;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            progress = main->findChild<QProgressDialog *>(u"dlgPrinting"_s);
-            return reached.available() > 0 && progress && progress->isVisible();
-        },
-        60000));
+    const QPointer<QProgressDialog> progress = shownProgress(reached);
+    ASSERT_TRUE(progress);
     EXPECT_FALSE(progress->isModal());
     progress->findChild<QPushButton *>()->click();
     cancelled.release();
@@ -169,13 +178,8 @@ TEST_F(PrinterTest, CancelAgainstTheSendingOfTheJobIsDecidedOnceAndSaid)
                 reached.release(), go.acquire();
         });
         trigger("mnuPrintCollectionToPrinter");
-        QPointer<QProgressDialog> progress;
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                progress = main->findChild<QProgressDialog *>(u"dlgPrinting"_s);
-                return reached.available() > 0 && progress && progress->isVisible();
-            },
-            60000));
+        const QPointer<QProgressDialog> progress = shownProgress(reached);
+        ASSERT_TRUE(progress);
         reached.acquire();
         go.release();
         ASSERT_TRUE(QTest::qWaitFor([&] { return reached.available() > 0; }, 60000));
@@ -215,12 +219,7 @@ TEST_F(PrinterTest, ASignalToEndWhilePrintingSendsThePrintoutFirst)
             reached.release(), go.acquire();
     });
     trigger("mnuPrintCollectionToPrinter");
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            const auto *progress = main->findChild<QProgressDialog *>(u"dlgPrinting"_s);
-            return reached.available() > 0 && progress && progress->isVisible();
-        },
-        60000));
+    ASSERT_TRUE(shownProgress(reached));
     EXPECT_EQ(execWith([&] { ::raise(SIGTERM), go.release(); }), 0);
     EXPECT_EQ(newJobs().size(), 1);
 }

@@ -98,16 +98,15 @@ TEST(UnitRecord, CountsFollowTheirUnitsThroughEveryEditOfTheCatalogue)
     // A record of the first version, whose digest of the file is SHA-256, is used as well.
     const QString old = dir.filePath(u"Old.sav"_s);
     ASSERT_EQ(writeWholeFile(old, bytes), QString());
-    ASSERT_EQ(writeWholeFile(UnitRecord::fileName(old),
-                             "Rostermere unit record 1\nsav\t" +
-                                 QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)
-                                     .toHex() +
-                                 "\ncatalogue\t" + QByteArray(64, '0') +
-                                 "\nrow\t0\t1\tArcher\tWeak\nrow\t1\t2\tColossus\tTough\n"),
-              QString());
+    ASSERT_EQ(
+        writeWholeFile(UnitRecord::fileName(old),
+                       "Rostermere unit record 1\nsav\t" +
+                           QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() +
+                           "\ncatalogue\t" + QByteArray(64, '0') +
+                           "\nrow\t0\t1\tArcher\tWeak\nrow\t1\t2\tColossus\tTough\n"),
+        QString());
     const UnitCatalogue inserted = catalogue(Newcomer + Archer + Colossus + Crow);
-    const PlacedTally oldLoaded =
-        placeTally(readTally(old), inserted, catalogueIdentity(inserted));
+    const PlacedTally oldLoaded = placeTally(readTally(old), inserted, catalogueIdentity(inserted));
     EXPECT_EQ(oldLoaded.how, PlacedTally::How::ByUnit);
     QStringList oldRows(inserted.size(), u"0"_s);
     for (const auto &[row, count] : oldLoaded.rows)
@@ -170,7 +169,7 @@ TEST(UnitRecord, ASaveAsksBeforeReplacingWhatItWouldLose)
         {two, recordOf(owned, two), Answer::AskOtherTally, 3}, // by the collection
         {two, recordOf(owned, "other bytes"), Answer::Replace, 0},
         {TallyFile::encode({u"0"_s, u"0"_s}), recordOf(owned, TallyFile::encode({u"0"_s, u"0"_s})),
-         Answer::Replace, 0},                                  // the collection's, but empty
+         Answer::Replace, 0}, // the collection's, but empty
         {two, "damaged", Answer::Replace, 0},
         {TallyFile::encode({u"1"_s, u"0"_s, u"4"_s, u"1"_s}), {}, Answer::AskCountsBeyond, 5},
     };

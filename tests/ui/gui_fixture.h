@@ -92,10 +92,10 @@ protected:
         globals = &document->data();
         main = std::make_unique<frmMain>(*document);
         // Checks the model's answers on every change it announces; owned by the model.
-        for (QAbstractItemModel *model : {static_cast<QAbstractItemModel *>(main->model()),
-                                          list("lstUnits")->model()})
-            new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::Fatal,
-                                         model);
+        for (QAbstractItemModel *model :
+             {static_cast<QAbstractItemModel *>(main->model()), list("lstUnits")->model()})
+            new QAbstractItemModelTester(
+                model, QAbstractItemModelTester::FailureReportingMode::Fatal, model);
         picker = std::make_unique<frmWorldPick>(*main);
         picker->Form_Load();
         picker->show();

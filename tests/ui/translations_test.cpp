@@ -27,7 +27,8 @@ QStringList untranslated(const QString &language)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(u"rostermere_%1.ts"_s.arg(language));
-    if (!QFile::copy(u"%1/src/translations/rostermere_%2.ts"_s.arg(QStringLiteral(ROSTERMERE_SOURCE_DIR), language),
+    if (!QFile::copy(u"%1/src/translations/rostermere_%2.ts"_s.arg(
+                         QStringLiteral(ROSTERMERE_SOURCE_DIR), language),
                      file))
         return {u"no translation file"_s};
     // The texts are gathered afresh from the sources: a new text comes in unfinished.
@@ -36,7 +37,8 @@ QStringList untranslated(const QString &language)
         arguments.append(u"-pluralonly"_s);
     QProcess lupdate;
     lupdate.start(QStringLiteral(ROSTERMERE_LUPDATE),
-                  arguments + QStringList{QStringLiteral(ROSTERMERE_SOURCE_DIR "/src"), u"-ts"_s, file});
+                  arguments +
+                      QStringList{QStringLiteral(ROSTERMERE_SOURCE_DIR "/src"), u"-ts"_s, file});
     if (!lupdate.waitForFinished(120000) || lupdate.exitCode() != 0)
         return {u"lupdate failed: "_s + QString::fromLocal8Bit(lupdate.readAllStandardError())};
     QFile ts(file);
