@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ruleset_files.h"
 
+#include "common/background.h"
 #include "common/file_names.h"
 
 #include <QCoreApplication>
@@ -36,11 +37,11 @@ QString rulesetFileProblem(const QString &fileName)
 
 RulesetFiles loadRulesetFiles()
 {
-    std::future<PriceGuideLoad> guide =
-        std::async(std::launch::async, [] { return LoadPriceGuide(); });
+    QFuture<PriceGuideLoad> guide =
+        Background::run(Background::shared(), [] { return LoadPriceGuide(); });
     RulesetFiles files;
     files.units = LoadCatalogue();
-    files.guide = guide.get();
+    files.guide = guide.takeResult();
     return files;
 }
 
@@ -67,7 +68,7 @@ void RulesetFilesAhead::start()
 {
     // Stamped before the read begins: a change while it runs shows as a different stamp.
     m_stamps = stamps();
-    m_read = std::async(std::launch::async, [] {
+    m_read = Background::run(Background::shared(), [] {
         RulesetFiles files;
         files.units = LoadCatalogue();
         files.guide = LoadPriceGuide();
@@ -77,9 +78,10 @@ void RulesetFilesAhead::start()
 
 std::optional<RulesetFiles> RulesetFilesAhead::take()
 {
-    if (!m_read.valid())
+    if (!m_read.isValid())
         return std::nullopt;
-    RulesetFiles files = m_read.get();
+    RulesetFiles files = m_read.takeResult();
+    m_read = {};
     if (stamps() != m_stamps)
         return std::nullopt;
     return files;

@@ -4,8 +4,9 @@
 #include "catalogue_file.h"
 #include "price_guide.h"
 
+#include <QFuture>
+
 #include <array>
-#include <future>
 #include <optional>
 
 // The catalogue and the price guide as read together; the guide's prices are not yet applied.
@@ -41,11 +42,7 @@ public:
     std::optional<RulesetFiles> take();
 
     // Returns once the read has ended, so that a change after it can be made on purpose.
-    void wait() const
-    {
-        if (m_read.valid())
-            m_read.wait();
-    }
+    void wait() { m_read.waitForFinished(); }
 
     // What identifies one state of a file: which file, its size and its last change.
     struct Stamp
@@ -58,6 +55,6 @@ public:
 private:
     static std::array<Stamp, 2> stamps();
 
-    std::future<RulesetFiles> m_read;
+    QFuture<RulesetFiles> m_read;
     std::array<Stamp, 2> m_stamps;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "unit_search.h"
 
+#include "common/background.h"
+
 #include <algorithm>
 
 QString UnitSearch::fold(QStringView text)
@@ -46,28 +48,29 @@ UnitSearch::Folded UnitSearch::foldTexts(const UnitTexts &ids, const UnitTexts &
 
 void UnitSearch::reset()
 {
-    if (m_folding.valid())
-        m_folding.wait();
+    // A folding under way works on its own copy of the texts and is left to end unheard.
     m_folding = {};
     m_folded.reset();
 }
 
 void UnitSearch::prepare(const UnitCatalogue &catalogue)
 {
-    if (m_folded || m_folding.valid())
+    if (m_folded || m_folding.isValid())
         return;
-    m_folding = std::async(std::launch::async, [ids = catalogue.UnitId, names = catalogue.UnitName,
-                                                factions = catalogue.UnitFaction] {
-        return foldTexts(ids, names, factions);
-    });
+    m_folding =
+        Background::run(Background::shared(), [ids = catalogue.UnitId, names = catalogue.UnitName,
+                                               factions = catalogue.UnitFaction] {
+            return foldTexts(ids, names, factions);
+        });
 }
 
 QList<int> UnitSearch::matches(const UnitCatalogue &catalogue, const QString &text)
 {
     if (!m_folded) {
-        m_folded = m_folding.valid()
-                       ? m_folding.get()
+        m_folded = m_folding.isValid()
+                       ? m_folding.takeResult()
                        : foldTexts(catalogue.UnitId, catalogue.UnitName, catalogue.UnitFaction);
+        m_folding = {};
         m_lastText.clear();
     }
     // The separator cannot be typed, so no match runs from one field into the next.

@@ -3,13 +3,13 @@
 
 #include "unit_catalogue.h"
 
+#include <QFuture>
 #include <QList>
 #include <QString>
-#include <future>
 #include <optional>
 
 // Finds units by any part of their ID, name or faction, ignoring case and accents. The
-// catalogue's texts are folded once, on a thread of their own from prepare() on or else on the
+// catalogue's texts are folded once, off the window's thread from prepare() on or else on the
 // first search after the catalogue changes; a search is then one scan of the folded texts.
 class UnitSearch
 {
@@ -17,8 +17,8 @@ public:
     // Forgets the folded texts; the next search folds the catalogue anew.
     void reset();
 
-    // Starts folding `catalogue` on a thread of its own, unless it is folded or being folded,
-    // so that the first search finds its texts folded; the thread keeps its own copy of them.
+    // Starts folding `catalogue` off the window's thread, unless it is folded or being folded,
+    // so that the first search finds its texts folded; the work keeps its own copy of them.
     void prepare(const UnitCatalogue &catalogue);
 
     // The rows, in order, whose ID, name or faction holds `text`; none for an empty text.
@@ -37,7 +37,7 @@ private:
                             const UnitTexts &factions);
 
     std::optional<Folded> m_folded;
-    std::future<Folded> m_folding;
+    QFuture<Folded> m_folding;
     QString m_lastText;
     QList<int> m_lastMatches;
 };

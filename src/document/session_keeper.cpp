@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session_keeper.h"
 
+#include "common/background.h"
 #include "common/input_file.h"
 #include "common/output_file.h"
 
@@ -8,7 +9,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <atomic>
 #include <cerrno>
@@ -89,11 +89,9 @@ SessionKeeper::SessionKeeper(TallyDocument &document, QObject *parent)
                                   .arg(QCoreApplication::applicationPid())
                                   .arg(QDateTime::currentMSecsSinceEpoch())
                                   .arg(++sessions);
-    m_pool.setMaxThreadCount(1);
     m_delay.setSingleShot(true);
     m_delay.setInterval(1000);
     connect(&m_delay, &QTimer::timeout, this, &SessionKeeper::start);
-    connect(&m_writing, &QFutureWatcher<Written>::finished, this, &SessionKeeper::written);
     connect(&document, &TallyDocument::tallyChanged, this, &SessionKeeper::changed);
     connect(&document, &TallyDocument::nameChanged, this, &SessionKeeper::changed);
     connect(&document, &TallyDocument::savedChanged, this, &SessionKeeper::changed);
@@ -114,11 +112,7 @@ SessionKeeper::SessionKeeper(TallyDocument &document, QObject *parent)
     });
 }
 
-SessionKeeper::~SessionKeeper()
-{
-    m_writing.disconnect(this);
-    flush();
-}
+SessionKeeper::~SessionKeeper() = default;
 
 QByteArray SessionKeeper::workingFolder()
 {
@@ -191,18 +185,23 @@ void SessionKeeper::start()
         if (!lock()) {
             Written refused = m_catalogue;
             refused.error = Text::tr("\"%1\" could not be locked for this window.").arg(m_path);
-            m_writing.setFuture(QtFuture::makeReadyFuture(refused));
+            m_writing = Background::runThen(
+                Background::recoveryCopies(), this, [refused] { return refused; },
+                [this](const QFuture<Written> &ended) { written(ended.result()); });
             return;
         }
         job.copy = snapshot();
     }
-    m_writing.setFuture(
-        QtConcurrent::run(&m_pool, keep, job, m_document.data().catalogue, m_catalogue));
+    m_writing = Background::runThen(
+        Background::recoveryCopies(), this,
+        [job, catalogue = m_document.data().catalogue, known = m_catalogue] {
+            return keep(job, catalogue, known);
+        },
+        [this](const QFuture<Written> &ended) { written(ended.result()); });
 }
 
-void SessionKeeper::written()
+void SessionKeeper::written(const Written &written)
 {
-    const Written written = m_writing.result();
     // An identity worked out for a catalogue since replaced is no use.
     if (written.catalogue == m_catalogue.catalogue)
         m_catalogue.catalogueId = written.catalogueId;
@@ -220,7 +219,7 @@ bool SessionKeeper::flush()
         start();
         m_writing.waitForFinished();
     }
-    return m_writing.future().resultCount() == 0 || m_writing.result().error.isEmpty();
+    return m_writing.resultCount() == 0 || m_writing.result().error.isEmpty();
 }
 
 RecoveryCopy SessionKeeper::snapshot() const

@@ -4,10 +4,9 @@
 #include "recovery/recovery_file.h"
 #include "tally_document.h"
 
-#include <QFutureWatcher>
+#include <QFuture>
 #include <QLockFile>
 #include <QObject>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
@@ -25,7 +24,8 @@ class SessionKeeper : public QObject
 
 public:
     explicit SessionKeeper(TallyDocument &document, QObject *parent = nullptr);
-    // Brings the copy up to date: a session that ends keeps what it counted.
+    // Waits for nothing: a write under way ends whole on its own thread. A session that ends
+    // brings its copy up to date with flush() first, as main() does.
     ~SessionKeeper() override;
 
     // The working folder as the system names it (its bytes need not be UTF-8), and its copies:
@@ -95,7 +95,7 @@ private:
     bool keepsCopy() const;
     void changed();
     void start();
-    void written();
+    void written(const Written &written);
     bool lock();
     RecoveryCopy snapshot() const;
 
@@ -113,10 +113,8 @@ private:
     std::unique_ptr<QLockFile> m_window; // says that this session runs
     std::optional<Adopted> m_adopted;
     QTimer m_delay;
-    // A thread of the copy's own: a printout or any other work on Qt's shared pool (one thread
-    // on a one-core machine) never holds the copy back.
-    QThreadPool m_pool;
-    QFutureWatcher<Written> m_writing;
+    // The write under way or done last, on a thread of the copies' own.
+    QFuture<Written> m_writing;
     Written m_catalogue; // the identity of the loaded catalogue once known, no error
     QDateTime m_changed;
     bool m_armyChosen = false;

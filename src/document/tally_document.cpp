@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tally_document.h"
 
+#include "common/background.h"
 #include "ruleset_reload.h"
 #include "tally_steps.h"
 
@@ -118,8 +119,7 @@ void TallyDocument::replaceCatalogue(modGlobals next)
     // took a reload several milliseconds: they are freed on a thread of their own while the
     // window goes on. Strings the new data shares with them keep their atomic counts right.
     if (next.catalogue.size() > 0)
-        m_freeing = std::async(std::launch::async,
-                               [old = std::move(next)]() mutable { old = modGlobals(); });
+        Background::run(Background::shared(), [old = std::move(next)]() mutable { old = {}; });
 }
 
 void TallyDocument::setCount(WhichTally which, int row, const QString &count, const Totals &totals)

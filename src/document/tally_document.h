@@ -8,7 +8,6 @@
 #include <QUndoStack>
 
 #include <array>
-#include <future>
 #include <optional>
 
 enum class WhichTally
@@ -116,6 +115,4 @@ private:
     QUndoStack m_undo;
     std::array<QString, 2> m_names;
     SavedState m_saved;
-    // Waits, when replaced or destroyed, until the data replaced last is freed.
-    std::future<void> m_freeing;
 };

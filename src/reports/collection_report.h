@@ -2,6 +2,7 @@
 #pragma once
 
 #include "catalogue/unit_catalogue.h"
+#include "tally/tally.h"
 
 #include <QByteArray>
 #include <QList>
@@ -21,13 +22,8 @@ struct ReportRow
     friend bool operator==(const ReportRow &, const ReportRow &) = default;
 };
 
-// The tally's three total captions as the main window shows them.
-struct ReportSummary
-{
-    QString pieces;
-    QString points;
-    QString value;
-};
+// The tally's three totals as the main window shows them.
+using ReportSummary = TotalsText;
 
 struct CollectionReport
 {

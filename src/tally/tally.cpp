@@ -6,6 +6,12 @@
 
 #include <cmath>
 
+TotalsText totalsText(const Totals &totals, QChar decimalSeparator)
+{
+    return {QString::number(totals.number), QString::number(totals.value),
+            singleText(totals.price, decimalSeparator)};
+}
+
 TotalKind addToTotals(Totals &totals, double figures, double points, double money)
 {
     const std::optional<qint16> number = roundToInt16(double(totals.number) + figures);

@@ -16,6 +16,16 @@ struct Totals
     friend bool operator==(const Totals &, const Totals &) = default;
 };
 
+// The three totals as the window shows them and the reports' summaries write them: figures and
+// points as whole numbers, money in its single-precision form with `decimalSeparator`.
+struct TotalsText
+{
+    QString pieces;
+    QString points;
+    QString value;
+};
+TotalsText totalsText(const Totals &totals, QChar decimalSeparator);
+
 // Which total a change would take out of its range.
 enum class TotalKind
 {

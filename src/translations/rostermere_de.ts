@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>EditActions</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Find a Unit...</source>
+        <translation>Einheit suchen...</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Rückwärts suchen</translation>
+    </message>
+    <message>
+        <source>Unit commands</source>
+        <translation>Einheitenbefehle</translation>
+    </message>
+    <message>
+        <source>Undid: %1.</source>
+        <translation>Rückgängig gemacht: %1.</translation>
+    </message>
+    <message>
+        <source>Redid: %1.</source>
+        <translation>Wiederhergestellt: %1.</translation>
+    </message>
+    <message>
+        <source>Add One to the army</source>
+        <translation>Eine zur Armee zählen</translation>
+    </message>
+    <message>
+        <source>Add One to the collection</source>
+        <translation>Eine zur Sammlung zählen</translation>
+    </message>
+    <message>
+        <source>Take One from the army</source>
+        <translation>Eine aus der Armee nehmen</translation>
+    </message>
+    <message>
+        <source>Take One from the collection</source>
+        <translation>Eine aus der Sammlung nehmen</translation>
+    </message>
+</context>
+<context>
     <name>FieldReader</name>
     <message>
         <source>a quoted field starts here and runs on to line %1, so the lines between were read as part of it; a closing quote may be missing.</source>
@@ -394,6 +453,45 @@
     </message>
 </context>
 <context>
+    <name>ReportCommands</name>
+    <message>
+        <source>The collection was not printed: %1</source>
+        <translation>Die Sammlung wurde nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>The collection had already gone to the printer when Cancel was chosen, so it is printed.</source>
+        <translation>Die Sammlung war schon an den Drucker gegangen, als „Abbrechen“ gewählt wurde, daher wird sie gedruckt.</translation>
+    </message>
+    <message>
+        <source>Could not write the report &quot;%1&quot;: %2</source>
+        <translation>Der Bericht „%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Wrote the army to &quot;%1&quot;: %2.</source>
+        <translation>Armee in „%1“ geschrieben: %2.</translation>
+    </message>
+    <message>
+        <source>Wrote the collection to &quot;%1&quot;: %2.</source>
+        <translation>Sammlung in „%1“ geschrieben: %2.</translation>
+    </message>
+    <message>
+        <source>The collection is still being printed, so it was not printed again. Print it again once that printout is done.</source>
+        <translation>Die Sammlung wird noch gedruckt, daher wurde sie nicht erneut gedruckt. Drucken Sie sie erneut, sobald dieser Ausdruck fertig ist.</translation>
+    </message>
+    <message>
+        <source>There is no default printer, so the collection was not printed.</source>
+        <translation>Es gibt keinen Standarddrucker, daher wurde die Sammlung nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>Sent the collection to the printer &quot;%1&quot;: %2.</source>
+        <translation>Sammlung an den Drucker „%1“ gesendet: %2.</translation>
+    </message>
+    <message>
+        <source>%1 Collection</source>
+        <translation>Sammlung %1</translation>
+    </message>
+</context>
+<context>
     <name>RulesetFiles</name>
     <message>
         <source>It is the catalogue &quot;%1&quot; that the units are read from, so nothing was written. Choose another name.</source>
@@ -595,6 +693,49 @@
     <message>
         <source>&quot;%1&quot; could not be locked for this window.</source>
         <translation>„%1“ konnte für dieses Fenster nicht gesperrt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ShowChoice</name>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2.</source>
+        <translation>Angezeigt: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>%1; %2 lacking</source>
+        <translation>%1; fehlend: %2</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2. Lacking 1 figure</source>
+        <translation>Angezeigt: %1 von %2. Es fehlt 1 Figur</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2. Lacking %3 figures</source>
+        <translation>Angezeigt: %1 von %2. Es fehlen %3 Figuren</translation>
+    </message>
+    <message>
+        <source>, %1</source>
+        <translation>, %1</translation>
+    </message>
+    <message>
+        <source>, about %1</source>
+        <translation>, etwa %1</translation>
+    </message>
+    <message>
+        <source> (%1 unpriced)</source>
+        <translation> (%1 ohne Preis)</translation>
+    </message>
+    <message>
+        <source> (%1 without a price)</source>
+        <translation> (%1 ohne Preis)</translation>
     </message>
 </context>
 <context>
@@ -871,88 +1012,8 @@
         <translation>Die noch nicht gespeicherten Anzahlen konnten nicht in einer Wiederherstellungskopie aufbewahrt werden; sie gehen verloren, wenn Rostermere beendet wird, bevor Sie sie speichern. %1</translation>
     </message>
     <message>
-        <source>The collection was not printed: %1</source>
-        <translation>Die Sammlung wurde nicht gedruckt: %1</translation>
-    </message>
-    <message>
-        <source>The collection had already gone to the printer when Cancel was chosen, so it is printed.</source>
-        <translation>Die Sammlung war schon an den Drucker gegangen, als „Abbrechen“ gewählt wurde, daher wird sie gedruckt.</translation>
-    </message>
-    <message>
-        <source>Could not write the report &quot;%1&quot;: %2</source>
-        <translation>Der Bericht „%1“ konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>Wrote the army to &quot;%1&quot;: %2.</source>
-        <translation>Armee in „%1“ geschrieben: %2.</translation>
-    </message>
-    <message>
-        <source>Wrote the collection to &quot;%1&quot;: %2.</source>
-        <translation>Sammlung in „%1“ geschrieben: %2.</translation>
-    </message>
-    <message>
-        <source>The collection is still being printed, so it was not printed again. Print it again once that printout is done.</source>
-        <translation>Die Sammlung wird noch gedruckt, daher wurde sie nicht erneut gedruckt. Drucken Sie sie erneut, sobald dieser Ausdruck fertig ist.</translation>
-    </message>
-    <message>
-        <source>There is no default printer, so the collection was not printed.</source>
-        <translation>Es gibt keinen Standarddrucker, daher wurde die Sammlung nicht gedruckt.</translation>
-    </message>
-    <message>
-        <source>Sent the collection to the printer &quot;%1&quot;: %2.</source>
-        <translation>Sammlung an den Drucker „%1“ gesendet: %2.</translation>
-    </message>
-    <message>
-        <source>%1 Collection</source>
-        <translation>Sammlung %1</translation>
-    </message>
-    <message>
         <source>Read %1 from &quot;%2&quot;.</source>
         <translation>%1 aus „%2“ gelesen.</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>Rückgängig: %1</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>Wiederherstellen: %1</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Find a Unit...</source>
-        <translation>Einheit suchen...</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>Weitersuchen</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>Rückwärts suchen</translation>
-    </message>
-    <message>
-        <source>Unit commands</source>
-        <translation>Einheitenbefehle</translation>
-    </message>
-    <message>
-        <source>Show</source>
-        <translation>Anzeigen</translation>
-    </message>
-    <message>
-        <source>Undid: %1.</source>
-        <translation>Rückgängig gemacht: %1.</translation>
-    </message>
-    <message>
-        <source>Redid: %1.</source>
-        <translation>Wiederhergestellt: %1.</translation>
     </message>
     <message>
         <source>%1 undoes the last change to a tally, %2 redoes it.</source>
@@ -1225,58 +1286,6 @@
     <message>
         <source>An army can hold no fewer than -32768 points; taking this figure away would make it %1.</source>
         <translation>Eine Armee kann nicht weniger als -32768 Punkte haben; nach dem Wegnehmen dieser Figur wären es %1.</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>Showing %1 of %2.</source>
-        <translation>Angezeigt: %1 von %2.</translation>
-    </message>
-    <message>
-        <source>%1; %2 lacking</source>
-        <translation>%1; fehlend: %2</translation>
-    </message>
-    <message>
-        <source>Showing %1 of %2. Lacking 1 figure</source>
-        <translation>Angezeigt: %1 von %2. Es fehlt 1 Figur</translation>
-    </message>
-    <message>
-        <source>Showing %1 of %2. Lacking %3 figures</source>
-        <translation>Angezeigt: %1 von %2. Es fehlen %3 Figuren</translation>
-    </message>
-    <message>
-        <source>, %1</source>
-        <translation>, %1</translation>
-    </message>
-    <message>
-        <source>, about %1</source>
-        <translation>, etwa %1</translation>
-    </message>
-    <message>
-        <source> (%1 unpriced)</source>
-        <translation> (%1 ohne Preis)</translation>
-    </message>
-    <message>
-        <source> (%1 without a price)</source>
-        <translation> (%1 ohne Preis)</translation>
-    </message>
-    <message>
-        <source>Add One to the army</source>
-        <translation>Eine zur Armee zählen</translation>
-    </message>
-    <message>
-        <source>Add One to the collection</source>
-        <translation>Eine zur Sammlung zählen</translation>
-    </message>
-    <message>
-        <source>Take One from the army</source>
-        <translation>Eine aus der Armee nehmen</translation>
-    </message>
-    <message>
-        <source>Take One from the collection</source>
-        <translation>Eine aus der Sammlung nehmen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>EditActions</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Find a Unit...</source>
+        <translation>Rechercher une unité...</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Rechercher le suivant</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Rechercher le précédent</translation>
+    </message>
+    <message>
+        <source>Unit commands</source>
+        <translation>Commandes d’unité</translation>
+    </message>
+    <message>
+        <source>Undid: %1.</source>
+        <translation>Annulé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Redid: %1.</source>
+        <translation>Rétabli&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Add One to the army</source>
+        <translation>Ajouter une figurine à l’armée</translation>
+    </message>
+    <message>
+        <source>Add One to the collection</source>
+        <translation>Ajouter une figurine à la collection</translation>
+    </message>
+    <message>
+        <source>Take One from the army</source>
+        <translation>Retirer une figurine de l’armée</translation>
+    </message>
+    <message>
+        <source>Take One from the collection</source>
+        <translation>Retirer une figurine de la collection</translation>
+    </message>
+</context>
+<context>
     <name>FieldReader</name>
     <message>
         <source>a quoted field starts here and runs on to line %1, so the lines between were read as part of it; a closing quote may be missing.</source>
@@ -351,15 +410,15 @@
     <message numerus="yes">
         <source>%1 was not saved when Rostermere last ended (%2). Restore it?</source>
         <translation>
-            <numerusform>%1 n’était pas enregistrée lors de la dernière fermeture de Rostermere (%2). La restaurer ?</numerusform>
-            <numerusform>%1 n’étaient pas enregistrées lors de la dernière fermeture de Rostermere (%2). Les restaurer ?</numerusform>
+            <numerusform>%1 n’était pas enregistrée lors de la dernière fermeture de Rostermere (%2). La restaurer&#xa0;?</numerusform>
+            <numerusform>%1 n’étaient pas enregistrées lors de la dernière fermeture de Rostermere (%2). Les restaurer&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more unsaved session(s) waiting; the next start offers the newest.</source>
         <translation>
-            <numerusform>%n autre session non enregistrée attend ; elle sera proposée au prochain démarrage.</numerusform>
-            <numerusform>%n autres sessions non enregistrées attendent ; le prochain démarrage proposera la plus récente.</numerusform>
+            <numerusform>%n autre session non enregistrée attend&#xa0;; elle sera proposée au prochain démarrage.</numerusform>
+            <numerusform>%n autres sessions non enregistrées attendent&#xa0;; le prochain démarrage proposera la plus récente.</numerusform>
         </translation>
     </message>
     <message>
@@ -391,6 +450,45 @@
             <numerusform>Le catalogue n’a aucune unité pour %n unité comptée dans la collection&#xa0;: %1. Son compte est conservé avec la collection (hors des totaux) et enregistré avec elle, et retournera à son unité quand le catalogue la contiendra de nouveau.</numerusform>
             <numerusform>Le catalogue n’a aucune unité pour %n unités comptées dans la collection&#xa0;: %1. Leurs comptes sont conservés avec la collection (hors des totaux) et enregistrés avec elle, et retourneront à leurs unités quand le catalogue les contiendra de nouveau.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>The collection was not printed: %1</source>
+        <translation>La collection n’a pas été imprimée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The collection had already gone to the printer when Cancel was chosen, so it is printed.</source>
+        <translation>La collection était déjà partie vers l’imprimante quand Annuler a été choisi&#xa0;; elle est donc imprimée.</translation>
+    </message>
+    <message>
+        <source>Could not write the report &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire le rapport «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Wrote the army to &quot;%1&quot;: %2.</source>
+        <translation>L’armée a été écrite dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Wrote the collection to &quot;%1&quot;: %2.</source>
+        <translation>La collection a été écrite dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The collection is still being printed, so it was not printed again. Print it again once that printout is done.</source>
+        <translation>La collection est encore en cours d’impression&#xa0;; elle n’a donc pas été réimprimée. Imprimez-la de nouveau une fois cette impression terminée.</translation>
+    </message>
+    <message>
+        <source>There is no default printer, so the collection was not printed.</source>
+        <translation>Il n’y a pas d’imprimante par défaut&#xa0;; la collection n’a donc pas été imprimée.</translation>
+    </message>
+    <message>
+        <source>Sent the collection to the printer &quot;%1&quot;: %2.</source>
+        <translation>La collection a été envoyée à l’imprimante «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 Collection</source>
+        <translation>Collection %1</translation>
     </message>
 </context>
 <context>
@@ -595,6 +693,49 @@
     <message>
         <source>&quot;%1&quot; could not be locked for this window.</source>
         <translation>«&#xa0;%1&#xa0;» n’a pas pu être verrouillé pour cette fenêtre.</translation>
+    </message>
+</context>
+<context>
+    <name>ShowChoice</name>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2.</source>
+        <translation>Affichage de %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>%1; %2 lacking</source>
+        <translation>%1&#xa0;; manque %2</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2. Lacking 1 figure</source>
+        <translation>Affichage de %1 sur %2. Il manque 1 figurine</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2. Lacking %3 figures</source>
+        <translation>Affichage de %1 sur %2. Il manque %3 figurines</translation>
+    </message>
+    <message>
+        <source>, %1</source>
+        <translation>, %1</translation>
+    </message>
+    <message>
+        <source>, about %1</source>
+        <translation>, environ %1</translation>
+    </message>
+    <message>
+        <source> (%1 unpriced)</source>
+        <translation> (%1 sans prix)</translation>
+    </message>
+    <message>
+        <source> (%1 without a price)</source>
+        <translation> (%1 sans prix)</translation>
     </message>
 </context>
 <context>
@@ -871,88 +1012,8 @@
         <translation>Les comptes non encore enregistrés n’ont pas pu être conservés dans une copie de récupération&#xa0;; ils seront donc perdus si Rostermere se ferme avant que vous les enregistriez. %1</translation>
     </message>
     <message>
-        <source>The collection was not printed: %1</source>
-        <translation>La collection n’a pas été imprimée&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>The collection had already gone to the printer when Cancel was chosen, so it is printed.</source>
-        <translation>La collection était déjà partie vers l’imprimante quand Annuler a été choisi&#xa0;; elle est donc imprimée.</translation>
-    </message>
-    <message>
-        <source>Could not write the report &quot;%1&quot;: %2</source>
-        <translation>Impossible d’écrire le rapport «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Wrote the army to &quot;%1&quot;: %2.</source>
-        <translation>L’armée a été écrite dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Wrote the collection to &quot;%1&quot;: %2.</source>
-        <translation>La collection a été écrite dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The collection is still being printed, so it was not printed again. Print it again once that printout is done.</source>
-        <translation>La collection est encore en cours d’impression&#xa0;; elle n’a donc pas été réimprimée. Imprimez-la de nouveau une fois cette impression terminée.</translation>
-    </message>
-    <message>
-        <source>There is no default printer, so the collection was not printed.</source>
-        <translation>Il n’y a pas d’imprimante par défaut&#xa0;; la collection n’a donc pas été imprimée.</translation>
-    </message>
-    <message>
-        <source>Sent the collection to the printer &quot;%1&quot;: %2.</source>
-        <translation>La collection a été envoyée à l’imprimante «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>%1 Collection</source>
-        <translation>Collection %1</translation>
-    </message>
-    <message>
         <source>Read %1 from &quot;%2&quot;.</source>
         <translation>Lu depuis «&#xa0;%2&#xa0;»&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Undo %1</source>
-        <translation>Annuler %1</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Redo %1</source>
-        <translation>Rétablir %1</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
-        <source>Find a Unit...</source>
-        <translation>Rechercher une unité...</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>Rechercher le suivant</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>Rechercher le précédent</translation>
-    </message>
-    <message>
-        <source>Unit commands</source>
-        <translation>Commandes d’unité</translation>
-    </message>
-    <message>
-        <source>Show</source>
-        <translation>Afficher</translation>
-    </message>
-    <message>
-        <source>Undid: %1.</source>
-        <translation>Annulé&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Redid: %1.</source>
-        <translation>Rétabli&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 undoes the last change to a tally, %2 redoes it.</source>
@@ -1225,58 +1286,6 @@
     <message>
         <source>An army can hold no fewer than -32768 points; taking this figure away would make it %1.</source>
         <translation>Une armée ne peut pas valoir moins de -32768 points&#xa0;; retirer cette figurine en porterait le total à %1.</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 sur %2</translation>
-    </message>
-    <message>
-        <source>Showing %1 of %2.</source>
-        <translation>Affichage de %1 sur %2.</translation>
-    </message>
-    <message>
-        <source>%1; %2 lacking</source>
-        <translation>%1&#xa0;; manque %2</translation>
-    </message>
-    <message>
-        <source>Showing %1 of %2. Lacking 1 figure</source>
-        <translation>Affichage de %1 sur %2. Il manque 1 figurine</translation>
-    </message>
-    <message>
-        <source>Showing %1 of %2. Lacking %3 figures</source>
-        <translation>Affichage de %1 sur %2. Il manque %3 figurines</translation>
-    </message>
-    <message>
-        <source>, %1</source>
-        <translation>, %1</translation>
-    </message>
-    <message>
-        <source>, about %1</source>
-        <translation>, environ %1</translation>
-    </message>
-    <message>
-        <source> (%1 unpriced)</source>
-        <translation> (%1 sans prix)</translation>
-    </message>
-    <message>
-        <source> (%1 without a price)</source>
-        <translation> (%1 sans prix)</translation>
-    </message>
-    <message>
-        <source>Add One to the army</source>
-        <translation>Ajouter une figurine à l’armée</translation>
-    </message>
-    <message>
-        <source>Add One to the collection</source>
-        <translation>Ajouter une figurine à la collection</translation>
-    </message>
-    <message>
-        <source>Take One from the army</source>
-        <translation>Retirer une figurine de l’armée</translation>
-    </message>
-    <message>
-        <source>Take One from the collection</source>
-        <translation>Retirer une figurine de la collection</translation>
     </message>
 </context>
 <context>

@@ -2,17 +2,20 @@
 #include "frm_main.h"
 
 #include "accessibility.h"
+#include "column_list_view.h"
 #include "common/file_names.h"
 #include "common/output_file.h"
 #include "document/ruleset_reload.h"
 #include "document/session_keeper.h"
+#include "edit_actions.h"
 #include "find_bar.h"
 #include "frm_load_tally.h"
 #include "linked_columns.h"
 #include "messages.h"
-#include "print_job.h"
 #include "recovery_offer.h"
+#include "report_commands.h"
 #include "saved_marks.h"
+#include "show_choice.h"
 #include "shown_units.h"
 #include "status_report.h"
 #include "tally_file_commands.h"
@@ -27,7 +30,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QLocale>
-#include <QPrinterInfo>
 #include <QRadioButton>
 
 frmMain::frmMain(TallyDocument &document, QWidget *parent)
@@ -116,16 +118,27 @@ frmMain::frmMain(TallyDocument &document, QWidget *parent)
                                         "save them. %1")
                                          .arg(error));
             });
-    m_printing = new PrintJob(this);
-    connect(m_printing, &PrintJob::printed, this, [this] { say(m_printedLine); });
-    connect(m_printing, &PrintJob::failed, this, [this](const QString &error) {
-        Messages::warn(this, tr("The collection was not printed: %1").arg(error));
-    });
-    connect(m_printing, &PrintJob::cancelRefused, this, [this] {
-        Messages::warn(this, tr("The collection had already gone to the printer when Cancel was "
-                                "chosen, so it is printed."));
-    });
-    addCommands();
+    m_reports = new ReportCommands(m_document, this, m_status, ui.mnuIncludeSummary,
+                                   m_numberFormat.decimalSeparator);
+    // The commands without a designed menu item, and the choice of the units shown.
+    auto *find = new FindBar(this, m_columns, &m_document);
+    auto *edit = new EditActions(
+        this, m_document, m_columns, find, m_status, [this] { return chosenTally(); },
+        [this](Step step) { countFigure(step); });
+    new ShowChoice(this, m_document, m_columns, find, edit->listMenu());
+    for (QListView *list : ui.lists) {
+        // Enter does in a list what a double-click there does.
+        std::optional<Step> enter;
+        if (list == ui.lstUnitId || list == ui.lstUnits)
+            enter = Step::Add;
+        else if (list == ui.lstCollection || list == ui.lstArmy)
+            enter = Step::Remove;
+        connect(
+            static_cast<ColumnListView *>(list), &ColumnListView::menuRequested, edit,
+            [edit, enter](int row, const QPoint &where) { edit->showListMenu(row, where, enter); });
+    }
+    connect(ui.optArmy, &QRadioButton::toggled, this, &frmMain::markCountingColumn);
+    markCountingColumn();
 }
 
 frmMain::~frmMain() = default;
@@ -148,7 +161,7 @@ QString frmMain::statusLine() const
 void frmMain::prepareToEnd()
 {
     m_keeper->flush();
-    m_printing->waitUntilSent();
+    m_reports->waitUntilSent();
 }
 
 void frmMain::sayToo(const QString &sentence)
@@ -181,19 +194,20 @@ void frmMain::tallyChanged(WhichTally, int row)
     // A count done or undone shows its unit; a whole tally leaves the selection where it is.
     if (row >= 0)
         selectRow(row);
-    sayShown();
 }
 
 void frmMain::showTotals()
 {
-    const auto show = [this](const Totals &totals, QLabel *number, QLabel *value, QLabel *price) {
-        number->setText(QString::number(totals.number));
-        value->setText(QString::number(totals.value));
-        price->setText(singleText(totals.price, m_numberFormat.decimalSeparator));
+    const auto show = [this](WhichTally which, QLabel *number, QLabel *value, QLabel *price) {
+        const TotalsText text =
+            totalsText(m_document.tally(which).totals, m_numberFormat.decimalSeparator);
+        number->setText(text.pieces);
+        value->setText(text.points);
+        price->setText(text.value);
     };
-    show(m_globals.collection.totals, ui.lblCollectionNumber, ui.lblCollectionValue,
+    show(WhichTally::Collection, ui.lblCollectionNumber, ui.lblCollectionValue,
          ui.lblCollectionPrice);
-    show(m_globals.army.totals, ui.lblArmyNumber, ui.lblArmyValue, ui.lblArmyPrice);
+    show(WhichTally::Army, ui.lblArmyNumber, ui.lblArmyValue, ui.lblArmyPrice);
 }
 
 QLineEdit *frmMain::nameBox(WhichTally which) const
@@ -201,79 +215,24 @@ QLineEdit *frmMain::nameBox(WhichTally which) const
     return which == WhichTally::Army ? ui.txtArmyName : ui.txtCollectionName;
 }
 
-CollectionReport frmMain::collectionReport(WhichTally which) const
-{
-    const bool army = which == WhichTally::Army;
-    std::optional<ReportSummary> summary;
-    if (ui.mnuIncludeSummary->isChecked())
-        summary = army
-                      ? ReportSummary{ui.lblArmyNumber->text(), ui.lblArmyValue->text(),
-                                      ui.lblArmyPrice->text()}
-                      : ReportSummary{ui.lblCollectionNumber->text(), ui.lblCollectionValue->text(),
-                                      ui.lblCollectionPrice->text()};
-    CollectionReport report = buildCollectionReport(
-        nameBox(which)->text(), m_document.tally(which).counts, m_globals.catalogue, summary);
-    report.army = army;
-    return report;
-}
-
-void frmMain::writeReportFile(WhichTally which, const QString &extension, const QByteArray &bytes,
-                              qsizetype rows)
-{
-    const QString fileName = nameBox(which)->text() + extension;
-    QString error = writingProblem(fileName);
-    if (error.isEmpty())
-        error = writeWholeFile(fileName, bytes);
-    if (!error.isEmpty()) {
-        Messages::warn(this,
-                       tr("Could not write the report \"%1\": %2").arg(shownName(fileName), error));
-        return;
-    }
-    say(forTally(which, tr("Wrote the army to \"%1\": %2."),
-                 tr("Wrote the collection to \"%1\": %2."))
-            .arg(shownName(fileName), units(rows)));
-}
-
 void frmMain::mnuPrintCollectionToFile_Click()
 {
-    const CollectionReport report = collectionReport();
-    writeReportFile(WhichTally::Collection, QStringLiteral(".txt"), textReport(report),
-                    report.rows.size());
+    m_reports->writeText(WhichTally::Collection);
 }
 
 void frmMain::mnuPrintArmyToTextFile_Click()
 {
-    const CollectionReport report = collectionReport(WhichTally::Army);
-    writeReportFile(WhichTally::Army, QStringLiteral(".txt"), textReport(report),
-                    report.rows.size());
+    m_reports->writeText(WhichTally::Army);
 }
 
 void frmMain::mnuPrintCollectionHtml_Click()
 {
-    const CollectionReport report = collectionReport();
-    writeReportFile(WhichTally::Collection, QStringLiteral(".htm"), htmlReport(report),
-                    report.rows.size());
+    m_reports->writeHtml();
 }
 
 void frmMain::mnuPrintCollectionToPrinter_Click()
 {
-    if (m_printing->isRunning()) {
-        Messages::warn(this, tr("The collection is still being printed, so it was not printed "
-                                "again. Print it again once that printout is done."));
-        return;
-    }
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull()) {
-        Messages::warn(this, tr("There is no default printer, so the collection was not "
-                                "printed."));
-        return;
-    }
-    CollectionReport report = collectionReport();
-    // Said once the job is in the queue, of the printer and report it was started with.
-    m_printedLine = tr("Sent the collection to the printer \"%1\": %2.")
-                        .arg(printer.printerName(), units(report.rows.size()));
-    m_printing->start(printer, tr("%1 Collection").arg(ui.txtCollectionName->text()),
-                      std::move(report));
+    m_reports->print();
 }
 
 void frmMain::mnuExit_Click()

@@ -7,7 +7,6 @@
 #include "document/session_keeper.h"
 #include "document/tally_document.h"
 #include "frm_main_controls.h"
-#include "reports/collection_report.h"
 #include "tally/unit_choice.h"
 #include "tally_files/tally_file.h"
 #include "tally_files/tally_reading.h"
@@ -16,16 +15,12 @@
 
 #include <memory>
 
-class FindBar;
 class LinkedColumns;
-class PrintJob;
-class QActionGroup;
-class QListView;
-class QMenu;
 class SavedMarks;
 class StatusReport;
 class TallyFileCommands;
 class RecoveryOffer;
+class ReportCommands;
 class TallyPicker;
 
 // The working window: the catalogue as eight linked column lists, the two tallies' names and
@@ -77,11 +72,6 @@ public:
     void offerLeftSessions();
 
 private:
-    // Undo, redo and find, by their keys and from the lists' menu, and the menu itself.
-    void addCommands();
-    void undoOrRedo(bool undo);
-    // The lists' menu for the selected row, where the user asked for it.
-    void showListMenu(QListView *list, int row, const QPoint &where);
     // Marks the count column that a double-click changes.
     void markCountingColumn();
     void say(const QString &line);
@@ -114,30 +104,18 @@ private:
     void mnuPrintCollectionHtml_Click();
     void mnuPrintCollectionToPrinter_Click();
     void mnuExit_Click();
-    // A tally as the reports see it: listed rows, and the summary when it is wanted.
-    CollectionReport collectionReport(WhichTally which = WhichTally::Collection) const;
-    void writeReportFile(WhichTally which, const QString &extension, const QByteArray &bytes,
-                         qsizetype rows);
-
-    // Shows only the units of `choice` in the lists, and says how many.
-    void choose(UnitChoice choice);
-    void sayShown();
 
     TallyDocument &m_document;
     const modGlobals &m_globals;
     CatalogueModel *m_model = nullptr;
     frmMainControls ui;
     LinkedColumns *m_columns = nullptr;
-    FindBar *m_find = nullptr;
-    PrintJob *m_printing = nullptr;
+    ReportCommands *m_reports = nullptr;
     StatusReport *m_status = nullptr;
     SavedMarks *m_marks = nullptr;
-    QString m_printedLine;
-    QMenu *m_listMenu = nullptr;
-    QActionGroup *m_choices = nullptr;
     NumberFormat m_numberFormat;
     RulesetFilesAhead m_filesAhead;
-    // Goes before the document it keeps, bringing the copy up to date as it goes.
+    // Goes before the document it keeps; the program's end brings its copy up to date first.
     std::unique_ptr<SessionKeeper> m_keeper;
     // They act on the keeper, and go before it.
     std::unique_ptr<TallyFileCommands> m_tallyFiles;

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_main.h"
 
+#include "column_list_view.h"
 #include "document/ruleset_reload.h"
 #include "messages.h"
 
+#include <QLabel>
 #include <QRadioButton>
 
-// Counting figures in and out with double-clicks (and Enter), and what a refused count says.
+// Counting figures in and out with double-clicks (and Enter), what a refused count says, and
+// which count column the option buttons mark for counting.
 
 void frmMain::lstUnitId_DblClick()
 {
@@ -76,4 +79,32 @@ void frmMain::countFigure(Step step)
     const char *limit =
         limits[step == Step::Remove][change.overflow == TotalKind::Points][tallyIndex(which)];
     Messages::warn(this, tr(limit).arg(QString::number(change.attempted, 'f', 0)));
+}
+
+void frmMain::markCountingColumn()
+{
+    const bool army = ui.optArmy->isChecked();
+    static_cast<ColumnListView *>(ui.lstCollection)->setCounting(!army);
+    static_cast<ColumnListView *>(ui.lstArmy)->setCounting(army);
+    for (const auto &[name, marked] : {std::pair{"Label7", !army}, std::pair{"Label8", army}}) {
+        auto *heading = findChild<QLabel *>(QLatin1String(name));
+        // Underlined rather than bold: the designed heading has no room to grow.
+        QFont font = heading->font();
+        font.setUnderline(marked);
+        heading->setFont(font);
+    }
+    const QString keys =
+        tr("%1 undoes the last change to a tally, %2 redoes it.")
+            .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText),
+                 QKeySequence(QKeySequence::Redo).toString(QKeySequence::NativeText));
+    for (QListView *list : {ui.lstCollection, ui.lstArmy}) {
+        const bool counting = static_cast<ColumnListView *>(list)->isCounting();
+        list->setAccessibleDescription(
+            (counting ? tr("Double-clicks count into this column; double-click or Enter here "
+                           "takes a figure away.")
+             : army   ? tr("Double-click or Enter here takes a figure away from the army.")
+                      : tr("Double-click or Enter here takes a figure away from the "
+                             "collection.")) +
+            u' ' + keys);
+    }
 }

@@ -1,22 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print_job.h"
 
+#include "common/background.h"
 #include "printer_line_printer.h"
 
 #include <QProgressDialog>
 #include <QPromise>
 #include <QPushButton>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
+
+constexpr int SendingProgress = INT_MAX;
 
 // The worker's side: the error that stopped the job, or an empty text once the print system
 // has taken it. A cancelled job ends between two lines, or right before it would be sent.
 void printOnPaper(QPromise<QString> &promise, const QPrinterInfo &printer,
                   const QString &documentName, const CollectionReport &report,
                   const std::function<void(int)> &watch,
-                  const std::shared_ptr<std::atomic<PrintJob::Stage>> &stage, PrintJob *job)
+                  const std::shared_ptr<std::atomic<PrintJob::Stage>> &stage)
 {
+    // The most progress there is, which Qt never holds back, says that the job is being sent.
+    promise.setProgressRange(0, SendingProgress);
     PrinterLinePrinter lines(printer, documentName);
     lines.setLineCheck([&promise, &watch, &stage](int done) {
         if (watch)
@@ -24,14 +28,13 @@ void printOnPaper(QPromise<QString> &promise, const QPrinterInfo &printer,
         promise.setProgressValue(done);
         return stage->load() == PrintJob::Stage::Printing;
     });
-    lines.setSendCheck([&watch, &stage, job] {
+    lines.setSendCheck([&promise, &watch, &stage] {
         if (watch)
             watch(PrintJob::AboutToSend);
         auto printing = PrintJob::Stage::Printing;
         if (!stage->compare_exchange_strong(printing, PrintJob::Stage::Sent))
             return false;
-        // The job waits for this thread before it goes, so it is there to hear of it.
-        QMetaObject::invokeMethod(job, &PrintJob::showSending, Qt::QueuedConnection);
+        promise.setProgressValue(SendingProgress);
         if (watch)
             watch(PrintJob::Sending);
         return true;
@@ -51,7 +54,12 @@ int reportLines(const CollectionReport &report)
 
 PrintJob::PrintJob(QWidget *window) : QObject(window), m_window(window)
 {
-    connect(&m_watcher, &QFutureWatcher<QString>::finished, this, &PrintJob::finish);
+    connect(&m_watcher, &QFutureWatcher<QString>::progressValueChanged, this, [this](int done) {
+        if (done == SendingProgress)
+            showSending();
+        else if (m_progress)
+            m_progress->setValue(std::min(done, m_lines));
+    });
     // The dialog is made only for a job that takes that long: building it costs the window
     // several milliseconds.
     m_showProgress.setSingleShot(true);
@@ -59,10 +67,7 @@ PrintJob::PrintJob(QWidget *window) : QObject(window), m_window(window)
     connect(&m_showProgress, &QTimer::timeout, this, &PrintJob::showProgress);
 }
 
-PrintJob::~PrintJob()
-{
-    m_watcher.waitForFinished();
-}
+PrintJob::~PrintJob() = default;
 
 void PrintJob::start(const QPrinterInfo &printer, const QString &documentName,
                      CollectionReport report)
@@ -70,8 +75,13 @@ void PrintJob::start(const QPrinterInfo &printer, const QString &documentName,
     m_running = true;
     m_lines = reportLines(report);
     m_stage = std::make_shared<std::atomic<Stage>>(Stage::Printing);
-    m_watcher.setFuture(QtConcurrent::run(printOnPaper, printer, documentName, std::move(report),
-                                          m_lineWatch, m_stage, this));
+    m_watcher.setFuture(Background::runThen(
+        Background::shared(), this,
+        [printer, documentName, report = std::move(report), watch = m_lineWatch,
+         stage = m_stage](QPromise<QString> &promise) {
+            printOnPaper(promise, printer, documentName, report, watch, stage);
+        },
+        [this](const QFuture<QString> &ended) { finish(ended); }));
     m_showProgress.start();
 }
 
@@ -88,8 +98,6 @@ void PrintJob::showProgress()
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
     connect(m_progress, &QProgressDialog::canceled, this, &PrintJob::cancel);
-    connect(&m_watcher, &QFutureWatcher<QString>::progressValueChanged, m_progress,
-            [this](int done) { m_progress->setValue(std::min(done, m_lines)); });
     m_progress->setValue(std::min(m_watcher.progressValue(), m_lines));
     m_progress->show();
     if (m_stage->load() == Stage::Sent)
@@ -112,14 +120,14 @@ void PrintJob::cancel()
         Q_EMIT cancelRefused();
 }
 
-void PrintJob::finish()
+void PrintJob::finish(const QFuture<QString> &ended)
 {
     m_showProgress.stop();
     delete m_progress;
     m_running = false;
-    if (m_watcher.future().resultCount() == 0)
+    if (ended.resultCount() == 0)
         return; // cancelled: nothing was sent
-    const QString error = m_watcher.result();
+    const QString error = ended.result();
     if (error.isEmpty())
         Q_EMIT printed();
     else

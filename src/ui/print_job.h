@@ -28,8 +28,9 @@ class PrintJob : public QObject
 
 public:
     explicit PrintJob(QWidget *window);
-    // A job that is under way is finished first: a printout the user asked for is not dropped
-    // because the window closes.
+    // Waits for nothing: a job under way goes on to the printer on its own thread, unheard. The
+    // program's end waits for it with waitUntilSent(), so that a printout the user asked for is
+    // not dropped because the window closes.
     ~PrintJob() override;
 
     // From the start until the window has heard how the job ended.
@@ -54,9 +55,6 @@ Q_SIGNALS:
     void cancelRefused();
 
 public:
-    // The job is on its way to the print system: the dialog says so and Cancel is off.
-    void showSending();
-
     enum class Stage
     {
         Printing,
@@ -66,11 +64,13 @@ public:
 
 private:
     void showProgress();
+    // The job is on its way to the print system: the dialog says so and Cancel is off.
+    void showSending();
     void cancel();
-    void finish();
+    void finish(const QFuture<QString> &ended);
 
     QWidget *m_window;
-    QFutureWatcher<QString> m_watcher;
+    QFutureWatcher<QString> m_watcher; // the job's progress, for the dialog
     QTimer m_showProgress;
     QPointer<QProgressDialog> m_progress;
     std::function<void(int)> m_lineWatch;

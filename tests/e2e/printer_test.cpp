@@ -206,22 +206,35 @@ TEST_F(PrinterTest, CancelAgainstTheSendingOfTheJobIsDecidedOnceAndSaid)
     }
 }
 
-// A logout's SIGTERM while the progress shows ends the program as Exit does: the printout is
-// sent first, not cancelled by the closing windows.
-TEST_F(PrinterTest, ASignalToEndWhilePrintingSendsThePrintoutFirst)
+// Exit, or a logout's SIGTERM, while the progress shows ends the program in its set order: the
+// printout is sent before the windows go, not dropped with them.
+TEST_F(PrinterTest, AnEndWhilePrintingSendsThePrintoutBeforeTheWindowsGo)
 {
     REQUIRE_TEST_PRINTER("RostermereTest")
-    startWithCollection(300);
-    Termination termination([this] { main->prepareToEnd(); });
-    QSemaphore reached, go;
-    job()->setLineWatch([&](int done) {
-        if (done == 100)
-            reached.release(), go.acquire();
-    });
-    trigger("mnuPrintCollectionToPrinter");
-    ASSERT_TRUE(shownProgress(reached));
-    EXPECT_EQ(execWith([&] { ::raise(SIGTERM), go.release(); }), 0);
-    EXPECT_EQ(newJobs().size(), 1);
+    for (const bool bySignal : {false, true}) {
+        SCOPED_TRACE(bySignal ? "SIGTERM" : "Exit");
+        startWithCollection(300);
+        Termination termination([this] { main->prepareToEnd(); });
+        QSemaphore reached, go;
+        std::atomic<bool> sending = false;
+        job()->setLineWatch([&](int done) {
+            sending = sending || done == PrintJob::Sending;
+            if (done == 100)
+                reached.release(), go.acquire();
+        });
+        trigger("mnuPrintCollectionToPrinter");
+        ASSERT_TRUE(shownProgress(reached));
+        EXPECT_EQ(execWith([&] {
+                      bySignal ? void(::raise(SIGTERM)) : trigger("mnuExit");
+                      go.release();
+                  }),
+                  0);
+        // A signal's end has waited for the printout by the time the event loop ends.
+        EXPECT_TRUE(!bySignal || sending);
+        endSession();
+        EXPECT_TRUE(sending);
+        EXPECT_EQ(newJobs().size(), 1);
+    }
 }
 
 namespace {

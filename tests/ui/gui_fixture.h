@@ -59,8 +59,7 @@ protected:
 
     void TearDown() override
     {
-        picker.reset();
-        main.reset();
+        endSession();
         document.reset();
         globals = nullptr;
         Messages::setHandler(std::move(m_previousHandler));
@@ -79,13 +78,22 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
+    // Ends the session in the order main() does: the copy made current and a printout under way
+    // sent, then the windows go.
+    void endSession()
+    {
+        if (main)
+            main->prepareToEnd();
+        picker.reset();
+        main.reset();
+    }
+
     // Creates the windows and runs the start-up as the program does; `hidePicker` puts the
     // ruleset picker away, as the user does before counting. Recovery copies the windows before
     // left are gone, as on a fresh machine, unless `keepCopies` is set.
     void start(bool hidePicker = false)
     {
-        picker.reset();
-        main.reset();
+        endSession();
         if (!keepCopies)
             QDir(m_state.path()).removeRecursively();
         document = std::make_unique<TallyDocument>();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui_fixture.h"
 
+#include "common/background.h"
 #include "document/session_keeper.h"
 #include "failing_calls.h"
 #include "tally_files/tally_file.h"
@@ -67,6 +68,32 @@ protected:
 };
 
 } // namespace
+
+// Work off the window's thread calls back on its receiver's thread while the receiver lives, and
+// never once it is gone, as a keeper or a print job that goes while its work runs.
+TEST(Background, TheCallBackComesOnTheReceiversThreadOnlyWhileItLives)
+{
+    for (const bool receiverGoes : {false, true}) {
+        SCOPED_TRACE(receiverGoes);
+        QSemaphore hold;
+        auto receiver = std::make_unique<QObject>();
+        QList<int> heard;
+        QFuture<int> work = Background::runThen(
+            Background::recoveryCopies(), receiver.get(), [&hold] { return hold.acquire(), 7; },
+            [&heard](const QFuture<int> &ended) {
+                EXPECT_EQ(QThread::currentThread(), qApp->thread());
+                heard.append(ended.result());
+            });
+        if (receiverGoes)
+            receiver.reset();
+        hold.release();
+        EXPECT_EQ(work.result(), 7);
+        EXPECT_EQ(
+            QTest::qWaitFor([&heard] { return !heard.isEmpty(); }, receiverGoes ? 100 : 10000),
+            !receiverGoes);
+        EXPECT_EQ(heard, receiverGoes ? QList<int>() : QList<int>{7});
+    }
+}
 
 // The copy is there while a tally is unsaved and gone once both are saved; Exit keeps it, and
 // the next start puts back every count, name and total as one step, or discards it.
@@ -206,7 +233,7 @@ TEST_F(Recovery, ARestoredCopyGoesOnlyOnceItsCountsAreSafeAndComesBackWhenUndone
     main->keeper().flush();
     writeFile(u"current-runeforge.txt"_s, "\"Grub (W)\",12.5\r\n");
     const auto restartFailing = [this](bool failing) {
-        picker.reset(), main.reset();
+        endSession();
         const QByteArray folder = QFile::encodeName(SessionKeeper::copiesFolder());
         FailingCalls disk{failing ? Fault{"fdatasync", EIO, folder.constData()} : Fault{}};
         restart(true);

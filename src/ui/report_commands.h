@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "document/tally_document.h"
+#include "reports/collection_report.h"
+
+#include <QObject>
+
+class PrintJob;
+class QAction;
+class QWidget;
+class StatusReport;
+
+// The reports of the menu: a tally as a text or HTML file named after it, and the collection on
+// the default printer. Each reads the tally, its name and its totals from the document as they
+// are when it is chosen; the summary goes with them while `includeSummary` is checked.
+class ReportCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    ReportCommands(const TallyDocument &document, QWidget *window, StatusReport *status,
+                   const QAction *includeSummary, QChar decimalSeparator);
+
+    void writeText(WhichTally which);
+    void writeHtml();
+    void print();
+
+    // Returns once a printout under way has gone to the print system (or failed, or was
+    // cancelled).
+    void waitUntilSent();
+
+private:
+    CollectionReport report(WhichTally which) const;
+    void writeFile(WhichTally which, const QString &extension, const QByteArray &bytes,
+                   qsizetype rows);
+
+    const TallyDocument &m_document;
+    QWidget *m_window;
+    StatusReport *m_status;
+    const QAction *m_includeSummary;
+    QChar m_decimalSeparator;
+    PrintJob *m_printing;
+    QString m_printedLine;
+};
