@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "unit_choice.h"
 
+#include "army_needs.h"
 #include "common/numbers.h"
 
-bool isChosen(UnitChoice choice, QStringView collectionCount, QStringView armyCount)
+bool isChosen(UnitChoice choice, QStringView collectionCount, QStringView armyCount, double planned)
 {
     switch (choice) {
     case UnitChoice::All:
@@ -16,38 +17,39 @@ bool isChosen(UnitChoice choice, QStringView collectionCount, QStringView armyCo
         return readNumber(armyCount) > std::max(0.0, readNumber(collectionCount));
     case UnitChoice::NotInCollection:
         return readNumber(collectionCount) <= 0;
+    case UnitChoice::LackingForPlan:
+        return planned > std::max(0.0, readNumber(collectionCount));
+    case UnitChoice::Spare:
+        return readNumber(collectionCount) > std::max(0.0, planned);
     }
     return true;
 }
 
-QList<int> chosenRows(UnitChoice choice, const QStringList &collection, const QStringList &army)
+QList<int> chosenRows(UnitChoice choice, const QStringList &collection, const QStringList &army,
+                      const Needs &plan)
 {
     const int rows = int(std::min(collection.size(), army.size()));
     QList<int> chosen;
-    for (int row = 0; row < rows; ++row)
-        if (isChosen(choice, collection.at(row), army.at(row)))
+    if (choice == UnitChoice::LackingForPlan) {
+        // Only the units the plan names can be lacking.
+        for (qsizetype i = 0; i < plan.rows.size() && plan.rows.at(i) < rows; ++i)
+            if (isChosen(choice, collection.at(plan.rows.at(i)), {}, plan.figures.at(i)))
+                chosen.append(plan.rows.at(i));
+        return chosen;
+    }
+    qsizetype planned = 0; // the plan's place of the next row it names
+    for (int row = 0; row < rows; ++row) {
+        double need = 0;
+        if (planned < plan.rows.size() && plan.rows.at(planned) == row)
+            need = plan.figures.at(planned++);
+        if (isChosen(choice, collection.at(row), army.at(row), need))
             chosen.append(row);
+    }
     return chosen;
 }
 
 Lacking lackingForArmy(const QStringList &collection, const QStringList &army,
                        const UnitCatalogue &catalogue)
 {
-    Lacking lacking;
-    const int rows = int(std::min({collection.size(), army.size(), qsizetype(catalogue.size())}));
-    for (int row = 0; row < rows; ++row) {
-        const double wanted = readNumber(army.at(row));
-        if (wanted <= 0)
-            continue;
-        const double missing = wanted - std::max(0.0, readNumber(collection.at(row)));
-        if (missing <= 0)
-            continue;
-        lacking.figures += missing;
-        const QStringView price = catalogue.UnitPrice.at(row);
-        if (price.trimmed().isEmpty())
-            lacking.unpriced += missing;
-        else
-            lacking.cost += missing * readNumber(price);
-    }
-    return lacking;
+    return lackingFor(needsOf(army), collection, catalogue);
 }

@@ -13,15 +13,21 @@ enum class UnitChoice
     InCollection,
     InArmy,
     LackingForArmy, // more in the army than in the collection
-    NotInCollection
+    NotInCollection,
+    LackingForPlan, // more needed by the planned armies than in the collection
+    Spare           // more in the collection than the planned armies need
 };
 
-// Whether the unit whose counts are these belongs to `choice`; counts read as the number reader
-// reads them.
-bool isChosen(UnitChoice choice, QStringView collectionCount, QStringView armyCount);
+struct Needs;
 
-// The catalogue rows of `choice`, in catalogue order.
-QList<int> chosenRows(UnitChoice choice, const QStringList &collection, const QStringList &army);
+// Whether the unit whose counts are these belongs to `choice`, the planned armies needing
+// `planned` of it; counts read as the number reader reads them.
+bool isChosen(UnitChoice choice, QStringView collectionCount, QStringView armyCount,
+              double planned = 0);
+
+// The catalogue rows of `choice`, in catalogue order; `plan` is what the planned armies need.
+QList<int> chosenRows(UnitChoice choice, const QStringList &collection, const QStringList &army,
+                      const Needs &plan);
 
 // The figures the army has beyond the collection, and what they cost at the guide's prices.
 struct Lacking

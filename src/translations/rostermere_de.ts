@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ArmyFiles</name>
+    <message numerus="yes">
+        <source>%n counted unit(s) of it are not in this catalogue.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It counts %n row(s) past the end of this catalogue.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its totals are out of their range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EditActions</name>
     <message>
         <source>Undo %1</source>
@@ -140,6 +161,14 @@
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <source>Lacking for the planned armies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spare</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>InputFile</name>
@@ -268,6 +297,127 @@
     <message>
         <source>The printer could not begin a new page.</source>
         <translation>Der Drucker konnte keine neue Seite beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanArmiesWindow</name>
+    <message>
+        <source>Played &amp;together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;One at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write &amp;Shopping List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan Armies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armies to plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Army</source>
+        <translation>Armee</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lacking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 without a price)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The army on screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (on screen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By position: no record says which unit each row was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the armies to plan against the collection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Played together, the %n ticked army(s) lack %1 of the collection.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Played one at a time, the %n ticked army(s) lack %1 of the collection.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>They cost about %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guide has no price for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Shopping List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shopping list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write the shopping list &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote the shopping list &quot;%1&quot;: %2 lacking.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -696,6 +846,45 @@
     </message>
 </context>
 <context>
+    <name>ShoppingList</name>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Faction</source>
+        <translation>Fraktion</translation>
+    </message>
+    <message>
+        <source>Lacking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 without a price</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ShowChoice</name>
     <message>
         <source>Show</source>
@@ -736,6 +925,35 @@
     <message>
         <source> (%1 without a price)</source>
         <translation> (%1 ohne Preis)</translation>
+    </message>
+    <message>
+        <source>%1; %2 spare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing %1 of %2. The collection holds %3 figure(s) beyond what the planned armies need.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing %1 of %2. The planned armies lack %3 figure(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ShownUnits</name>
+    <message>
+        <source>%1 spare beyond what the planned armies need</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lacking for the planned armies</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1286,6 +1504,10 @@
     <message>
         <source>An army can hold no fewer than -32768 points; taking this figure away would make it %1.</source>
         <translation>Eine Armee kann nicht weniger als -32768 Punkte haben; nach dem Wegnehmen dieser Figur wären es %1.</translation>
+    </message>
+    <message>
+        <source>Plan Armies...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

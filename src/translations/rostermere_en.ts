@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ArmyFiles</name>
+    <message numerus="yes">
+        <source>%n counted unit(s) of it are not in this catalogue.</source>
+        <translation>
+            <numerusform>%n counted unit of it is not in this catalogue.</numerusform>
+            <numerusform>%n counted units of it are not in this catalogue.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It counts %n row(s) past the end of this catalogue.</source>
+        <translation>
+            <numerusform>It counts %n row past the end of this catalogue.</numerusform>
+            <numerusform>It counts %n rows past the end of this catalogue.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlanArmiesWindow</name>
+    <message numerus="yes">
+        <source>Played together, the %n ticked army(s) lack %1 of the collection.</source>
+        <translation>
+            <numerusform>Played together, the %n ticked army lacks %1 of the collection.</numerusform>
+            <numerusform>Played together, the %n ticked armies lack %1 of the collection.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Played one at a time, the %n ticked army(s) lack %1 of the collection.</source>
+        <translation>
+            <numerusform>Played one at a time, the %n ticked army lacks %1 of the collection.</numerusform>
+            <numerusform>Played one at a time, the %n ticked armies lack %1 of the collection.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RecoveryOffer</name>
     <message numerus="yes">
         <source>%1 was not saved when Rostermere last ended (%2), but the counts belong to another catalogue than the one in &quot;rfarm.txt&quot; now, so they were not put back.</source>
@@ -98,6 +132,23 @@
         <translation>
             <numerusform>The collection is not saved: %n unit counted.</numerusform>
             <numerusform>The collection is not saved: %n units counted.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ShowChoice</name>
+    <message numerus="yes">
+        <source>Showing %1 of %2. The collection holds %3 figure(s) beyond what the planned armies need.</source>
+        <translation>
+            <numerusform>Showing %1 of %2. The collection holds %3 figure beyond what the planned armies need.</numerusform>
+            <numerusform>Showing %1 of %2. The collection holds %3 figures beyond what the planned armies need.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing %1 of %2. The planned armies lack %3 figure(s)</source>
+        <translation>
+            <numerusform>Showing %1 of %2. The planned armies lack %3 figure</numerusform>
+            <numerusform>Showing %1 of %2. The planned armies lack %3 figures</numerusform>
         </translation>
     </message>
 </context>

@@ -76,8 +76,13 @@ FindBar::FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *doc
 
 QStringList FindBar::choiceNames()
 {
-    return {tr("All units"), tr("In the collection"), tr("In the army"), tr("Lacking for the army"),
-            tr("Not in the collection")};
+    return {tr("All units"),
+            tr("In the collection"),
+            tr("In the army"),
+            tr("Lacking for the army"),
+            tr("Not in the collection"),
+            tr("Lacking for the planned armies"),
+            tr("Spare")};
 }
 
 void FindBar::showChoice(UnitChoice choice)

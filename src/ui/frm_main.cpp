@@ -5,6 +5,7 @@
 #include "column_list_view.h"
 #include "common/file_names.h"
 #include "common/output_file.h"
+#include "document/army_plan.h"
 #include "document/ruleset_reload.h"
 #include "document/session_keeper.h"
 #include "edit_actions.h"
@@ -12,6 +13,7 @@
 #include "frm_load_tally.h"
 #include "linked_columns.h"
 #include "messages.h"
+#include "plan_armies_window.h"
 #include "recovery_offer.h"
 #include "report_commands.h"
 #include "saved_marks.h"
@@ -30,6 +32,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QLocale>
+#include <QMenu>
 #include <QRadioButton>
 
 frmMain::frmMain(TallyDocument &document, QWidget *parent)
@@ -125,7 +128,17 @@ frmMain::frmMain(TallyDocument &document, QWidget *parent)
     auto *edit = new EditActions(
         this, m_document, m_columns, find, m_status, [this] { return chosenTally(); },
         [this](Step step) { countFigure(step); });
-    new ShowChoice(this, m_document, m_columns, find, edit->listMenu());
+    // Several armies planned against the collection, from the army menu.
+    m_plan = new ArmyPlan(
+        m_document, [this] { return m_keeper->catalogueId(); }, m_numberFormat, this);
+    new ShowChoice(this, m_document, m_columns, find, edit->listMenu(), m_plan);
+    QAction *plan = EditActions::windowCommand(this, "actPlanArmies",
+                                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)});
+    plan->setText(tr("Plan Armies..."));
+    QMenu *armyMenu = findChild<QMenu *>(QStringLiteral("mnuBlank"));
+    armyMenu->addSeparator();
+    armyMenu->addAction(plan);
+    connect(plan, &QAction::triggered, this, &frmMain::showPlan);
     for (QListView *list : ui.lists) {
         // Enter does in a list what a double-click there does.
         std::optional<Step> enter;
@@ -233,6 +246,17 @@ void frmMain::mnuPrintCollectionHtml_Click()
 void frmMain::mnuPrintCollectionToPrinter_Click()
 {
     m_reports->print();
+}
+
+void frmMain::showPlan()
+{
+    if (m_planWindow == nullptr)
+        m_planWindow = new PlanArmiesWindow(
+            *m_plan, m_document, m_numberFormat.decimalSeparator,
+            [this](const QString &line) { say(line); }, this);
+    m_planWindow->show();
+    m_planWindow->raise();
+    m_planWindow->activateWindow();
 }
 
 void frmMain::mnuExit_Click()

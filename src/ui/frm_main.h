@@ -15,7 +15,9 @@
 
 #include <memory>
 
+class ArmyPlan;
 class LinkedColumns;
+class PlanArmiesWindow;
 class SavedMarks;
 class StatusReport;
 class TallyFileCommands;
@@ -104,6 +106,8 @@ private:
     void mnuPrintCollectionHtml_Click();
     void mnuPrintCollectionToPrinter_Click();
     void mnuExit_Click();
+    // Opens the window that plans several armies against the collection.
+    void showPlan();
 
     TallyDocument &m_document;
     const modGlobals &m_globals;
@@ -111,6 +115,8 @@ private:
     frmMainControls ui;
     LinkedColumns *m_columns = nullptr;
     ReportCommands *m_reports = nullptr;
+    ArmyPlan *m_plan = nullptr;
+    PlanArmiesWindow *m_planWindow = nullptr;
     StatusReport *m_status = nullptr;
     SavedMarks *m_marks = nullptr;
     NumberFormat m_numberFormat;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shown_units.h"
 
+#include "common/numbers.h"
+#include "document/army_plan.h"
 #include "document/tally_document.h"
 
 ShownUnits::ShownUnits(QAbstractItemModel *catalogue, const TallyDocument &document,
@@ -41,7 +43,24 @@ QVariant ShownUnits::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.model() != this)
         return QVariant();
-    return m_catalogue->index(catalogueRow(index.row()), index.column()).data(role);
+    const int row = catalogueRow(index.row());
+    // Shown by the plan, a unit says how many of it the plan lacks, or how many are spare.
+    if (role == Qt::ToolTipRole && m_plan &&
+        (m_choice == UnitChoice::LackingForPlan || m_choice == UnitChoice::Spare)) {
+        const QStringList &collection = m_document.tally(WhichTally::Collection).counts;
+        const double need = m_plan->needs().at(row);
+        if (m_choice == UnitChoice::Spare)
+            return tr("%1 spare beyond what the planned armies need")
+                .arg(doubleText(spareAt(m_plan->needs(), collection, row)));
+        return tr("%1 lacking for the planned armies")
+            .arg(doubleText(std::max(0.0, need - std::max(0.0, readNumber(collection.at(row))))));
+    }
+    return m_catalogue->index(row, index.column()).data(role);
+}
+
+void ShownUnits::setPlan(const ArmyPlan *plan)
+{
+    m_plan = plan;
 }
 
 int ShownUnits::catalogueRow(int shownRow) const
@@ -85,7 +104,8 @@ void ShownUnits::chooseRows()
     const modGlobals &data = m_document.data();
     m_rows = m_choice == UnitChoice::All
                  ? QList<int>()
-                 : chosenRows(m_choice, data.collection.counts, data.army.counts);
+                 : chosenRows(m_choice, data.collection.counts, data.army.counts,
+                              m_plan ? m_plan->needs() : Needs());
 }
 
 void ShownUnits::catalogueChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 
+class ArmyPlan;
 class TallyDocument;
 
 // The catalogue model as the lists show it: every unit, or the units a choice picks out, in
@@ -34,6 +35,9 @@ public:
     // Shows a hidden unit in its place, for a command that selects it.
     int reveal(int catalogueRow);
 
+    // The armies planned, for the choices by the plan.
+    void setPlan(const ArmyPlan *plan);
+
 private:
     void catalogueChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                           const QList<int> &roles);
@@ -41,6 +45,7 @@ private:
 
     QAbstractItemModel *m_catalogue;
     const TallyDocument &m_document;
+    const ArmyPlan *m_plan = nullptr;
     UnitChoice m_choice = UnitChoice::All;
     QList<int> m_rows; // the catalogue rows shown, ascending; unused when all are shown
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/catalogue_file.h"
+#include "tally/army_needs.h"
 #include "tally/tally.h"
 
 #include "test_support.h"
@@ -77,4 +78,67 @@ TEST(CarryOver, CountsStayRowByRowAndTotalsAreRecounted)
         EXPECT_EQ(carried.overflow, overflow);
         EXPECT_EQ(carried.tally.totals, totals);
     }
+}
+
+// Armies planned against one collection: what they need together or one at a time, what the
+// collection lacks of that and what it costs, what it holds to spare, and the units each choice
+// by the plan shows; the numbers read once for every row give the same answers.
+TEST(ArmyPlan, NeedsLackingCostAndSpareOfArmiesTogetherOrOneAtATime)
+{
+    const UnitCatalogue units = fourUnits();
+    const QStringList collection{u"1"_s, u"0"_s, u"5 "_s, u"0"_s};
+    const Needs a = needsOf({u"2"_s, u"1"_s, u"0"_s, u"-1"_s});
+    const Needs b = needsOf({u"1"_s, u"3"_s, u"2"_s, u"0"_s});
+    const Needs c = needsOf({u"0"_s, u"0"_s, u"0"_s, u"4"_s});
+    struct Case
+    {
+        QList<const Needs *> armies;
+        PlanWay way;
+        Needs needs;
+        Lacking lacking;
+        QList<int> lackingRows, spareRows;
+        QList<double> spare;
+    };
+    const Case cases[] = {
+        {{}, PlanWay::Together, {}, {}, {}, {0, 2}, {1, 0, 5, 0}},
+        {{&a}, PlanWay::Together, {{0, 1}, {2, 1}}, {2, 1.5, 1}, {0, 1}, {2}, {0, 0, 5, 0}},
+        {{&a, &b}, PlanWay::Together, {{0, 1, 2}, {3, 4, 2}}, {6, 3, 4}, {0, 1}, {2}, {0, 0, 3, 0}},
+        {{&a, &b},
+         PlanWay::OneAtATime,
+         {{0, 1, 2}, {2, 3, 2}},
+         {4, 1.5, 3},
+         {0, 1},
+         {2},
+         {0, 0, 3, 0}},
+        // A price the guide gives that can't be read costs nothing, and is not "no price".
+        {{&b, &c},
+         PlanWay::OneAtATime,
+         {{0, 1, 2, 3}, {1, 3, 2, 4}},
+         {7, 0, 3},
+         {1, 3},
+         {2},
+         {0, 0, 3, 0}},
+    };
+    for (const Case &test : cases) {
+        SCOPED_TRACE(testing::Message() << test.armies.size() << " armies, way " << int(test.way));
+        const Needs needs = test.armies.isEmpty() ? Needs() : combineNeeds(test.armies, test.way);
+        EXPECT_EQ(needs, test.needs);
+        for (const Lacking &lacking :
+             {lackingFor(needs, collection, units),
+              lackingFor(needs, heldFigures(collection), unitPrices(units))}) {
+            EXPECT_DOUBLE_EQ(lacking.figures, test.lacking.figures);
+            EXPECT_DOUBLE_EQ(lacking.cost, test.lacking.cost);
+            EXPECT_DOUBLE_EQ(lacking.unpriced, test.lacking.unpriced);
+        }
+        const QStringList army(4, u"0"_s);
+        EXPECT_EQ(chosenRows(UnitChoice::LackingForPlan, collection, army, needs),
+                  test.lackingRows);
+        EXPECT_EQ(chosenRows(UnitChoice::Spare, collection, army, needs), test.spareRows);
+        for (int row = 0; row < 4; ++row)
+            EXPECT_DOUBLE_EQ(spareAt(needs, collection, row), test.spare.at(row)) << row;
+    }
+    // One army's lack is what the single army choice says of it.
+    const Lacking single = lackingForArmy(collection, {u"1"_s, u"3"_s, u"2"_s, u"0"_s}, units);
+    EXPECT_DOUBLE_EQ(single.figures, 3);
+    EXPECT_DOUBLE_EQ(single.unpriced, 3);
 }

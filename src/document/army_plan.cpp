@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "army_plan.h"
+
+#include "common/numbers.h"
+
+#include <QHash>
+
+ArmyPlan::ArmyPlan(const TallyDocument &document, std::function<QByteArray()> catalogueId,
+                   const NumberFormat &format, QObject *parent)
+    : QObject(parent), m_document(document), m_catalogueId(std::move(catalogueId)), m_format(format)
+{
+    Army onScreen;
+    onScreen.onScreen = true;
+    m_armies.append(onScreen);
+    readCatalogue();
+    armyOnScreenChanged(-1);
+    connect(&document, &TallyDocument::tallyChanged, this, &ArmyPlan::tallyChanged);
+    connect(&document, &TallyDocument::nameChanged, this, [this](WhichTally which) {
+        if (which == WhichTally::Army) {
+            m_armies.front().file.name = m_document.name(WhichTally::Army);
+            Q_EMIT changed();
+        }
+    });
+    // The files' counts were put on the rows of the catalogue before: they are read anew, once
+    // the plan has read any (the start reads none until the plan is first shown).
+    connect(&document, &TallyDocument::catalogueReplaced, this, [this] {
+        readCatalogue();
+        armyOnScreenChanged(-1);
+        for (Army &army : m_armies)
+            army.file.stamp.clear();
+        if (m_armies.size() > 1)
+            refresh();
+        else
+            combine();
+    });
+}
+
+void ArmyPlan::readCatalogue()
+{
+    m_held = heldFigures(m_document.tally(WhichTally::Collection).counts);
+    m_prices = unitPrices(m_document.data().catalogue);
+}
+
+int ArmyPlan::ticked() const
+{
+    return int(std::count_if(m_armies.cbegin(), m_armies.cend(),
+                             [](const Army &army) { return army.ticked; }));
+}
+
+void ArmyPlan::refresh()
+{
+    QHash<QString, Army> known;
+    for (qsizetype i = 1; i < m_armies.size(); ++i)
+        known.insert(m_armies.at(i).file.name, m_armies.at(i));
+    QList<Army> armies{m_armies.front()};
+    const modGlobals &data = m_document.data();
+    for (const QString &name : armyFileNames()) {
+        Army army = known.value(name);
+        if (army.file.stamp.isEmpty() || army.file.stamp != armyFileStamp(name))
+            army.file = readArmyFile(name, data.catalogue, m_catalogueId(), m_format);
+        // A file that can no longer be read is listed with its reason, and planned no more.
+        army.ticked = army.ticked && army.file.problem.isEmpty();
+        armies.append(army);
+    }
+    m_armies = std::move(armies);
+    combine();
+    Q_EMIT replanned();
+}
+
+void ArmyPlan::setTicked(int army, bool ticked)
+{
+    if (army < 0 || army >= m_armies.size() || m_armies.at(army).ticked == ticked ||
+        (ticked && !m_armies.at(army).file.problem.isEmpty()))
+        return;
+    m_armies[army].ticked = ticked;
+    combine();
+    Q_EMIT replanned();
+}
+
+void ArmyPlan::setWay(PlanWay way)
+{
+    if (std::exchange(m_way, way) == way)
+        return;
+    combine();
+    Q_EMIT replanned();
+}
+
+void ArmyPlan::tallyChanged(WhichTally which, int row)
+{
+    const QStringList &collection = m_document.tally(WhichTally::Collection).counts;
+    if (which == WhichTally::Collection && row >= 0 && row < m_held.size())
+        m_held[row] = std::max(0.0, readNumber(collection.at(row)));
+    else if (which == WhichTally::Collection)
+        m_held = heldFigures(collection);
+    if (which == WhichTally::Army) {
+        armyOnScreenChanged(row);
+        if (m_armies.front().ticked) {
+            combine();
+            return;
+        }
+    }
+    recountLacking();
+}
+
+void ArmyPlan::armyOnScreenChanged(int row)
+{
+    ArmyFile &shown = m_armies.front().file;
+    shown.name = m_document.name(WhichTally::Army);
+    shown.tally = m_document.tally(WhichTally::Army);
+    if (row < 0 || row >= shown.tally.counts.size()) {
+        shown.needs = needsOf(shown.tally.counts);
+        return;
+    }
+    // One count changed: its unit's place among the needs alone.
+    Needs &needs = shown.needs;
+    const auto at = std::lower_bound(needs.rows.begin(), needs.rows.end(), row);
+    const qsizetype i = at - needs.rows.begin();
+    const double count = readNumber(shown.tally.counts.at(row));
+    const bool listed = at != needs.rows.end() && *at == row;
+    if (count > 0 && listed)
+        needs.figures[i] = count;
+    else if (count > 0)
+        needs.rows.insert(i, row), needs.figures.insert(i, count);
+    else if (listed)
+        needs.rows.remove(i), needs.figures.remove(i);
+}
+
+void ArmyPlan::combine()
+{
+    QList<const Needs *> planned;
+    for (const Army &army : m_armies)
+        if (army.ticked)
+            planned.append(&army.file.needs);
+    m_needs = planned.isEmpty() ? Needs() : combineNeeds(planned, m_way);
+    recountLacking();
+}
+
+void ArmyPlan::recountLacking()
+{
+    for (Army &army : m_armies)
+        army.lacking = lackingFor(army.file.needs, m_held, m_prices);
+    m_lacking = lackingFor(m_needs, m_held, m_prices);
+    Q_EMIT changed();
+}
