@@ -8,13 +8,16 @@
 
 #include "catalogue/catalogue_file.h"
 #include "catalogue/price_guide.h"
+#include "tally_files/tally_file.h"
 #include "ui/frm_main.h"
 #include "ui/frm_world_pick.h"
 #include "ui/messages.h"
+#include "ui/plan_armies_window.h"
 #include "ui/print_job.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -23,6 +26,7 @@
 #include <QMenu>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -322,6 +326,57 @@ Figures measure(int runs)
         all->trigger();
         s.main.document().undoStack()->undo();
         s.main.document().undoStack()->undo();
+    }
+
+    // Twenty army files of the folder, each counting 2 of every twentieth unit, opened in the
+    // plan window (each open reads them anew, as files changed on disk are) and then planned
+    // together with the window open: a counted figure updates what they lack.
+    {
+        const int rows = s.globals.catalogue.size();
+        QStringList armies;
+        for (int army = 0; army < 20; ++army) {
+            QStringList counts(rows, QStringLiteral("0"));
+            for (int row = army; row < rows; row += 20)
+                counts[row] = QStringLiteral("2");
+            armies.append(QStringLiteral("plan%1.sav").arg(army));
+            QFile file(armies.back());
+            if (!file.open(QIODevice::WriteOnly) || !file.write(TallyFile::encode(counts)))
+                qFatal("an army file could not be written");
+        }
+        QAction *plan = s.main.findChild<QAction *>(QStringLiteral("actPlanArmies"));
+        int opened = 0;
+        const auto window = [&s] { return s.main.findChild<PlanArmiesWindow *>(); };
+        figures.append(
+            {QStringLiteral("Opening Plan Armies on 20 army files"),
+             medianMs(
+                 runs,
+                 [&] {
+                     plan->trigger();
+                     QCoreApplication::processEvents();
+                     window()->repaint();
+                 },
+                 [&] {
+                     if (window())
+                         window()->hide();
+                     const QDateTime changed = QDateTime::currentDateTime().addSecs(++opened);
+                     for (const QString &army : armies) {
+                         QFile file(army);
+                         if (!file.open(QIODevice::ReadWrite) ||
+                             !file.setFileTime(changed, QFileDevice::FileModificationTime))
+                             qFatal("an army file could not be touched");
+                     }
+                 })});
+        auto *table = window()->findChild<QTableWidget *>(QStringLiteral("tblArmies"));
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (table->item(row, 0)->text().startsWith(u"plan"))
+                table->item(row, 0)->setCheckState(Qt::Checked);
+        figures.append({QStringLiteral("Counting double-click with 20 armies planned"),
+                        medianMs(runs, repainted([&] {
+                                     doubleClick(names);
+                                     window()->repaint();
+                                 }),
+                                 [&] { doubleClick(owned); })});
+        window()->hide();
     }
 
     // A keystroke in the find box: each new letter searches every unit again, and the match

@@ -5,21 +5,21 @@
     <name>ArmyFiles</name>
     <message numerus="yes">
         <source>%n counted unit(s) of it are not in this catalogue.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n in der Armee gezählte Einheit fehlt in diesem Katalog.</numerusform>
+            <numerusform>%n in der Armee gezählte Einheiten fehlen in diesem Katalog.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>It counts %n row(s) past the end of this catalogue.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Armee enthält Anzahlen für %n Zeile hinter dem Ende dieses Katalogs.</numerusform>
+            <numerusform>Die Armee enthält Anzahlen für %n Zeilen hinter dem Ende dieses Katalogs.</numerusform>
         </translation>
     </message>
     <message>
         <source>Its totals are out of their range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Summen der Armee liegen außerhalb des zulässigen Bereichs.</translation>
     </message>
 </context>
 <context>
@@ -163,11 +163,11 @@
     </message>
     <message>
         <source>Lacking for the planned armies</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlt für die geplanten Armeen</translation>
     </message>
     <message>
         <source>Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>Überzählig</translation>
     </message>
 </context>
 <context>
@@ -303,23 +303,23 @@
     <name>PlanArmiesWindow</name>
     <message>
         <source>Played &amp;together</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zusammen gespielt</translation>
     </message>
     <message>
         <source>&amp;One at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einzeln</translation>
     </message>
     <message>
         <source>Write &amp;Shopping List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkaufsliste &amp;schreiben...</translation>
     </message>
     <message>
         <source>Plan Armies</source>
-        <translation type="unfinished"></translation>
+        <translation>Armeen planen</translation>
     </message>
     <message>
         <source>Armies to plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu planende Armeen</translation>
     </message>
     <message>
         <source>Army</source>
@@ -327,97 +327,97 @@
     </message>
     <message>
         <source>Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Figuren</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Lacking</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlend</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>(%1 without a price)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 ohne Preis)</translation>
     </message>
     <message>
         <source>The army on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Armee</translation>
     </message>
     <message>
         <source>%1 (on screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (angezeigt)</translation>
     </message>
     <message>
         <source>By position: no record says which unit each row was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Position: Kein Einheitenverzeichnis gibt an, welche Einheit in jeder Zeile stand.</translation>
     </message>
     <message>
         <source>Tick the armies to plan against the collection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuzen Sie die Armeen an, die Sie mit der Sammlung planen möchten.</translation>
     </message>
     <message numerus="yes">
         <source>Played together, the %n ticked army(s) lack %1 of the collection.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zusammen gespielt braucht die %n angekreuzte Armee %1 mehr, als die Sammlung enthält.</numerusform>
+            <numerusform>Zusammen gespielt brauchen die %n angekreuzten Armeen %1 mehr, als die Sammlung enthält.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Played one at a time, the %n ticked army(s) lack %1 of the collection.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Einzeln gespielt braucht die %n angekreuzte Armee %1 mehr, als die Sammlung enthält.</numerusform>
+            <numerusform>Einzeln gespielt brauchen die %n angekreuzten Armeen %1 mehr, als die Sammlung enthält.</numerusform>
         </translation>
     </message>
     <message>
         <source>They cost about %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die fehlenden Figuren kosten etwa %1.</translation>
     </message>
     <message>
         <source>The guide has no price for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Preisliste nennt keinen Preis für %1.</translation>
     </message>
     <message>
         <source>Write Shopping List</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkaufsliste schreiben</translation>
     </message>
     <message>
         <source>Shopping list</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkaufsliste</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>Could not write the shopping list &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einkaufsliste „%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Wrote the shopping list &quot;%1&quot;: %2 lacking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkaufsliste „%1“ geschrieben; fehlend: %2.</translation>
     </message>
 </context>
 <context>
@@ -849,11 +849,11 @@
     <name>ShoppingList</name>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Strength</source>
@@ -865,23 +865,23 @@
     </message>
     <message>
         <source>Lacking</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlend</translation>
     </message>
     <message>
         <source>Price each</source>
-        <translation type="unfinished"></translation>
+        <translation>Stückpreis</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>%1 without a price</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ohne Preis</translation>
     </message>
 </context>
 <context>
@@ -928,20 +928,20 @@
     </message>
     <message>
         <source>%1; %2 spare</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; überzählig: %2</translation>
     </message>
     <message numerus="yes">
         <source>Showing %1 of %2. The collection holds %3 figure(s) beyond what the planned armies need.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Angezeigt: %1 von %2. Die Sammlung enthält %3 Figur mehr, als die geplanten Armeen brauchen.</numerusform>
+            <numerusform>Angezeigt: %1 von %2. Die Sammlung enthält %3 Figuren mehr, als die geplanten Armeen brauchen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Showing %1 of %2. The planned armies lack %3 figure(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Angezeigt: %1 von %2. Den geplanten Armeen fehlt %3 Figur</numerusform>
+            <numerusform>Angezeigt: %1 von %2. Den geplanten Armeen fehlen %3 Figuren</numerusform>
         </translation>
     </message>
 </context>
@@ -949,11 +949,11 @@
     <name>ShownUnits</name>
     <message>
         <source>%1 spare beyond what the planned armies need</source>
-        <translation type="unfinished"></translation>
+        <translation>Überzählig über den Bedarf der geplanten Armeen hinaus: %1</translation>
     </message>
     <message>
         <source>%1 lacking for the planned armies</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlend für die geplanten Armeen: %1</translation>
     </message>
 </context>
 <context>
@@ -1507,7 +1507,7 @@
     </message>
     <message>
         <source>Plan Armies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Armeen planen...</translation>
     </message>
 </context>
 <context>

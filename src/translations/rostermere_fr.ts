@@ -5,21 +5,21 @@
     <name>ArmyFiles</name>
     <message numerus="yes">
         <source>%n counted unit(s) of it are not in this catalogue.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n unité comptée dans l’armée est absente de ce catalogue.</numerusform>
+            <numerusform>%n unités comptées dans l’armée sont absentes de ce catalogue.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>It counts %n row(s) past the end of this catalogue.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L’armée contient des comptes pour %n ligne au-delà de la fin de ce catalogue.</numerusform>
+            <numerusform>L’armée contient des comptes pour %n lignes au-delà de la fin de ce catalogue.</numerusform>
         </translation>
     </message>
     <message>
         <source>Its totals are out of their range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les totaux de l’armée sont hors de leur plage de valeurs.</translation>
     </message>
 </context>
 <context>
@@ -163,11 +163,11 @@
     </message>
     <message>
         <source>Lacking for the planned armies</source>
-        <translation type="unfinished"></translation>
+        <translation>Manquantes pour les armées planifiées</translation>
     </message>
     <message>
         <source>Spare</source>
-        <translation type="unfinished"></translation>
+        <translation>En surplus</translation>
     </message>
 </context>
 <context>
@@ -303,23 +303,23 @@
     <name>PlanArmiesWindow</name>
     <message>
         <source>Played &amp;together</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouées ensemble</translation>
     </message>
     <message>
         <source>&amp;One at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Une à la fois</translation>
     </message>
     <message>
         <source>Write &amp;Shopping List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la liste de &amp;courses...</translation>
     </message>
     <message>
         <source>Plan Armies</source>
-        <translation type="unfinished"></translation>
+        <translation>Planifier les armées</translation>
     </message>
     <message>
         <source>Armies to plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Armées à planifier</translation>
     </message>
     <message>
         <source>Army</source>
@@ -327,97 +327,97 @@
     </message>
     <message>
         <source>Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Figurines</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Lacking</source>
-        <translation type="unfinished"></translation>
+        <translation>Manquantes</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualiser</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>(%1 without a price)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 sans prix)</translation>
     </message>
     <message>
         <source>The army on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>L’armée affichée</translation>
     </message>
     <message>
         <source>%1 (on screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (affichée)</translation>
     </message>
     <message>
         <source>By position: no record says which unit each row was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Par position&#xa0;: aucun relevé des unités n’indique quelle unité occupait chaque ligne.</translation>
     </message>
     <message>
         <source>Tick the armies to plan against the collection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les armées à planifier par rapport à la collection.</translation>
     </message>
     <message numerus="yes">
         <source>Played together, the %n ticked army(s) lack %1 of the collection.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jouée ensemble, %n armée cochée demande %1 de plus que la collection n’en contient.</numerusform>
+            <numerusform>Jouées ensemble, les %n armées cochées demandent %1 de plus que la collection n’en contient.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Played one at a time, the %n ticked army(s) lack %1 of the collection.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jouée une à la fois, %n armée cochée demande %1 de plus que la collection n’en contient.</numerusform>
+            <numerusform>Jouées une à la fois, les %n armées cochées demandent %1 de plus que la collection n’en contient.</numerusform>
         </translation>
     </message>
     <message>
         <source>They cost about %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les figurines manquantes coûtent environ %1.</translation>
     </message>
     <message>
         <source>The guide has no price for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le guide des prix n’indique aucun prix pour %1.</translation>
     </message>
     <message>
         <source>Write Shopping List</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la liste de courses</translation>
     </message>
     <message>
         <source>Shopping list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de courses</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>Could not write the shopping list &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire la liste de courses «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Wrote the shopping list &quot;%1&quot;: %2 lacking.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de courses «&#xa0;%1&#xa0;» a été écrite&#xa0;: il manque %2.</translation>
     </message>
 </context>
 <context>
@@ -849,11 +849,11 @@
     <name>ShoppingList</name>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Strength</source>
@@ -865,23 +865,23 @@
     </message>
     <message>
         <source>Lacking</source>
-        <translation type="unfinished"></translation>
+        <translation>Manquantes</translation>
     </message>
     <message>
         <source>Price each</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix unitaire</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>%1 without a price</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sans prix</translation>
     </message>
 </context>
 <context>
@@ -928,20 +928,20 @@
     </message>
     <message>
         <source>%1; %2 spare</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; %2 en surplus</translation>
     </message>
     <message numerus="yes">
         <source>Showing %1 of %2. The collection holds %3 figure(s) beyond what the planned armies need.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Affichage de %1 sur %2. La collection contient %3 figurine de plus que ce dont les armées planifiées ont besoin.</numerusform>
+            <numerusform>Affichage de %1 sur %2. La collection contient %3 figurines de plus que ce dont les armées planifiées ont besoin.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Showing %1 of %2. The planned armies lack %3 figure(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Affichage de %1 sur %2. Il manque %3 figurine aux armées planifiées</numerusform>
+            <numerusform>Affichage de %1 sur %2. Il manque %3 figurines aux armées planifiées</numerusform>
         </translation>
     </message>
 </context>
@@ -949,11 +949,11 @@
     <name>ShownUnits</name>
     <message>
         <source>%1 spare beyond what the planned armies need</source>
-        <translation type="unfinished"></translation>
+        <translation>En surplus par rapport aux besoins des armées planifiées&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 lacking for the planned armies</source>
-        <translation type="unfinished"></translation>
+        <translation>Manquantes pour les armées planifiées&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1507,7 +1507,7 @@
     </message>
     <message>
         <source>Plan Armies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Planifier les armées...</translation>
     </message>
 </context>
 <context>
