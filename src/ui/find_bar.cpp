@@ -34,6 +34,11 @@ FindBar::FindBar(QMainWindow *window, LinkedColumns *columns, TallyDocument *doc
     cboShow->setObjectName(QStringLiteral("cboShow"));
     cboShow->setAccessibleName(tr("Show"));
     cboShow->addItems(choiceNames());
+    // As wide as the choices about one army; the longer ones about the plan are whole in the
+    // list and cut short in the box, so that the bar keeps every control in sight at the
+    // designed width.
+    cboShow->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboShow->setMinimumContentsLength(int(tr("Lacking for the army").size()));
     addWidget(txtFind);
     addWidget(lblFindStatus);
     addSeparator();
