@@ -28,6 +28,7 @@ ArmyPlan::ArmyPlan(const TallyDocument &document, std::function<QByteArray()> ca
         armyOnScreenChanged(-1);
         for (Army &army : m_armies)
             army.file.stamp.clear();
+        m_collections.clear();
         if (m_armies.size() > 1)
             refresh();
         else
@@ -49,15 +50,20 @@ int ArmyPlan::ticked() const
 
 void ArmyPlan::refresh()
 {
-    QHash<QString, Army> known;
+    // What was read before, collections' files included, is read again only when changed.
+    QHash<QString, Army> known = std::exchange(m_collections, {});
     for (qsizetype i = 1; i < m_armies.size(); ++i)
         known.insert(m_armies.at(i).file.name, m_armies.at(i));
     QList<Army> armies{m_armies.front()};
     const modGlobals &data = m_document.data();
-    for (const QString &name : armyFileNames()) {
+    for (const QString &name : tallyFileNames()) {
         Army army = known.value(name);
         if (army.file.stamp.isEmpty() || army.file.stamp != armyFileStamp(name))
             army.file = readArmyFile(name, data.catalogue, m_catalogueId(), m_format);
+        if (army.file.collection) {
+            m_collections.insert(name, army);
+            continue;
+        }
         // A file that can no longer be read is listed with its reason, and planned no more.
         army.ticked = army.ticked && army.file.problem.isEmpty();
         armies.append(army);

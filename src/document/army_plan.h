@@ -4,6 +4,7 @@
 #include "tally_document.h"
 #include "tally_files/army_files.h"
 
+#include <QHash>
 #include <QObject>
 
 #include <functional>
@@ -59,6 +60,7 @@ private:
     std::function<QByteArray()> m_catalogueId;
     NumberFormat m_format;
     QList<Army> m_armies;
+    QHash<QString, Army> m_collections; // the folder's files a collection saved, as read
     PlanWay m_way = PlanWay::Together;
     QList<double> m_held, m_prices; // the collection's counts and the prices, as numbers
     Needs m_needs;

@@ -37,18 +37,12 @@ QString stampOf(const QString &path)
 
 } // namespace
 
-QStringList armyFileNames()
+QStringList tallyFileNames()
 {
-    QStringList names;
-    const QStringList files = QDir::current().entryList(
+    QStringList names = QDir::current().entryList(
         {QStringLiteral("*.sav")}, QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Name);
-    for (const QString &file : files) {
-        const InputFile record = readInputFile(UnitRecord::fileName(file));
-        if (record.ok() &&
-            UnitRecord::decodeHead(record.bytes).record.saver == UnitRecord::Saver::Collection)
-            continue;
-        names.append(file.chopped(4));
-    }
+    for (QString &name : names)
+        name.chop(4);
     return names;
 }
 
@@ -65,7 +59,14 @@ ArmyFile readArmyFile(const QString &name, const UnitCatalogue &catalogue,
     army.name = name;
     army.stamp = armyFileStamp(name);
     army.tally.resize(catalogue.size());
-    const TallyRead read = readTally(TallyFile::fileName(name), catalogueDigest);
+    const QString file = TallyFile::fileName(name);
+    const InputFile record = readInputFile(UnitRecord::fileName(file));
+    if (record.ok() &&
+        UnitRecord::decodeHead(record.bytes).record.saver == UnitRecord::Saver::Collection) {
+        army.collection = true;
+        return army;
+    }
+    const TallyRead read = readTally(file, catalogueDigest);
     if (!read.error.isEmpty()) {
         army.problem = read.error;
         return army;

@@ -18,17 +18,17 @@ struct ArmyFile
     Tally tally;             // its counts on the catalogue's rows, and their totals
     Needs needs;             // what it counts, unit by unit
     QString stamp;           // the sizes and last changes of the file and its record
+    bool collection = false; // its record says a collection saved it: no army to plan
 };
 
-// The names of the folder's tally files that an army saved, or that no record says a
-// collection saved, in the pickers' order.
-QStringList armyFileNames();
+// The names of the folder's tally files, in the pickers' order.
+QStringList tallyFileNames();
 
 // The stamp of the tally file named `name` and its record as they are on the disk now.
 QString armyFileStamp(const QString &name);
 
 // Reads the tally file named `name` for a plan under `catalogue`, whose identity is
 // `catalogueDigest`. A file that can't be read, or whose counts can't all be put on units of
-// the catalogue, comes back with its problem.
+// the catalogue, comes back with its problem; one a collection saved only says so.
 ArmyFile readArmyFile(const QString &name, const UnitCatalogue &catalogue,
                       const QByteArray &catalogueDigest, const NumberFormat &format);

@@ -102,6 +102,12 @@ PlanArmiesWindow::PlanArmiesWindow(ArmyPlan &plan, const TallyDocument &document
         if (isVisible())
             fill();
     });
+    // Fitted to the armies listed, not on every count: measuring every cell of a long list
+    // costs more than the count itself.
+    connect(&m_plan, &ArmyPlan::replanned, this, [this] {
+        if (isVisible())
+            tblArmies->resizeColumnsToContents();
+    });
 }
 
 void PlanArmiesWindow::showEvent(QShowEvent *event)
@@ -109,7 +115,6 @@ void PlanArmiesWindow::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     // Files saved or changed since the window was last shown are read now.
     m_plan.refresh();
-    fill();
 }
 
 void PlanArmiesWindow::fill()
@@ -157,7 +162,6 @@ void PlanArmiesWindow::fill()
         tick->setCheckState(army.ticked ? Qt::Checked : Qt::Unchecked);
     }
     m_filling = false;
-    tblArmies->resizeColumnsToContents();
 
     const int ticked = m_plan.ticked();
     const Lacking &lacking = m_plan.lacking();
