@@ -19,6 +19,23 @@
     </message>
 </context>
 <context>
+    <name>CountsCsv</name>
+    <message numerus="yes">
+        <source>%n row(s) of the file can&apos;t be read, so nothing was imported:</source>
+        <translation>
+            <numerusform>%n row of the file can&apos;t be read, so nothing was imported:</numerusform>
+            <numerusform>%n rows of the file can&apos;t be read, so nothing was imported:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...and %n more.</numerusform>
+            <numerusform>...and %n more.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PlanArmiesWindow</name>
     <message numerus="yes">
         <source>Played together, the %n ticked army(s) lack %1 of the collection.</source>

@@ -23,6 +23,129 @@
     </message>
 </context>
 <context>
+    <name>CountsCsv</name>
+    <message>
+        <source>The file holds no rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first row must name the columns: &quot;ID&quot; (or &quot;Name&quot; and &quot;Strength&quot;) and &quot;Count&quot; (or &quot;%1&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the count &quot;%1&quot; is not a whole number from 0 to 32767</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this catalogue has no unit &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit &quot;%1&quot; is listed on row %2 too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the file can&apos;t be read, so nothing was imported:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>A quote that opens a field on row %1 is never closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvCommands</name>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote %1 to &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV into the army</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV into the collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the counts of &quot;%1&quot; to the army, or replace the army with them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the counts of &quot;%1&quot; to the collection, or replace the collection with them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Could not import &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing &quot;%1&quot; would take %2 out of its range, so nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>importing &quot;%1&quot; into the army</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>importing &quot;%1&quot; into the collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1 of %2 from &quot;%3&quot; into the army.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1 of %2 from &quot;%3&quot; into the collection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EditActions</name>
     <message>
         <source>Undo %1</source>
@@ -639,6 +762,26 @@
     <message>
         <source>%1 Collection</source>
         <translation>Collection %1</translation>
+    </message>
+    <message>
+        <source>Print Preview: %1 Collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write the PDF &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1651,22 @@
     <message>
         <source>Plan Armies...</source>
         <translation>Planifier les armées...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -123,33 +123,7 @@ frmMain::frmMain(TallyDocument &document, QWidget *parent)
             });
     m_reports = new ReportCommands(m_document, this, m_status, ui.mnuIncludeSummary,
                                    m_numberFormat.decimalSeparator);
-    // The commands without a designed menu item, and the choice of the units shown.
-    auto *find = new FindBar(this, m_columns, &m_document);
-    auto *edit = new EditActions(
-        this, m_document, m_columns, find, m_status, [this] { return chosenTally(); },
-        [this](Step step) { countFigure(step); });
-    // Several armies planned against the collection, from the army menu.
-    m_plan = new ArmyPlan(
-        m_document, [this] { return m_keeper->catalogueId(); }, m_numberFormat, this);
-    new ShowChoice(this, m_document, m_columns, find, edit->listMenu(), m_plan);
-    QAction *plan = EditActions::windowCommand(this, "actPlanArmies",
-                                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)});
-    plan->setText(tr("Plan Armies..."));
-    QMenu *armyMenu = findChild<QMenu *>(QStringLiteral("mnuBlank"));
-    armyMenu->addSeparator();
-    armyMenu->addAction(plan);
-    connect(plan, &QAction::triggered, this, &frmMain::showPlan);
-    for (QListView *list : ui.lists) {
-        // Enter does in a list what a double-click there does.
-        std::optional<Step> enter;
-        if (list == ui.lstUnitId || list == ui.lstUnits)
-            enter = Step::Add;
-        else if (list == ui.lstCollection || list == ui.lstArmy)
-            enter = Step::Remove;
-        connect(
-            static_cast<ColumnListView *>(list), &ColumnListView::menuRequested, edit,
-            [edit, enter](int row, const QPoint &where) { edit->showListMenu(row, where, enter); });
-    }
+    addCommands();
     connect(ui.optArmy, &QRadioButton::toggled, this, &frmMain::markCountingColumn);
     markCountingColumn();
 }
@@ -246,17 +220,6 @@ void frmMain::mnuPrintCollectionHtml_Click()
 void frmMain::mnuPrintCollectionToPrinter_Click()
 {
     m_reports->print();
-}
-
-void frmMain::showPlan()
-{
-    if (m_planWindow == nullptr)
-        m_planWindow = new PlanArmiesWindow(
-            *m_plan, m_document, m_numberFormat.decimalSeparator,
-            [this](const QString &line) { say(line); }, this);
-    m_planWindow->show();
-    m_planWindow->raise();
-    m_planWindow->activateWindow();
 }
 
 void frmMain::mnuExit_Click()

@@ -106,6 +106,8 @@ private:
     void mnuPrintCollectionHtml_Click();
     void mnuPrintCollectionToPrinter_Click();
     void mnuExit_Click();
+    // The commands beyond the designed menus, in their menus and with their keys.
+    void addCommands();
     // Opens the window that plans several armies against the collection.
     void showPlan();
 

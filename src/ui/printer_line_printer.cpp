@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFontMetricsF>
 #include <QPrinterInfo>
 
 #include <cups/cups.h>
@@ -18,7 +17,7 @@ struct Text
 } // namespace
 
 PrinterLinePrinter::PrinterLinePrinter(const QPrinterInfo &printer, const QString &documentName)
-    : m_printerName(printer.printerName()), m_documentName(documentName),
+    : PaintedLinePrinter(m_printer, printer.printerName()), m_documentName(documentName),
       m_printer(printer, QPrinter::HighResolution)
 {
     const QPageLayout layout = m_printer.pageLayout();
@@ -28,52 +27,26 @@ PrinterLinePrinter::PrinterLinePrinter(const QPrinterInfo &printer, const QStrin
     m_printer.setDocName(documentName);
 }
 
-PrinterLinePrinter::~PrinterLinePrinter()
-{
-    if (m_painter.isActive())
-        m_painter.end();
-}
-
 bool PrinterLinePrinter::begin(Metrics &metrics)
 {
-    if (!m_spool.isValid() || !m_printer.isValid() || !m_painter.begin(&m_printer)) {
+    if (!m_spool.isValid()) {
         fail(QCoreApplication::translate("PrinterLinePrinter",
                                          "The printer \"%1\" could not start the job.")
-                 .arg(m_printerName));
+                 .arg(m_what));
         return false;
     }
-    m_font.emplace(m_painter.font(), &m_printer);
-    metrics = {m_font->averageCharWidth(), m_font->lineSpacing(), m_font->ascent(),
-               m_printer.pageRect(QPrinter::DevicePixel).height()};
-    return true;
-}
-
-bool PrinterLinePrinter::newPage()
-{
-    return m_printer.newPage();
-}
-
-qreal PrinterLinePrinter::drawText(QPointF at, const QString &text)
-{
-    m_painter.drawText(at, text);
-    return m_font->horizontalAdvance(text);
+    return PaintedLinePrinter::begin(metrics);
 }
 
 bool PrinterLinePrinter::endDocument()
 {
-    if (!ready())
-        return false;
-    if (!m_painter.end())
-        fail(QCoreApplication::translate("PrinterLinePrinter",
-                                         "The document for \"%1\" could not be finished.")
-                 .arg(m_printerName));
-    if (!error().isEmpty())
+    if (!PaintedLinePrinter::endDocument())
         return false;
     if (m_send && !m_send()) {
         abandon();
         return false;
     }
-    const int job = cupsPrintFile(m_printerName.toLocal8Bit().constData(),
+    const int job = cupsPrintFile(m_what.toLocal8Bit().constData(),
                                   QFile::encodeName(m_printer.outputFileName()).constData(),
                                   m_documentName.toLocal8Bit().constData(), 0, nullptr);
     if (job == 0) {
@@ -89,14 +62,14 @@ QString PrinterLinePrinter::refusal() const
     const QString reason = QString::fromLocal8Bit(cupsLastErrorString());
     if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
         return Text::tr("The printer \"%1\" has stopped accepting jobs, so nothing was printed.")
-            .arg(m_printerName);
+            .arg(m_what);
     // A queue removed while the job was made is reported only as a missing file: the print
     // system is asked whether the printer is still there.
     cups_dest_t *printer =
-        cupsGetNamedDest(CUPS_HTTP_DEFAULT, m_printerName.toLocal8Bit().constData(), nullptr);
+        cupsGetNamedDest(CUPS_HTTP_DEFAULT, m_what.toLocal8Bit().constData(), nullptr);
     cupsFreeDests(printer != nullptr ? 1 : 0, printer);
     if (printer == nullptr || status == IPP_STATUS_ERROR_NOT_FOUND)
         return Text::tr("The printer \"%1\" is no longer there, so nothing was printed.")
-            .arg(m_printerName);
-    return Text::tr("The printer \"%1\" did not take the job: %2").arg(m_printerName, reason);
+            .arg(m_what);
+    return Text::tr("The printer \"%1\" did not take the job: %2").arg(m_what, reason);
 }

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "reports/page_line_printer.h"
+#include "painted_line_printer.h"
 
-#include <QFontMetricsF>
-#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 #include <functional>
-#include <optional>
 
 class QPrinterInfo;
 
@@ -17,11 +14,10 @@ class QPrinterInfo;
 // document that endDocument hands to the print system as exactly one job, checking that the
 // job was accepted: the toolkit's own printer output drops a refused job without a word. It
 // may be used on a thread other than the window's.
-class PrinterLinePrinter : public PageLinePrinter
+class PrinterLinePrinter : public PaintedLinePrinter
 {
 public:
     PrinterLinePrinter(const QPrinterInfo &printer, const QString &documentName);
-    ~PrinterLinePrinter() override;
 
     bool endDocument() override;
 
@@ -31,19 +27,13 @@ public:
 
 protected:
     bool begin(Metrics &metrics) override;
-    bool newPage() override;
-    qreal drawText(QPointF at, const QString &text) override;
 
 private:
     // Why the print system did not take the job, in the user's words.
     QString refusal() const;
 
-    QString m_printerName;
     QString m_documentName;
     QTemporaryDir m_spool;
     QPrinter m_printer;
-    QPainter m_painter;
-    // The painter's font on this printer, measured once for every text of the report.
-    std::optional<QFontMetricsF> m_font;
     std::function<bool()> m_send;
 };

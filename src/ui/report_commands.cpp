@@ -2,14 +2,22 @@
 #include "report_commands.h"
 
 #include "catalogue/ruleset_files.h"
+#include "common/background.h"
 #include "common/file_names.h"
+#include "common/input_file.h"
 #include "common/output_file.h"
 #include "messages.h"
+#include "painted_line_printer.h"
 #include "print_job.h"
 #include "status_report.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <QWidget>
 
 ReportCommands::ReportCommands(const TallyDocument &document, QWidget *window, StatusReport *status,
@@ -88,6 +96,62 @@ void ReportCommands::print()
                         .arg(printer.printerName(), units(shown.rows.size()));
     m_printing->start(printer, tr("%1 Collection").arg(m_document.name(WhichTally::Collection)),
                       std::move(shown));
+}
+
+void ReportCommands::preview()
+{
+    const CollectionReport shown = report(WhichTally::Collection);
+    QPrintPreviewDialog dialog(m_window);
+    dialog.setObjectName(QStringLiteral("dlgPrintPreview"));
+    dialog.setWindowTitle(tr("Print Preview: %1 Collection").arg(shown.name));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&shown](QPrinter *printer) {
+        PaintedLinePrinter lines(*printer, printer->printerName());
+        printReport(shown, lines);
+    });
+    dialog.exec();
+}
+
+void ReportCommands::savePdf()
+{
+    const QString name = m_document.name(WhichTally::Collection);
+    const QString path = QFileDialog::getSaveFileName(
+        m_window, tr("Save as PDF"),
+        QDir::current().filePath(tr("%1 Collection").arg(name) + QStringLiteral(".pdf")),
+        tr("PDF files (*.pdf)"));
+    if (!path.isEmpty())
+        savePdfTo(path);
+}
+
+QFuture<QString> ReportCommands::savePdfTo(const QString &path)
+{
+    const CollectionReport shown = report(WhichTally::Collection);
+    const qsizetype rows = shown.rows.size();
+    const QString documentName = tr("%1 Collection").arg(shown.name);
+    return Background::runThen(
+        Background::shared(), this,
+        [shown, path, documentName] {
+            // Drawn whole beside nothing of the user's, then written in one piece.
+            QTemporaryDir spool;
+            QPrinter pdf(QPrinter::HighResolution);
+            pdf.setOutputFormat(QPrinter::PdfFormat);
+            pdf.setOutputFileName(spool.filePath(QStringLiteral("report.pdf")));
+            pdf.setDocName(documentName);
+            PaintedLinePrinter lines(pdf, QDir::toNativeSeparators(path));
+            if (!spool.isValid() || !printReport(shown, lines))
+                return lines.error().isEmpty() ? tr("The document could not be made.")
+                                               : lines.error();
+            const InputFile made = readInputFile(pdf.outputFileName());
+            return made.ok() ? writeWholeFile(path, made.bytes) : made.error;
+        },
+        [this, path, rows](const QFuture<QString> &ended) {
+            if (const QString error = ended.result(); !error.isEmpty()) {
+                Messages::warn(m_window, tr("Could not write the PDF \"%1\": %2")
+                                             .arg(QDir::toNativeSeparators(path), error));
+                return;
+            }
+            m_status->say(tr("Wrote the collection to \"%1\": %2.")
+                              .arg(QDir::toNativeSeparators(path), units(rows)));
+        });
 }
 
 void ReportCommands::waitUntilSent()

@@ -4,6 +4,7 @@
 #include "document/tally_document.h"
 #include "reports/collection_report.h"
 
+#include <QFuture>
 #include <QObject>
 
 class PrintJob;
@@ -25,6 +26,15 @@ public:
     void writeText(WhichTally which);
     void writeHtml();
     void print();
+    // The printer's pages of the collection in Qt's preview, from which they can be printed or
+    // saved as PDF; with no printer installed too.
+    void preview();
+    // The printer's pages of the collection as a PDF file, at a name asked with the desktop's
+    // dialog.
+    void savePdf();
+    // Writes the PDF to `path` off the window's thread, whole or not at all, and says so;
+    // the future gives the error, empty once written.
+    QFuture<QString> savePdfTo(const QString &path);
 
     // Returns once a printout under way has gone to the print system (or failed, or was
     // cancelled).

@@ -2,9 +2,11 @@
 #include "test_printer.h"
 #include "ui/gui_fixture.h"
 #include "ui/print_job.h"
+#include "ui/report_commands.h"
 #include "ui/termination.h"
 
 #include <QElapsedTimer>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -84,6 +86,28 @@ protected:
         return jobs;
     }
 
+    // The lines of the PDF at `path`, checked as the Spring collection of 120 fillers prints:
+    // over two pages or more, its headings, its units in order.
+    static QStringList expectSpringPages(const QString &path)
+    {
+        QProcess pdftotext;
+        pdftotext.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
+        EXPECT_TRUE(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
+        const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        EXPECT_GE(printed.count(u'\f'), 2); // a form feed ends each page
+        QStringList lines = QString(printed).remove(u'\f').split(u'\n');
+        lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
+        QStringList starts;
+        for (const QString &line : lines)
+            starts.append(line.simplified().section(u' ', 0, 1));
+        EXPECT_EQ(starts.mid(0, 8),
+                  (QStringList{QString(66, u'='), u"Spring Collection"_s, QString(66, u'='),
+                               u"Unit Unit"_s, u"ID"_s, u"101 Grub"_s, u"103 Nell"_s, u"12"_s}));
+        for (int filler = 0; filler < 120 && 8 + filler < starts.size(); ++filler)
+            EXPECT_EQ(starts[8 + filler], u"%1 Filler"_s.arg(200 + filler));
+        return lines;
+    }
+
     QStringList jobsBefore;
 };
 
@@ -108,22 +132,8 @@ TEST_F(PrinterTest, CollectionGoesToTheDefaultPrinterAsOneJobAsItWasWhenChosen)
 
     const QStringList jobs = newJobs();
     ASSERT_EQ(jobs.size(), 1) << jobs.join(u' ').toStdString();
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {u"-layout"_s, capture.filePath(jobs.front()), u"-"_s});
-    ASSERT_TRUE(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0);
-    const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    EXPECT_GE(printed.count(u'\f'), 2); // a form feed ends each page
-    QStringList lines = QString(printed).remove(u'\f').split(u'\n');
-    lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
-    ASSERT_EQ(lines.size(), 8 + 120) << lines.join(u'\n').toStdString();
-    QStringList starts;
-    for (const QString &line : lines)
-        starts.append(line.simplified().section(u' ', 0, 1));
-    EXPECT_EQ(starts.mid(0, 8),
-              (QStringList{QString(66, u'='), u"Spring Collection"_s, QString(66, u'='),
-                           u"Unit Unit"_s, u"ID"_s, u"101 Grub"_s, u"103 Nell"_s, u"12"_s}));
-    for (int filler = 0; filler < 120; ++filler)
-        EXPECT_EQ(starts[8 + filler], u"%1 Filler"_s.arg(200 + filler));
+    const QStringList lines = expectSpringPages(capture.filePath(jobs.front()));
+    ASSERT_EQ(lines.size(), 8 + 120);
 
     // Labels start at one column and quantities at another on every line; a label too long
     // for its column pushes the quantity to the next line. The heading's stops fall between.
@@ -312,4 +322,37 @@ TEST(PrinterSetups, MissingOrRefusingPrintersAreReportedAndTheProgramGoesOn)
                         u"ROSTERMERE_MESSAGE=\"RostermereRefusing\" has stopped accepting jobs, so "
                         "nothing was printed."_s}),
         QString());
+}
+
+// Save as PDF needs no printer: the file holds the pages the printer gets, written whole, and
+// a file that can't be written is said. The preview shows the same pages, from which they can
+// be printed or saved.
+TEST_F(PrinterTest, SaveAsPdfAndThePreviewMakeThePrintersPagesWithoutAPrinter)
+{
+    startWithCollection(120);
+    auto *reports = main->findChild<ReportCommands *>();
+    const QString path = QDir::current().filePath(u"Spring Collection.pdf"_s);
+    const QFuture<QString> saving = reports->savePdfTo(path);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return main->statusLine().startsWith(u"Wrote"_s) || !messages.isEmpty(); },
+        60000));
+    EXPECT_EQ(saving.result(), QString());
+    EXPECT_EQ(main->statusLine(), u"Wrote the collection to \"%1\": 122 units."_s.arg(path));
+    EXPECT_EQ(expectSpringPages(path).size(), 8 + 120);
+    EXPECT_TRUE(messages.isEmpty());
+    const QFuture<QString> refused = reports->savePdfTo(u"/proc/rostermere/Spring.pdf"_s);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.isEmpty(); }, 60000));
+    EXPECT_TRUE(messages.front().text.startsWith(
+        u"Could not write the PDF \"/proc/rostermere/Spring.pdf\": "_s))
+        << messages.front().text.toStdString();
+
+    int pages = 0;
+    QTimer::singleShot(100, qApp, [&pages] {
+        auto *preview = qApp->activeModalWidget()->findChild<QPrintPreviewWidget *>();
+        preview->updatePreview();
+        pages = preview->pageCount();
+        qApp->activeModalWidget()->close();
+    });
+    trigger("actPrintPreview");
+    EXPECT_GE(pages, 2);
 }
