@@ -26,40 +26,40 @@
     <name>CountsCsv</name>
     <message>
         <source>The file holds no rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Zeilen.</translation>
     </message>
     <message>
         <source>The first row must name the columns: &quot;ID&quot; (or &quot;Name&quot; and &quot;Strength&quot;) and &quot;Count&quot; (or &quot;%1&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile muss die Spalten benennen: „ID“ (oder „Name“ und „Strength“) und „Count“ (oder „%1“).</translation>
     </message>
     <message>
         <source>the count &quot;%1&quot; is not a whole number from 0 to 32767</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anzahl „%1“ ist keine ganze Zahl von 0 bis 32767</translation>
     </message>
     <message>
         <source>this catalogue has no unit &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Katalog hat keine Einheit „%1“</translation>
     </message>
     <message>
         <source>the unit &quot;%1&quot; is listed on row %2 too</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einheit „%1“ steht auch in Zeile %2</translation>
     </message>
     <message>
         <source>Row %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) of the file can&apos;t be read, so nothing was imported:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile der Datei kann nicht gelesen werden, daher wurde nichts importiert:</numerusform>
+            <numerusform>%n Zeilen der Datei können nicht gelesen werden, daher wurde nichts importiert:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>...and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>...und %n weitere.</numerusform>
+            <numerusform>...und %n weitere.</numerusform>
         </translation>
     </message>
 </context>
@@ -67,50 +67,50 @@
     <name>Csv</name>
     <message>
         <source>A quote that opens a field on row %1 is never closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Anführungszeichen, das in Zeile %1 ein Feld öffnet, wird nie geschlossen.</translation>
     </message>
 </context>
 <context>
     <name>CsvCommands</name>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Wrote %1 to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in „%2“ geschrieben.</translation>
     </message>
     <message>
         <source>Import CSV into the army</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV in die Armee importieren</translation>
     </message>
     <message>
         <source>Import CSV into the collection</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV in die Sammlung importieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Add the counts of &quot;%1&quot; to the army, or replace the army with them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahlen aus „%1“ zur Armee hinzufügen oder die Armee durch sie ersetzen?</translation>
     </message>
     <message>
         <source>Add the counts of &quot;%1&quot; to the collection, or replace the collection with them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahlen aus „%1“ zur Sammlung hinzufügen oder die Sammlung durch sie ersetzen?</translation>
     </message>
     <message>
         <source>Add</source>
@@ -122,27 +122,27 @@
     </message>
     <message>
         <source>Could not import &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht importiert werden: %2</translation>
     </message>
     <message>
         <source>Importing &quot;%1&quot; would take %2 out of its range, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Importieren von „%1“ läge %2 außerhalb des zulässigen Bereichs, daher wurde nichts geändert.</translation>
     </message>
     <message>
         <source>importing &quot;%1&quot; into the army</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ in die Armee importiert</translation>
     </message>
     <message>
         <source>importing &quot;%1&quot; into the collection</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ in die Sammlung importiert</translation>
     </message>
     <message>
         <source>Imported %1 of %2 from &quot;%3&quot; into the army.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 aus „%3“ in die Armee importiert.</translation>
     </message>
     <message>
         <source>Imported %1 of %2 from &quot;%3&quot; into the collection.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 aus „%3“ in die Sammlung importiert.</translation>
     </message>
 </context>
 <context>
@@ -765,23 +765,23 @@
     </message>
     <message>
         <source>Print Preview: %1 Collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau: Sammlung %1</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>The document could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>Could not write the PDF &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei „%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1654,19 +1654,19 @@
     </message>
     <message>
         <source>Print Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau...</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern...</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren...</translation>
     </message>
     <message>
         <source>Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV importieren...</translation>
     </message>
 </context>
 <context>

@@ -26,40 +26,40 @@
     <name>CountsCsv</name>
     <message>
         <source>The file holds no rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune ligne.</translation>
     </message>
     <message>
         <source>The first row must name the columns: &quot;ID&quot; (or &quot;Name&quot; and &quot;Strength&quot;) and &quot;Count&quot; (or &quot;%1&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne doit nommer les colonnes&#xa0;: «&#xa0;ID&#xa0;» (ou «&#xa0;Name&#xa0;» et «&#xa0;Strength&#xa0;») et «&#xa0;Count&#xa0;» (ou «&#xa0;%1&#xa0;»).</translation>
     </message>
     <message>
         <source>the count &quot;%1&quot; is not a whole number from 0 to 32767</source>
-        <translation type="unfinished"></translation>
+        <translation>le compte «&#xa0;%1&#xa0;» n’est pas un nombre entier de 0 à 32767</translation>
     </message>
     <message>
         <source>this catalogue has no unit &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ce catalogue n’a aucune unité «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the unit &quot;%1&quot; is listed on row %2 too</source>
-        <translation type="unfinished"></translation>
+        <translation>l’unité «&#xa0;%1&#xa0;» figure aussi à la ligne %2</translation>
     </message>
     <message>
         <source>Row %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) of the file can&apos;t be read, so nothing was imported:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne du fichier ne peut pas être lue&#xa0;; rien n’a donc été importé&#xa0;:</numerusform>
+            <numerusform>%n lignes du fichier ne peuvent pas être lues&#xa0;; rien n’a donc été importé&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>...and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>...et %n autre.</numerusform>
+            <numerusform>...et %n autres.</numerusform>
         </translation>
     </message>
 </context>
@@ -67,50 +67,50 @@
     <name>Csv</name>
     <message>
         <source>A quote that opens a field on row %1 is never closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un guillemet qui ouvre un champ à la ligne %1 n’est jamais fermé.</translation>
     </message>
 </context>
 <context>
     <name>CsvCommands</name>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Wrote %1 to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans «&#xa0;%2&#xa0;»&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Import CSV into the army</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un CSV dans l’armée</translation>
     </message>
     <message>
         <source>Import CSV into the collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un CSV dans la collection</translation>
     </message>
     <message>
         <source>CSV files (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Add the counts of &quot;%1&quot; to the army, or replace the army with them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les comptes de «&#xa0;%1&#xa0;» à l’armée, ou remplacer l’armée par ces comptes&#xa0;?</translation>
     </message>
     <message>
         <source>Add the counts of &quot;%1&quot; to the collection, or replace the collection with them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les comptes de «&#xa0;%1&#xa0;» à la collection, ou remplacer la collection par ces comptes&#xa0;?</translation>
     </message>
     <message>
         <source>Add</source>
@@ -122,27 +122,27 @@
     </message>
     <message>
         <source>Could not import &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’importer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Importing &quot;%1&quot; would take %2 out of its range, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer «&#xa0;%1&#xa0;» porterait %2 hors de sa plage de valeurs&#xa0;; rien n’a donc été modifié.</translation>
     </message>
     <message>
         <source>importing &quot;%1&quot; into the army</source>
-        <translation type="unfinished"></translation>
+        <translation>importation de «&#xa0;%1&#xa0;» dans l’armée</translation>
     </message>
     <message>
         <source>importing &quot;%1&quot; into the collection</source>
-        <translation type="unfinished"></translation>
+        <translation>importation de «&#xa0;%1&#xa0;» dans la collection</translation>
     </message>
     <message>
         <source>Imported %1 of %2 from &quot;%3&quot; into the army.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation de «&#xa0;%3&#xa0;» dans l’armée&#xa0;: %1 de %2.</translation>
     </message>
     <message>
         <source>Imported %1 of %2 from &quot;%3&quot; into the collection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation de «&#xa0;%3&#xa0;» dans la collection&#xa0;: %1 de %2.</translation>
     </message>
 </context>
 <context>
@@ -765,23 +765,23 @@
     </message>
     <message>
         <source>Print Preview: %1 Collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression&#xa0;: Collection %1</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The document could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>Could not write the PDF &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le PDF «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1654,19 +1654,19 @@
     </message>
     <message>
         <source>Print Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression...</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF...</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV...</translation>
     </message>
     <message>
         <source>Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un CSV...</translation>
     </message>
 </context>
 <context>

@@ -119,13 +119,14 @@ TEST_F(GuiTest, WindowsShowTheirDesignedCaptionsPlacesMenusAndTabOrder)
     EXPECT_TRUE(find<QRadioButton>(main.get(), "optCollection")->isChecked());
     EXPECT_FALSE(find<QRadioButton>(main.get(), "optArmy")->isChecked());
 
-    // The designed items in their places; the army menu ends, below a separator, with
-    // planning several armies.
+    // The designed items in their places; below a separator, the print menu ends with the
+    // preview and PDF, the army menu with planning armies and CSV files.
     EXPECT_EQ(menuTree(main->menuBar()->actions()),
               u"mnuLoadCollection mnuSaveCollection mnuPrintCollection[Print Collection: "
-              u"mnuPrintCollectionToFile mnuPrintCollectionHtml mnuPrintCollectionToPrinter] "
-              u"mnuBlank[-----------------: mnuAddArmyCollection mnuIncludeSummary  "
-              u"actPlanArmies] mnuLoadArmy mnuSaveArmy mnuPrintArmyToTextFile mnuExit"_s);
+              u"mnuPrintCollectionToFile mnuPrintCollectionHtml mnuPrintCollectionToPrinter  "
+              u"actPrintPreview actSavePdf] mnuBlank[-----------------: mnuAddArmyCollection "
+              u"mnuIncludeSummary  actPlanArmies actExportCsv actImportCsv] mnuLoadArmy "
+              u"mnuSaveArmy mnuPrintArmyToTextFile mnuExit"_s);
     // The summary item is a check item that starts unchecked and flips on each choice.
     auto *summary = main->findChild<QAction *>(u"mnuIncludeSummary"_s);
     EXPECT_TRUE(summary->isCheckable());
