@@ -6,6 +6,8 @@
 #include "catalogue/price_guide.h"
 #include "common/numbers.h"
 #include "recovery/recovery_file.h"
+#include "reports/units_csv.h"
+#include "tally_files/counts_csv.h"
 #include "tally_files/tally_file.h"
 #include "tally_files/unit_record.h"
 
@@ -123,6 +125,35 @@ void unitRecord(QByteArrayView bytes)
     require(again.error.isEmpty() && again.record == read.record);
 }
 
+// Counts a CSV import accepts are whole counts of distinct units of the catalogue, in its order,
+// and the catalogue's own export of them reads back the same.
+void countsCsv(QByteArrayView bytes)
+{
+    static const UnitCatalogue units =
+        parseCatalogue("1,Grub,Weak,C,Mire,5\n2,\"Hob, \"\"Big\"\"\",Standard,C,Mire,1\n"
+                       "=3,Nell,Tough,C,Mire,1\n4,Twin,Weak,C,Mire,1\n4,Twin,Tough,C,Mire,1\n")
+            .catalogue;
+    const CountsCsv read = readCountsCsv(bytes, units, bytes.size() % 2 == 0);
+    if (!read.error.isEmpty()) {
+        require(read.rows.isEmpty());
+        return;
+    }
+    QStringList counts(units.size(), QStringLiteral("0"));
+    int previous = -1;
+    for (const auto &[row, count] : read.rows) {
+        require(row > previous && row < units.size());
+        previous = row;
+        bool whole = false;
+        require(count.toInt(&whole) >= 0 && whole && count.toInt() <= 32767);
+        counts[row] = count;
+    }
+    const CountsCsv again =
+        readCountsCsv(unitsCsv({0, 1, 2, 3, 4}, units, counts, counts), units, false);
+    require(again.error.isEmpty() && again.rows.size() == units.size());
+    for (const auto &[row, count] : again.rows)
+        require(count == counts.at(row));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -134,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         [&] { catalogue(bytes); },   [&] { priceGuide(bytes); },
         [&] { tallyFile(bytes); },   [&] { require(!std::isnan(readNumber(text))); },
         [&] { strictNumber(text); }, [&] { recoveryCopy(bytes); },
-        [&] { unitRecord(bytes); }};
+        [&] { unitRecord(bytes); },  [&] { countsCsv(bytes); }};
     targets[FUZZ_TARGET - 1]();
     return 0;
 }

@@ -10,6 +10,11 @@ PaintedLinePrinter::PaintedLinePrinter(QPrinter &printer, const QString &what)
 
 PaintedLinePrinter::~PaintedLinePrinter()
 {
+    stopPainting();
+}
+
+void PaintedLinePrinter::stopPainting()
+{
     if (m_painter.isActive())
         m_painter.end();
 }

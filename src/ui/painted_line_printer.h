@@ -24,6 +24,9 @@ public:
     bool endDocument() override;
 
 protected:
+    // Ends painting on the device, for a subclass whose device goes before this base does.
+    void stopPainting();
+
     bool begin(Metrics &metrics) override;
     bool newPage() override;
     qreal drawText(QPointF at, const QString &text) override;

@@ -18,6 +18,8 @@ class PrinterLinePrinter : public PaintedLinePrinter
 {
 public:
     PrinterLinePrinter(const QPrinterInfo &printer, const QString &documentName);
+    // A job abandoned halfway is ended while its printer is still there.
+    ~PrinterLinePrinter() override { stopPainting(); }
 
     bool endDocument() override;
 

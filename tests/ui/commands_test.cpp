@@ -139,10 +139,11 @@ TEST_F(Commands, ListMenuFocusMarksAndTooltipsShowWhatTheListsDo)
     const QString find = u"Find a Unit...|"_s + keys(QKeySequence::Find),
                   next = u"Find Next|"_s + keys(QKeySequence::FindNext);
     EXPECT_EQ(open("lstUnits", 4),
-              QStringList(
-                  {u"Add One to the collection|Return"_s, u"Take One from the collection| (off)"_s,
-                   u"Undo|"_s + keys(QKeySequence::Undo) + u" (off)"_s,
-                   u"Redo|"_s + keys(QKeySequence::Redo) + u" (off)"_s, find, next, u"Show|"_s}));
+              QStringList({u"Add One to the collection|Return"_s,
+                           u"Take One from the collection| (off)"_s,
+                           u"Undo|"_s + keys(QKeySequence::Undo) + u" (off)"_s,
+                           u"Redo|"_s + keys(QKeySequence::Redo) + u" (off)"_s, find, next,
+                           u"Show|"_s, u"Export CSV...|Ctrl+E"_s, u"Import CSV...|Ctrl+I"_s}));
     EXPECT_EQ(main->selectedRow(), 4);
     GuiTest::find<QAction>(main.get(), "actAddOne")->trigger();
     EXPECT_EQ(main->statusLine(), u"One Unit 4 counted into the collection (1 now)."_s);
