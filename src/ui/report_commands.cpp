@@ -12,6 +12,7 @@
 #include "status_report.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QPrintPreviewDialog>
@@ -19,6 +20,12 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QWidget>
+
+namespace {
+
+constexpr int PreviewLinesBetweenPaints = 64;
+
+} // namespace
 
 ReportCommands::ReportCommands(const TallyDocument &document, QWidget *window, StatusReport *status,
                                const QAction *includeSummary, QChar decimalSeparator)
@@ -106,6 +113,13 @@ void ReportCommands::preview()
     dialog.setWindowTitle(tr("Print Preview: %1 Collection").arg(shown.name));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&shown](QPrinter *printer) {
         PaintedLinePrinter lines(*printer, printer->printerName());
+        // Qt's preview takes its pages on the window's thread: while a long report is laid
+        // out, the windows keep painting (and take no input) every few dozen lines.
+        lines.setLineCheck([](int done) {
+            if (done % PreviewLinesBetweenPaints == 0)
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            return true;
+        });
         printReport(shown, lines);
     });
     dialog.exec();
