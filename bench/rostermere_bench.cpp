@@ -9,6 +9,7 @@
 #include "catalogue/catalogue_file.h"
 #include "catalogue/price_guide.h"
 #include "tally_files/tally_file.h"
+#include "ui/csv_commands.h"
 #include "ui/frm_main.h"
 #include "ui/frm_world_pick.h"
 #include "ui/messages.h"
@@ -465,6 +466,10 @@ Figures measure(int runs)
                     medianMs(runs, command("mnuPrintCollectionToFile"))});
     figures.append({QStringLiteral("Print Collection to HTML"),
                     medianMs(runs, command("mnuPrintCollectionHtml"))});
+    // Every unit shown, written out as CSV with its counts.
+    figures.append({QStringLiteral("Export CSV of every unit"), medianMs(runs, [&s] {
+                        s.main.findChild<CsvCommands *>()->exportTo(QStringLiteral("every.csv"));
+                    })});
     if (!QPrinterInfo::defaultPrinter().isNull())
         measurePrinting(s, runs, figures);
     figures.append(
