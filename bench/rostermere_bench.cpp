@@ -371,12 +371,11 @@ Figures measure(int runs)
         for (int row = 0; row < table->rowCount(); ++row)
             if (table->item(row, 0)->text().startsWith(u"plan"))
                 table->item(row, 0)->setCheckState(Qt::Checked);
-        figures.append({QStringLiteral("Counting double-click with 20 armies planned"),
-                        medianMs(runs, repainted([&] {
-                                     doubleClick(names);
-                                     window()->repaint();
-                                 }),
-                                 [&] { doubleClick(owned); })});
+        // The plan window paints what the count changed when the events are processed, as
+        // the user sees it; the main window is painted whole.
+        figures.append(
+            {QStringLiteral("Counting double-click with 20 armies planned"),
+             medianMs(runs, repainted([&] { doubleClick(names); }), [&] { doubleClick(owned); })});
         window()->hide();
     }
 

@@ -19,9 +19,19 @@ bool looksLikeFormula(QStringView text)
 
 QString Csv::textField(QStringView text)
 {
-    QString field = looksLikeFormula(text) ? u'\'' + text.toString() : text.toString();
-    field.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + field + u'"';
+    QString field;
+    appendTextField(field, text);
+    return field;
+}
+
+void Csv::appendTextField(QString &out, QStringView text)
+{
+    out += u'"';
+    if (looksLikeFormula(text))
+        out += u'\'';
+    for (qsizetype quote; (quote = text.indexOf(u'"')) >= 0; text = text.mid(quote + 1))
+        out.append(text.first(quote + 1)).append(u'"');
+    out.append(text).append(u'"');
 }
 
 QString Csv::fieldText(QStringView field)

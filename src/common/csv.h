@@ -14,6 +14,8 @@ namespace Csv {
 // show as text and do not evaluate; a text that starts with an apostrophe gets one more, so
 // that reading takes exactly one away from any text that starts with one.
 QString textField(QStringView text);
+// The same appended to `out`, for a file of many fields.
+void appendTextField(QString &out, QStringView text);
 // The text a field written by textField stands for.
 QString fieldText(QStringView field);
 

@@ -157,8 +157,12 @@ void PlanArmiesWindow::fill()
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
         QTableWidgetItem *tick = tblArmies->item(row, ArmyColumn);
-        tick->setFlags(usable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable
-                              : Qt::ItemIsSelectable);
+        // Only what changed is set: each change repaints its row, and a count changes few.
+        const Qt::ItemFlags flags =
+            usable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable
+                   : Qt::ItemIsSelectable;
+        if (tick->flags() != flags)
+            tick->setFlags(flags);
         tick->setCheckState(army.ticked ? Qt::Checked : Qt::Unchecked);
     }
     m_filling = false;
