@@ -39,7 +39,7 @@ QByteArray shoppingList(const Needs &needs, const QStringList &collection,
         const int row = needs.rows.at(i);
         if (row >= collection.size() || row >= catalogue.size())
             break;
-        const double missing = needs.figures.at(i) - std::max(0.0, readNumber(collection.at(row)));
+        const double missing = lackingAt(needs, collection, row);
         if (missing <= 0)
             continue;
         const QStringView price = catalogue.UnitPrice.at(row).trimmed();

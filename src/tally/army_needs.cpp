@@ -119,6 +119,13 @@ Lacking lackingFor(const Needs &needs, const QList<double> &held, const QList<do
     return lacking;
 }
 
+double lackingAt(const Needs &needs, const QStringList &collection, int row)
+{
+    if (row < 0 || row >= collection.size())
+        return 0;
+    return std::max(0.0, needs.at(row) - std::max(0.0, readNumber(collection.at(row))));
+}
+
 double spareAt(const Needs &needs, const QStringList &collection, int row)
 {
     if (row < 0 || row >= collection.size())

@@ -43,5 +43,7 @@ QList<double> heldFigures(const QStringList &collection);
 QList<double> unitPrices(const UnitCatalogue &catalogue);
 Lacking lackingFor(const Needs &needs, const QList<double> &held, const QList<double> &prices);
 
-// The figures of the unit of `row` that the collection holds beyond `needs`; 0 when none.
+// The figures of the unit of `row` that the collection holds beyond `needs`, and that it lacks
+// of them; 0 when none.
 double spareAt(const Needs &needs, const QStringList &collection, int row);
+double lackingAt(const Needs &needs, const QStringList &collection, int row);

@@ -54,12 +54,10 @@ bool CsvCommands::exportTo(const QString &path)
             choice == UnitChoice::Spare ? QStringLiteral("Spare") : QStringLiteral("Lacking"), {}};
         const Needs planned =
             choice == UnitChoice::LackingForArmy ? needsOf(data.army.counts) : m_plan->needs();
-        for (const int row : rows) {
-            const double held = std::max(0.0, readNumber(data.collection.counts.value(row)));
+        for (const int row : rows)
             figure->values.append(choice == UnitChoice::Spare
                                       ? spareAt(planned, data.collection.counts, row)
-                                      : std::max(0.0, planned.at(row) - held));
-        }
+                                      : lackingAt(planned, data.collection.counts, row));
     }
     const QString error = writeWholeFile(
         path, unitsCsv(rows, data.catalogue, data.collection.counts, data.army.counts, figure));

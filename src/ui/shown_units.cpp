@@ -48,12 +48,11 @@ QVariant ShownUnits::data(const QModelIndex &index, int role) const
     if (role == Qt::ToolTipRole && m_plan &&
         (m_choice == UnitChoice::LackingForPlan || m_choice == UnitChoice::Spare)) {
         const QStringList &collection = m_document.tally(WhichTally::Collection).counts;
-        const double need = m_plan->needs().at(row);
         if (m_choice == UnitChoice::Spare)
             return tr("%1 spare beyond what the planned armies need")
                 .arg(doubleText(spareAt(m_plan->needs(), collection, row)));
         return tr("%1 lacking for the planned armies")
-            .arg(doubleText(std::max(0.0, need - std::max(0.0, readNumber(collection.at(row))))));
+            .arg(doubleText(lackingAt(m_plan->needs(), collection, row)));
     }
     return m_catalogue->index(row, index.column()).data(role);
 }
