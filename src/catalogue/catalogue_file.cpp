@@ -44,6 +44,13 @@ CatalogueLoad parseCatalogue(QByteArrayView bytes)
         const int row = units.size();
         int filled = 0;
         int recordLine = 0;
+        std::array<QByteArrayView, FieldsPerRecord> line;
+        if (row < UnitCatalogue::MaxUnits && reader.nextPlainLine(line.data(), FieldsPerRecord)) {
+            recordLine = reader.fieldLine();
+            for (int i = 0; i < FieldsPerRecord; ++i)
+                lists[i]->appendDecoded(line[i], charset);
+            filled = FieldsPerRecord;
+        }
         while (filled < FieldsPerRecord && reader.next(field)) {
             if (filled == 0)
                 recordLine = reader.fieldLine();

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -78,6 +79,56 @@ bool FieldReader::next(QByteArrayView &field)
     m_afterComma = m_pos < m_text.size() && m_text[m_pos] == ',';
     if (m_afterComma)
         ++m_pos;
+    return true;
+}
+
+bool FieldReader::nextPlainLine(QByteArrayView *fields, int count)
+{
+    if (m_afterComma)
+        return false;
+    // A line end left by the record before is passed over as next() would.
+    while (atLineEnd())
+        skipLineEnd();
+    if (m_pos >= m_text.size() ||
+        (m_pos > 0 && m_text[m_pos - 1] != '\n' && m_text[m_pos - 1] != '\r'))
+        return false;
+    const char *const begin = m_text.data() + m_pos;
+    const char *const textEnd = m_text.data() + m_text.size();
+    const auto *lf =
+        static_cast<const char *>(std::memchr(begin, '\n', std::size_t(textEnd - begin)));
+    const char *lineEnd = lf ? lf : textEnd;
+    if (lf && lineEnd > begin && lineEnd[-1] == '\r')
+        --lineEnd;
+    const auto length = std::size_t(lineEnd - begin);
+    if (std::memchr(begin, '"', length) || std::memchr(begin, '\r', length))
+        return false;
+    int found = 0;
+    const char *start = begin;
+    for (const char *at = begin;; ++at) {
+        if (at != lineEnd && *at != ',')
+            continue;
+        if (found == count)
+            return false;
+        const char *first = start;
+        const char *last = at;
+        while (first < last && isBlank(*first))
+            ++first;
+        while (last > first && isBlank(last[-1]))
+            --last;
+        fields[found++] = QByteArrayView(first, last - first);
+        if (at == lineEnd)
+            break;
+        start = at + 1;
+    }
+    if (found != count)
+        return false;
+    m_fieldLine = m_line;
+    if (lf) {
+        m_pos = lf + 1 - m_text.data();
+        ++m_line;
+    } else {
+        m_pos = m_text.size();
+    }
     return true;
 }
 

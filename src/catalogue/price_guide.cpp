@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include <array>
+
 PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
 {
     PriceGuideLoad result;
@@ -22,20 +24,28 @@ PriceGuideLoad parsePriceGuide(QByteArrayView bytes)
                           std::min<qsizetype>(bytes.size(), 8 << 20));
     QByteArray name;
     QByteArrayView field;
-    while (reader.next(field)) {
-        const int nameLine = reader.fieldLine();
-        // Kept before the next field is read, which may reuse the view's storage.
-        name.truncate(0);
-        name.append(field);
-        if (!reader.next(field)) {
-            result.problems.append(
-                {nameLine, QCoreApplication::translate("LoadPriceGuide",
-                                                       "the entry \"%1\" has no price; it was "
-                                                       "ignored.")
-                               .arg(shownName(decodeText(name, charset)))});
+    std::array<QByteArrayView, 2> line;
+    for (;;) {
+        const bool plain = reader.nextPlainLine(line.data(), 2);
+        if (!plain && !reader.next(field))
             break;
+        const int nameLine = reader.fieldLine();
+        if (plain) {
+            result.prices.insert(line[0], line[1], charset);
+        } else {
+            // Kept before the next field is read, which may reuse the view's storage.
+            name.truncate(0);
+            name.append(field);
+            if (!reader.next(field)) {
+                result.problems.append(
+                    {nameLine, QCoreApplication::translate("LoadPriceGuide",
+                                                           "the entry \"%1\" has no price; it "
+                                                           "was ignored.")
+                                   .arg(shownName(decodeText(name, charset)))});
+                break;
+            }
+            result.prices.insert(name, field, charset);
         }
-        result.prices.insert(name, field, charset);
         if (const QString problem = valueProblem(result.prices.lastPrice()); !problem.isEmpty())
             result.problems.append(
                 {nameLine, QCoreApplication::translate("LoadPriceGuide",

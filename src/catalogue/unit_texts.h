@@ -37,7 +37,7 @@ public:
     }
     QStringList toList() const;
     // All rows' texts one after another, and where each row ends in it.
-    QStringView text() const { return m_text; }
+    QStringView text() const { return QStringView(m_text).first(m_used); }
     const QList<qint32> &ends() const { return m_ends; }
 
     void reserve(int rows, qsizetype characters);
@@ -51,11 +51,18 @@ public:
 
     friend bool operator==(const UnitTexts &a, const UnitTexts &b)
     {
-        return a.m_ends == b.m_ends && a.m_text == b.m_text;
+        return a.m_ends == b.m_ends && a.text() == b.text();
     }
 
 private:
+    // Room for `characters` more at the end of the text, taken as used; returns where it starts.
+    char16_t *take(qsizetype characters);
+
+    // The first m_used characters are the rows' texts; the rest is room set aside for more,
+    // never written until a row is appended. Growing the text by QString::resize for every
+    // field cost a fifth of reading a catalogue.
     QString m_text;
+    qsizetype m_used = 0;
     // A catalogue holds at most 32767 fields of at most 64 MB of file between them.
     QList<qint32> m_ends;
 };

@@ -122,10 +122,15 @@ void appendDecodedText(QString &text, QByteArrayView bytes, Charset charset)
     }
     const qsizetype start = text.size();
     text.resize(start + bytes.size());
-    char16_t *out = reinterpret_cast<char16_t *>(text.data()) + start;
+    decodeWindows1252Into(reinterpret_cast<char16_t *>(text.data()) + start, bytes);
+}
+
+char16_t *decodeWindows1252Into(char16_t *out, QByteArrayView bytes)
+{
     const std::array<char16_t, 256> &table = decodingTable();
     for (const char byte : bytes)
         *out++ = table[static_cast<unsigned char>(byte)];
+    return out;
 }
 
 QString decodeText(QByteArrayView bytes, Charset charset)

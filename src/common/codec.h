@@ -21,6 +21,9 @@ QString decodeText(QByteArrayView bytes, Charset charset);
 // Decodes `bytes` as `charset` onto the end of `text`, without a string of its own.
 void appendDecodedText(QString &text, QByteArrayView bytes, Charset charset);
 
+// Decodes Windows-1252 `bytes` into the room at `out`, one character a byte; returns the end.
+char16_t *decodeWindows1252Into(char16_t *out, QByteArrayView bytes);
+
 // Decodes all 256 byte values; the five bytes Windows-1252 leaves unassigned become
 // the control characters of the same value, so decoding then encoding gives the bytes back.
 QString decodeText(QByteArrayView bytes);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/heap_policy.h"
 #include "document/mod_globals.h"
 #include "document/session_keeper.h"
 #include "frm_main.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    returnLargeBuffersToTheSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rostermere"));
     QApplication::setApplicationVersion(QStringLiteral(".10"));

@@ -168,12 +168,17 @@ TEST(PriceGuide, MatchesByKeyWithoutShiftingThePairs)
         {"a name without a price is ignored", "\"Hob (S)\",3\n\"Grub (W)\"\n", u"|3|||"_s},
         {"a unit of no known strength takes the price of the empty name",
          "\"\",7\n\"Hob (S)\",3\n", u"|3||7|"_s},
+        {"names without quotes, blanks around them dropped, among other shapes",
+         "Grub (W) , 1\r\n\n Hob (S),2,Nell (LE)\n4\nHob (S),-1\n", u"1|-1|1||4"_s},
         {"empty guide", "", u"||||"_s}};
     // clang-format on
     for (const auto &[what, guide, prices] : cases)
         EXPECT_EQ(pricedUnits(guide).UnitPrice.toList().join(u'|'), prices) << what;
     EXPECT_EQ(parsePriceGuide("\"Hob (S)\",3\n\"Grub (W)\"\n").problems,
               (QList<LoadProblem>{{2, u"the entry \"Grub (W)\" has no price; it was ignored."_s}}));
+    EXPECT_EQ(parsePriceGuide("\n\nHob (S),-1\n").problems,
+              (QList<LoadProblem>{{3, u"the price \"-1\" of \"Hob (S)\" is negative; the totals "
+                                      "count it as it reads."_s}}));
     // A name and its price that both hold doubled quotes keep their own texts.
     EXPECT_EQ(parsePriceGuide("\"A \"\"B\"\" (S)\",\"1\"\"2\"\n").prices.toHash(),
               (QHash<QString, QString>{{u"A \"B\" (S)"_s, u"1\"2"_s}}));
@@ -253,4 +258,33 @@ TEST(RulesetFilesAhead, AFileChangedAfterTheReadIsReadAgain)
         EXPECT_EQ(ahead.take().has_value(), !change);
     }
     QDir::setCurrent(previous);
+}
+
+// A record usually fills one line of plain fields; any other shape (two records on a line, one
+// over two lines, a trailing comma, quotes, lone CRs, blank lines between) is read by the
+// same rules, with the lines of its problems, before and after plain lines.
+TEST(Catalogue, RecordsOfEveryShapeReadAlikeAmongPlainLines)
+{
+    // clang-format off
+    const std::pair<QByteArray, QString> cases[] = {
+        {"1,A,Weak,C,F,5\n2,B,Tough,R,F,6", u"1|A|Weak|C|F|5;2|B|Tough|R|F|6"_s},
+        {" 1 ,\tA  ,Weak,C,F,5 \r\n\r\n2,B,Tough,R,F,-2\r\n", u"1|A|Weak|C|F|5;2|B|Tough|R|F|-2 @3"_s},
+        {"1,A,Weak,C,F,5,2,B,Tough,R,F,6\n3,C,Weak,C,F,-2\n", u"1|A|Weak|C|F|5;2|B|Tough|R|F|6;3|C|Weak|C|F|-2 @2"_s},
+        {"1,A,Weak\nC,F,5\n2,B,Tough,R,F,-2\n", u"1|A|Weak|C|F|5;2|B|Tough|R|F|-2 @3"_s},
+        {"1,A,Weak,C,F,5,\n2,B,Tough,R,F,6\n", u"1|A|Weak|C|F|5;|2|B|Tough|R|F @2"_s},
+        {"1,A,Weak,C,F,5\r2,B,Tough,R,F,-2\r", u"1|A|Weak|C|F|5;2|B|Tough|R|F|-2 @2"_s},
+        {"\n\n1,A,Weak,C,F,5\n \t\n2,\"B, the Bold\",Tough,R,F,6\n3,C\",Weak,C,F,-2\n",
+         u"1|A|Weak|C|F|5;2|B, the Bold|Tough|R|F|6;3|C\"|Weak|C|F|-2 @6"_s},
+        {"1,A,Weak,C,F,5\n2,B,Tough,R,F\n", u"1|A|Weak|C|F|5 @2"_s}};
+    // clang-format on
+    for (const auto &[text, expected] : cases) {
+        const CatalogueLoad load = parseCatalogue(text);
+        QStringList rows = rowsOf(load.catalogue);
+        for (QString &row : rows)
+            row = row.section(u'|', 0, 5);
+        QString said = rows.join(u';');
+        for (const LoadProblem &problem : load.problems)
+            said += u" @"_s + QString::number(problem.line);
+        EXPECT_EQ(said, expected) << text.toStdString();
+    }
 }
