@@ -37,17 +37,18 @@ QString rulesetFileProblem(const QString &fileName)
 
 RulesetFiles loadRulesetFiles()
 {
+    RulesetFiles files;
+    files.stamps = RulesetFileReader::stamps();
     QFuture<PriceGuideLoad> guide =
         Background::run(Background::shared(), [] { return LoadPriceGuide(); });
-    RulesetFiles files;
     files.units = LoadCatalogue();
     files.guide = guide.takeResult();
     return files;
 }
 
-std::array<RulesetFilesAhead::Stamp, 2> RulesetFilesAhead::stamps()
+std::array<FileStamp, 2> RulesetFileReader::stamps()
 {
-    std::array<Stamp, 2> result;
+    std::array<FileStamp, 2> result;
     for (std::size_t i = 0; i < result.size(); ++i) {
         const QByteArray path = QFile::encodeName(i == 0 ? CatalogueFileName : PriceGuideFileName);
         struct stat info
@@ -64,27 +65,54 @@ std::array<RulesetFilesAhead::Stamp, 2> RulesetFilesAhead::stamps()
     return result;
 }
 
-void RulesetFilesAhead::start()
+void RulesetFileReader::startAhead()
 {
     // Stamped before the read begins: a change while it runs shows as a different stamp.
-    m_stamps = stamps();
-    m_read = Background::run(Background::shared(), [] {
+    const std::array<FileStamp, 2> before = stamps();
+    m_ahead = Background::run(Background::shared(), [before] {
         RulesetFiles files;
+        files.stamps = before;
         files.units = LoadCatalogue();
         files.guide = LoadPriceGuide();
         return files;
     });
 }
 
-std::optional<RulesetFiles> RulesetFilesAhead::take()
+RulesetFiles RulesetFileReader::read()
 {
-    if (!m_read.isValid())
-        return std::nullopt;
-    RulesetFiles files = m_read.takeResult();
-    m_read = {};
-    if (stamps() != m_stamps)
-        return std::nullopt;
+    const std::array<FileStamp, 2> now = stamps();
+    if (m_ahead.isValid()) {
+        RulesetFiles files = m_ahead.takeResult();
+        m_ahead = {};
+        if (files.stamps == now)
+            return files;
+    }
+    // A file rewritten, even with the same text, size and time, is another file to the system:
+    // any change shows in its stamp.
+    if (!now[0].exists || now[0] != m_shown.stamps[0])
+        return loadRulesetFiles();
+    RulesetFiles files;
+    files.stamps = now;
+    files.unitsAsShown = true;
+    files.units.problems = m_shown.unitProblems;
+    if (now[1].exists && now[1] == m_shown.stamps[1]) {
+        files.guideAsShown = true;
+        files.guide.problems = m_shown.guideProblems;
+    } else {
+        files.guide = LoadPriceGuide();
+    }
     return files;
+}
+
+RulesetFileReader::State RulesetFileReader::stateOf(const RulesetFiles &files)
+{
+    const bool unitsRead =
+        files.unitsAsShown || (files.units.error.isEmpty() && files.units.catalogue.size() > 0);
+    const bool guideRead = files.guideAsShown || files.guide.error.isEmpty();
+    return {{unitsRead ? files.stamps[0] : FileStamp{},
+             unitsRead && guideRead ? files.stamps[1] : FileStamp{}},
+            files.units.problems,
+            files.guide.problems};
 }
 
 QString writingProblem(const QString &fileName)

@@ -9,11 +9,25 @@
 #include <array>
 #include <optional>
 
+// What identifies one state of a file: which file, its size and its last change.
+struct FileStamp
+{
+    bool exists = false;
+    qint64 device = 0, inode = 0, size = 0, changedNs = 0, modifiedNs = 0;
+    bool operator==(const FileStamp &) const = default;
+};
+
 // The catalogue and the price guide as read together; the guide's prices are not yet applied.
+// A file unchanged since the units and prices shown were read from it is not read again: its
+// load holds only its problems, which are still the file's, and says so.
 struct RulesetFiles
 {
     CatalogueLoad units;
     PriceGuideLoad guide;
+    bool unitsAsShown = false; // the catalogue shown is this file's: `units` has no units
+    bool guideAsShown = false; // so are the prices shown (only with the catalogue's)
+    // The files' states taken before they were read.
+    std::array<FileStamp, 2> stamps;
 };
 
 // Why writing `fileName` would replace the catalogue or the price guide of the working folder,
@@ -28,33 +42,35 @@ QString writingProblem(const QString &fileName);
 // Reads both files, the guide on a second thread while the catalogue is parsed.
 RulesetFiles loadRulesetFiles();
 
-// Reads the catalogue and then the guide ahead of their first use on a thread of their own, so
-// that big files are read while the windows are built (one thread: a third one on a two-core
-// machine only slowed the others). What was read is used only while both files are as they
-// were when the read began.
-class RulesetFilesAhead
+// Reads the ruleset's files for the window: the first time ahead of their first use, on a thread
+// of its own, so that big files are read while the windows are built (one thread: a third one
+// on a two-core machine only slowed the others); later only what changed since the units and
+// prices shown were read.
+class RulesetFileReader
 {
 public:
-    void start();
+    void startAhead();
+    // Returns once the read ahead has ended, so that a change after it can be made on purpose.
+    void waitAhead() { m_ahead.waitForFinished(); }
 
-    // The files as read, or nothing when there is no read ahead or a file has changed since it
-    // began. Only the first call can return them.
-    std::optional<RulesetFiles> take();
+    // The files as read ahead while both are still as they were when that read began;
+    // otherwise each file read anew unless it is as it was when what is shown was read.
+    RulesetFiles read();
 
-    // Returns once the read has ended, so that a change after it can be made on purpose.
-    void wait() { m_read.waitForFinished(); }
-
-    // What identifies one state of a file: which file, its size and its last change.
-    struct Stamp
+    // What a later read needs to know of files once their units and prices are shown: the
+    // states of the files they came from (none for a file that gave none) and their problems.
+    struct State
     {
-        bool exists = false;
-        qint64 device = 0, inode = 0, size = 0, changedNs = 0, modifiedNs = 0;
-        bool operator==(const Stamp &) const = default;
+        std::array<FileStamp, 2> stamps;
+        QList<LoadProblem> unitProblems, guideProblems;
     };
+    static State stateOf(const RulesetFiles &files);
+    // The units and prices shown are now those of the files of `state`.
+    void shown(State state) { m_shown = std::move(state); }
+
+    static std::array<FileStamp, 2> stamps();
 
 private:
-    static std::array<Stamp, 2> stamps();
-
-    QFuture<RulesetFiles> m_read;
-    std::array<Stamp, 2> m_stamps;
+    QFuture<RulesetFiles> m_ahead;
+    State m_shown;
 };

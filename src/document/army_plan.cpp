@@ -24,8 +24,17 @@ ArmyPlan::ArmyPlan(const TallyDocument &document, std::function<QByteArray()> ca
     // The files' counts were put on the rows of the catalogue before: they are read anew, once
     // the plan has read any (the start reads none until the plan is first shown).
     connect(&document, &TallyDocument::catalogueReplaced, this, [this] {
+        const UnitCatalogue &units = m_document.data().catalogue;
+        const bool sameUnits =
+            units.UnitId == m_ids && units.UnitName == m_names && units.UnitStr == m_strengths;
         readCatalogue();
         armyOnScreenChanged(-1);
+        // A reload of the same units leaves every file's counts on their rows; only prices and
+        // the counts on screen may have changed.
+        if (sameUnits) {
+            combine();
+            return;
+        }
         for (Army &army : m_armies)
             army.file.stamp.clear();
         m_collections.clear();
@@ -39,7 +48,9 @@ ArmyPlan::ArmyPlan(const TallyDocument &document, std::function<QByteArray()> ca
 void ArmyPlan::readCatalogue()
 {
     m_held = heldFigures(m_document.tally(WhichTally::Collection).counts);
-    m_prices = unitPrices(m_document.data().catalogue);
+    const UnitCatalogue &units = m_document.data().catalogue;
+    m_prices = unitPrices(units);
+    m_ids = units.UnitId, m_names = units.UnitName, m_strengths = units.UnitStr;
 }
 
 int ArmyPlan::ticked() const

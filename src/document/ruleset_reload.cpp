@@ -74,7 +74,9 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
         return reload;
     }
 
-    if (units.catalogue.size() > 0) {
+    if (files.unitsAsShown) {
+        next.catalogue = current.catalogue;
+    } else if (units.catalogue.size() > 0) {
         next.catalogue = std::move(units.catalogue);
     } else {
         if (units.error.isEmpty())
@@ -84,7 +86,9 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
         next.catalogue = current.catalogue;
     }
 
-    applyPrices(next.catalogue, prices.prices);
+    // Prices shown stay with units shown when neither file changed.
+    if (!files.guideAsShown)
+        applyPrices(next.catalogue, prices.prices);
     const QString priceReport = fileProblems(PriceGuideFileName, prices.error, prices.problems);
     if (!priceReport.isEmpty())
         report.append(priceReport);
@@ -93,9 +97,10 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
 
     // What the user counted follows its unit (its row, while the units are the same ones in the
     // same order); totals follow the new values.
-    const bool sameUnits = next.catalogue.UnitId == current.catalogue.UnitId &&
-                           next.catalogue.UnitName == current.catalogue.UnitName &&
-                           next.catalogue.UnitStr == current.catalogue.UnitStr;
+    const bool sameUnits = files.unitsAsShown ||
+                           (next.catalogue.UnitId == current.catalogue.UnitId &&
+                            next.catalogue.UnitName == current.catalogue.UnitName &&
+                            next.catalogue.UnitStr == current.catalogue.UnitStr);
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
         const Tally &counted = which == WhichTally::Army ? current.army : current.collection;
         CarriedTally carried = sameUnits ? carryOver(counted, next.catalogue)

@@ -31,11 +31,7 @@ void SavedState::reset(int rows)
 
 void SavedState::resize(int rows)
 {
-    const auto fit = [rows](QStringList &counts) {
-        counts.resize(std::min<qsizetype>(counts.size(), rows));
-        while (counts.size() < rows)
-            counts.append(QStringLiteral("0"));
-    };
+    const auto fit = [rows](QStringList &counts) { counts.resize(rows, QStringLiteral("0")); };
     for (QStringList &counts : m_files)
         fit(counts);
     fit(m_start);

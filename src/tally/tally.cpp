@@ -29,11 +29,8 @@ TotalKind addToTotals(Totals &totals, double figures, double points, double mone
 
 void Tally::resize(int rows)
 {
-    if (counts.size() > rows)
-        counts.resize(rows);
-    counts.reserve(rows);
-    while (counts.size() < rows)
-        counts.append(QStringLiteral("0"));
+    // New rows share one "0".
+    counts.resize(rows, QStringLiteral("0"));
 }
 
 FigureChange changeFigure(Tally &tally, int row, QStringView pointValue, QStringView price,

@@ -43,7 +43,7 @@ frmMain::frmMain(TallyDocument &document, QWidget *parent)
     // program with the signal the system sends for it.
     ignoreFileSizeSignal();
     // The first LoadUnits comes once the windows stand; a big catalogue is read meanwhile.
-    m_filesAhead.start();
+    m_files.startAhead();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("RF Collection Tracking Thing"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/org.rostermere.Rostermere.svg")));
@@ -230,9 +230,11 @@ void frmMain::mnuExit_Click()
 
 QString frmMain::LoadUnits()
 {
-    std::optional<RulesetFiles> ahead = m_filesAhead.take();
-    RulesetReload reload = reloadRuleset(ahead ? std::move(*ahead) : loadRulesetFiles(), m_globals);
+    RulesetFiles files = m_files.read();
+    RulesetFileReader::State state = RulesetFileReader::stateOf(files);
+    RulesetReload reload = reloadRuleset(std::move(files), m_globals);
     if (reload.next) {
+        m_files.shown(std::move(state));
         m_document.replaceCatalogue(std::move(*reload.next));
         say(tr("Read %1 from \"%2\".").arg(units(m_globals.catalogue.size()), CatalogueFileName));
         for (const QString &note : reload.notes)

@@ -122,7 +122,7 @@ private:
     StatusReport *m_status = nullptr;
     SavedMarks *m_marks = nullptr;
     NumberFormat m_numberFormat;
-    RulesetFilesAhead m_filesAhead;
+    RulesetFileReader m_files;
     // Goes before the document it keeps; the program's end brings its copy up to date first.
     std::unique_ptr<SessionKeeper> m_keeper;
     // They act on the keeper, and go before it.

@@ -239,23 +239,47 @@ TEST(PriceGuide, ANewGuideReplacesEarlierPricesAndAMissingOneClearsThem)
 }
 
 // The files read while the window is built are read again when either changed after the read
-// began, even to a text of the same length and age; taken as read when neither did.
-TEST(RulesetFilesAhead, AFileChangedAfterTheReadIsReadAgain)
+// began, even to a text of the same length and age; taken as read when neither did. Later reads
+// read again only a file changed since what is shown was read from it, and keep its problems.
+TEST(RulesetFileReader, ReadsAgainOnlyWhatChangedSinceTheUnitsShownWereRead)
 {
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const auto said = [](const RulesetFiles &files) {
+        return QStringLiteral("%1 units%2, price %3%4, %5 problem(s)")
+            .arg(files.units.catalogue.size())
+            .arg(files.unitsAsShown ? u" as shown" : u"")
+            .arg(files.guide.prices.value(u"Hob (W)"_s))
+            .arg(files.guideAsShown ? u"as shown" : u"")
+            .arg(files.units.problems.size() + files.guide.problems.size());
+    };
     for (const bool change : {false, true}) {
-        ASSERT_EQ(writeWholeFile(CatalogueFileName, "1,Hob,Weak,C,M,1\n"), QString());
+        ASSERT_EQ(writeWholeFile(CatalogueFileName, "1,Hob,Weak,C,M,-1\n"), QString());
         ASSERT_EQ(writeWholeFile(PriceGuideFileName, "\"Hob (W)\",2\n"), QString());
-        RulesetFilesAhead ahead;
-        ahead.start();
-        ahead.wait();
+        RulesetFileReader reader;
+        reader.startAhead();
+        reader.waitAhead();
         // Written anew, the file is another one to the system, whatever its time and size.
         if (change) {
             ASSERT_EQ(writeWholeFile(PriceGuideFileName, "\"Hob (W)\",3\n"), QString());
         }
-        EXPECT_EQ(ahead.take().has_value(), !change);
+        const RulesetFiles first = reader.read();
+        EXPECT_EQ(said(first), change ? u"1 units, price 3, 1 problem(s)"_s
+                                      : u"1 units, price 2, 1 problem(s)"_s);
+        // Until what was read is shown, every read reads both files.
+        EXPECT_EQ(said(reader.read()), said(first));
+        reader.shown(RulesetFileReader::stateOf(first));
+        EXPECT_EQ(said(reader.read()), u"0 units as shown, price as shown, 1 problem(s)"_s);
+        ASSERT_EQ(writeWholeFile(PriceGuideFileName, "\"Hob (W)\",4,\n"), QString());
+        EXPECT_EQ(said(reader.read()), u"0 units as shown, price 4, 2 problem(s)"_s);
+        ASSERT_EQ(writeWholeFile(CatalogueFileName, "1,Hob,Weak,C,M,1\n"), QString());
+        EXPECT_EQ(said(reader.read()), u"1 units, price 4, 1 problem(s)"_s);
+        // A guide that could not be read is read again, as is a catalogue without units.
+        QFile::remove(PriceGuideFileName);
+        ASSERT_EQ(writeWholeFile(CatalogueFileName, "\n"), QString());
+        reader.shown(RulesetFileReader::stateOf(reader.read()));
+        EXPECT_FALSE(reader.read().unitsAsShown || reader.read().guideAsShown);
     }
     QDir::setCurrent(previous);
 }

@@ -87,7 +87,9 @@ TEST(UnitRecord, CountsFollowTheirUnitsThroughEveryEditOfTheCatalogue)
          {QByteArray("2,Archer,Weak,C,F,5\n1,Colossus,Tough,C,F,40\n") + Crow,
           Archer + Colossus + Crow}) {
         const modGlobals current{first, tally, {}};
-        RulesetReload reload = reloadRuleset({parseCatalogue(text), {}}, current);
+        RulesetFiles files;
+        files.units = parseCatalogue(text);
+        RulesetReload reload = reloadRuleset(std::move(files), current);
         ASSERT_TRUE(reload.next);
         EXPECT_EQ(counts(reload.next->collection.counts, {}),
                   text == Archer + Colossus + Crow ? u"1 2 0"_s : u"2 1 0"_s);

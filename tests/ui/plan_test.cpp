@@ -135,4 +135,18 @@ TEST_F(Plan, ArmiesOfTheFolderArePlannedAgainstTheCollectionAsItChanges)
     EXPECT_FALSE(tableColumn(6).at(4).isEmpty());
     EXPECT_EQ(said(), u"Played together, the 1 ticked army lacks 4 figures of the collection. "
                       "The guide has no price for 4 figures."_s);
+
+    // A reload of the same units keeps the plan and takes the new prices; one of a catalogue
+    // with a unit put first finds the files' counts again on their units.
+    writeFile(u"current-runeforge.txt"_s, "\"Hob (S)\",2\r\n");
+    main->LoadUnits();
+    EXPECT_EQ(said(), u"Played together, the 1 ticked army lacks 4 figures of the collection. "
+                      "They cost about 8.00."_s);
+    writeFile(u"rfarm.txt"_s, "9,Newt,Weak,C,Mire,1\r\n1,Grub,Weak,C,Mire,10\r\n"
+                              "2,Hob,Standard,C,Mire,25\r\n3,Nell,Tough,C,Mire,30\r\n");
+    main->LoadUnits();
+    Q_EMIT box->activated(int(UnitChoice::LackingForPlan));
+    EXPECT_EQ(column("lstUnitId"), texts({"2"}));
+    EXPECT_EQ(said(), u"Played together, the 1 ticked army lacks 4 figures of the collection. "
+                      "They cost about 8.00."_s);
 }
