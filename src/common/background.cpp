@@ -9,3 +9,10 @@ QThreadPool *Background::recoveryCopies()
     pool.setMaxThreadCount(1);
     return &pool;
 }
+
+QThreadPool *Background::reportFiles()
+{
+    static QThreadPool pool;
+    pool.setMaxThreadCount(1);
+    return &pool;
+}

@@ -26,6 +26,10 @@ inline QThreadPool *shared()
 // printout takes the only thread of a one-core machine for seconds).
 QThreadPool *recoveryCopies();
 
+// A pool of one thread of its own for the reports written off the window's thread, so that
+// they are written one after another in the order asked.
+QThreadPool *reportFiles();
+
 template <typename Work> auto run(QThreadPool *pool, Work &&work)
 {
     return QtConcurrent::run(pool, std::forward<Work>(work));

@@ -25,6 +25,28 @@ NumberFormat regionalFormat(const QLocale &locale);
 // reads as an infinity of its sign.
 double readNumber(QStringView text);
 
+// Reads the count texts of a tally one after another. Equal counts of a tally share one
+// string ("0" nearly everywhere, and the few counts a file holds), so a text that shares its
+// characters with the one read before is that number again, without reading it.
+class CountReader
+{
+public:
+    double operator()(const QString &count)
+    {
+        if (count.constData() != m_last || count.size() != m_size) {
+            m_last = count.constData();
+            m_size = count.size();
+            m_value = readNumber(count);
+        }
+        return m_value;
+    }
+
+private:
+    const QChar *m_last = nullptr;
+    qsizetype m_size = 0;
+    double m_value = 0;
+};
+
 // Whether a count text counts anything: not 0 as readNumber reads it. A tally is mostly texts
 // of "0" and blanks, which are told apart without reading a number.
 inline bool isCounted(QStringView count)

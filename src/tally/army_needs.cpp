@@ -23,8 +23,9 @@ double Needs::total() const
 Needs needsOf(const QStringList &counts)
 {
     Needs needs;
+    CountReader read;
     for (int row = 0; row < int(counts.size()); ++row)
-        if (const double count = readNumber(counts.at(row)); count > 0)
+        if (const double count = read(counts.at(row)); count > 0)
             needs.rows.append(row), needs.figures.append(count);
     return needs;
 }
@@ -94,8 +95,9 @@ Lacking lackingFor(const Needs &needs, const QStringList &collection,
 QList<double> heldFigures(const QStringList &collection)
 {
     QList<double> held(collection.size());
+    CountReader read;
     for (qsizetype row = 0; row < collection.size(); ++row)
-        held[row] = std::max(0.0, readNumber(collection.at(row)));
+        held[row] = std::max(0.0, read(collection.at(row)));
     return held;
 }
 

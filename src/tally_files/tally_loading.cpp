@@ -33,12 +33,13 @@ TallyUpdate loadedRows(const QList<std::pair<int, QString>> &rows, const UnitCat
 {
     TallyUpdate update;
     update.tally.resize(catalogue.size());
+    CountReader read;
     for (const auto &[row, record] : rows) {
         if (row < 0 || row >= catalogue.size())
             continue;
         update.tally.counts[row] = record;
         update.overflow =
-            addRow(update.tally.totals, readNumber(record), row, catalogue, prices, format);
+            addRow(update.tally.totals, read(record), row, catalogue, prices, format);
         if (update.overflow != TotalKind::None)
             return update;
     }

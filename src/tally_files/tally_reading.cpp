@@ -69,8 +69,9 @@ PlacedTally placeTally(const TallyRead &read, const UnitCatalogue &catalogue,
     placed.rows.reserve(rows);
     for (int row = 0; row < rows; ++row)
         placed.rows.append({row, read.records.at(row)});
+    CountReader number;
     for (int row = rows; row < placed.fileRows; ++row)
-        if (const double count = readNumber(read.records.at(row)); count > 0)
+        if (const double count = number(read.records.at(row)); count > 0)
             ++placed.countedBeyond, placed.figuresBeyond += count;
     return placed;
 }
@@ -78,8 +79,9 @@ PlacedTally placeTally(const TallyRead &read, const UnitCatalogue &catalogue,
 double figuresIn(const QStringList &records)
 {
     double figures = 0;
+    CountReader read;
     for (const QString &record : records)
-        if (const double count = readNumber(record); count > 0)
+        if (const double count = read(record); count > 0)
             figures += count;
     return figures;
 }

@@ -149,6 +149,7 @@ void frmMain::prepareToEnd()
 {
     m_keeper->flush();
     m_reports->waitUntilSent();
+    ReportCommands::finishWriting();
 }
 
 void frmMain::sayToo(const QString &sentence)

@@ -59,7 +59,7 @@ public:
     // What the last command did, as the status bar says it.
     QString statusLine() const;
     // What must not be lost when the program ends at once: the recovery copy brought up to date,
-    // a printout under way sent to the printer.
+    // a printout under way sent to the printer, report files asked for written.
     void prepareToEnd();
     // Adds a sentence to what the status bar says.
     void sayToo(const QString &sentence);

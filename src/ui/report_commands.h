@@ -23,8 +23,15 @@ public:
     ReportCommands(const TallyDocument &document, QWidget *window, StatusReport *status,
                    const QAction *includeSummary, QChar decimalSeparator);
 
+    // Write the report file off the window's thread, of the tally as it is when chosen, and
+    // say so once it is written (or why it was not).
     void writeText(WhichTally which);
     void writeHtml();
+    // Returns once every report file asked for is written or has failed, and its line said.
+    void waitUntilWritten();
+    // Returns once every report file asked for is written or has failed, saying nothing more:
+    // the program is ending.
+    static void finishWriting();
     void print();
     // The printer's pages of the collection in Qt's preview, from which they can be printed or
     // saved as PDF; with no printer installed too.
@@ -42,8 +49,7 @@ public:
 
 private:
     CollectionReport report(WhichTally which) const;
-    void writeFile(WhichTally which, const QString &extension, const QByteArray &bytes,
-                   qsizetype rows);
+    void writeFile(WhichTally which, bool html);
 
     const TallyDocument &m_document;
     QWidget *m_window;
@@ -52,4 +58,5 @@ private:
     QChar m_decimalSeparator;
     PrintJob *m_printing;
     QString m_printedLine;
+    int m_filesBeingWritten = 0;
 };

@@ -6,6 +6,7 @@
 #include "ui/frm_main.h"
 #include "ui/frm_world_pick.h"
 #include "ui/messages.h"
+#include "ui/report_commands.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -186,7 +187,13 @@ protected:
         QTest::mouseDClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     }
 
-    void trigger(const char *action) const { find<QAction>(main.get(), action)->trigger(); }
+    // Report files are written off the window's thread: the test reads on once they are.
+    void trigger(const char *action) const
+    {
+        find<QAction>(main.get(), action)->trigger();
+        if (auto *reports = main->findChild<ReportCommands *>())
+            reports->waitUntilWritten();
+    }
 
     // Chooses `menuItem`, hands the modal window it shows to `answer`, and closes that window
     // if `answer` left it open, so that no test waits on it; returns whether one was shown.

@@ -56,6 +56,15 @@ TEST_F(GuiTest, ReportsAreNamedAfterTheCollectionAndEndWithTheTotalsAsShown)
                            u"Total Point Value:                        60"_s,
                            u"Alleged Value:                            0"_s}));
     EXPECT_EQ(main->statusLine(), u"Wrote the army to \"Raid.txt\": 1 unit."_s);
+    // Written off the window's thread, the file holds the army as it was when chosen.
+    const QByteArray raid = fileBytes(u"Raid.txt"_s);
+    ASSERT_TRUE(QFile::remove(u"Raid.txt"_s));
+    find<QAction>(main.get(), "mnuPrintArmyToTextFile")->trigger();
+    main->document().countFigure(WhichTally::Army, 0, Step::Add);
+    ReportCommands::finishWriting();
+    EXPECT_EQ(fileBytes(u"Raid.txt"_s), raid);
+    trigger("actUndo");
+    EXPECT_EQ(main->statusLine(), u"Wrote the army to \"Raid.txt\": 1 unit."_s);
     EXPECT_EQ(main->selectedRow(), 0);
     const QStringList before = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
     EXPECT_EQ(execWith([this] { trigger("mnuExit"); }), 0);
