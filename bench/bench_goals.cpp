@@ -65,6 +65,7 @@ Goal goalOf(const QString &row)
         {QLatin1StringView("Export CSV of every unit"), {Goal::AtMost, 50}},
         {QLatin1StringView("Print Collection To Printer, until the job is sent"), {}},
         {QLatin1StringView("Print Collection to HTML, until the file is written"), {}},
+        {QLatin1StringView("Opening Plan Armies, until the 20 files are planned"), {}},
         {QLatin1StringView("Longest gap between paints while printing"), {Goal::AtMost, 50}},
         {QLatin1StringView("Peak memory of a session using every command (MB)"),
          {Goal::AboveFloor, 25}},

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "army_plan.h"
 
+#include "common/background.h"
 #include "common/numbers.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 ArmyPlan::ArmyPlan(const TallyDocument &document, std::function<QByteArray()> catalogueId,
@@ -35,13 +37,17 @@ ArmyPlan::ArmyPlan(const TallyDocument &document, std::function<QByteArray()> ca
             combine();
             return;
         }
-        for (Army &army : m_armies)
-            army.file.stamp.clear();
+        // Until they are read again, the files plan nothing: their rows were the old
+        // catalogue's.
+        for (qsizetype i = 1; i < m_armies.size(); ++i) {
+            m_armies[i].file.stamp.clear();
+            m_armies[i].file.needs = {};
+        }
         m_collections.clear();
-        if (m_armies.size() > 1)
+        combine();
+        // A read under way was of the old catalogue too.
+        if (m_armies.size() > 1 || m_reading)
             refresh();
-        else
-            combine();
     });
 }
 
@@ -62,26 +68,63 @@ int ArmyPlan::ticked() const
 void ArmyPlan::refresh()
 {
     // What was read before, collections' files included, is read again only when changed.
-    QHash<QString, Army> known = std::exchange(m_collections, {});
+    QHash<QString, Army> known = m_collections;
     for (qsizetype i = 1; i < m_armies.size(); ++i)
         known.insert(m_armies.at(i).file.name, m_armies.at(i));
-    QList<Army> armies{m_armies.front()};
-    const modGlobals &data = m_document.data();
+    QList<Listed> listed;
     for (const QString &name : tallyFileNames()) {
         Army army = known.value(name);
-        if (army.file.stamp.isEmpty() || army.file.stamp != armyFileStamp(name))
-            army.file = readArmyFile(name, data.catalogue, m_catalogueId(), m_format);
+        const bool read = army.file.stamp.isEmpty() || army.file.stamp != armyFileStamp(name);
+        listed.append({name, std::move(army), read});
+    }
+    const int refresh = ++m_refreshes;
+    m_reading = true;
+    m_read = Background::runThen(
+        Background::shared(), this,
+        [listed, catalogue = m_document.data().catalogue, id = m_catalogueId(),
+         format = m_format]() mutable {
+            for (Listed &file : listed)
+                if (file.read)
+                    file.army.file = readArmyFile(file.name, catalogue, id, format);
+            return listed;
+        },
+        [this, refresh](const QFuture<QList<Listed>> &read) {
+            if (refresh == m_refreshes)
+                listedRead(read.result());
+        });
+}
+
+void ArmyPlan::listedRead(const QList<Listed> &listed)
+{
+    m_reading = false;
+    // Ticks given while the files were read stand.
+    QHash<QString, bool> ticked;
+    for (qsizetype i = 1; i < m_armies.size(); ++i)
+        ticked.insert(m_armies.at(i).file.name, m_armies.at(i).ticked);
+    m_collections.clear();
+    QList<Army> armies{m_armies.front()};
+    for (const Listed &file : listed) {
+        Army army = file.army;
         if (army.file.collection) {
-            m_collections.insert(name, army);
+            m_collections.insert(file.name, army);
             continue;
         }
         // A file that can no longer be read is listed with its reason, and planned no more.
-        army.ticked = army.ticked && army.file.problem.isEmpty();
+        army.ticked = ticked.value(file.name, army.ticked) && army.file.problem.isEmpty();
         armies.append(army);
     }
     m_armies = std::move(armies);
     combine();
     Q_EMIT replanned();
+}
+
+void ArmyPlan::waitUntilRead()
+{
+    while (m_reading) {
+        m_read.waitForFinished();
+        // The files read are planned here, on the window's thread.
+        QCoreApplication::sendPostedEvents();
+    }
 }
 
 void ArmyPlan::setTicked(int army, bool ticked)

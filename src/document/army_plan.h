@@ -4,6 +4,7 @@
 #include "tally_document.h"
 #include "tally_files/army_files.h"
 
+#include <QFuture>
 #include <QHash>
 #include <QObject>
 
@@ -32,8 +33,13 @@ public:
     };
     const QList<Army> &armies() const { return m_armies; }
 
-    // Lists the folder's army files again and reads those that are new or changed on disk.
+    // Lists the folder's army files again and reads those that are new or changed on disk, off
+    // the window's thread: the plan changes once they are read (20 full-size files took the
+    // window 80 to 140 ms). A refresh or a new catalogue meanwhile supersedes the read.
     void refresh();
+    bool isReading() const { return m_reading; }
+    // Returns once the files of the last refresh are read and planned.
+    void waitUntilRead();
     void setTicked(int army, bool ticked);
     void setWay(PlanWay way);
     PlanWay way() const { return m_way; }
@@ -50,6 +56,13 @@ Q_SIGNALS:
     void replanned();
 
 private:
+    struct Listed
+    {
+        QString name;
+        Army army;
+        bool read = false; // new or changed on disk: to be read
+    };
+    void listedRead(const QList<Listed> &listed);
     void tallyChanged(WhichTally which, int row);
     void armyOnScreenChanged(int row);
     void readCatalogue();
@@ -66,4 +79,7 @@ private:
     UnitTexts m_ids, m_names, m_strengths; // the units the files' counts were put on
     Needs m_needs;
     Lacking m_lacking;
+    QFuture<QList<Listed>> m_read; // the files of the last refresh being read
+    int m_refreshes = 0;
+    bool m_reading = false;
 };

@@ -51,11 +51,12 @@ TallyUpdate collectionWithArmyRows(const Tally &collection,
                                    const UnitCatalogue &catalogue, const NumberFormat &format)
 {
     TallyUpdate update{collection, TotalKind::None};
+    CountReader readArmy, readCollection;
     for (const auto &[row, record] : armyRows) {
         if (row < 0 || row >= catalogue.size() || row >= collection.counts.size())
             continue;
-        const double army = readNumber(record);
-        const double counted = readNumber(collection.counts.at(row));
+        const double army = readArmy(record);
+        const double counted = readCollection(collection.counts.at(row));
         update.tally.counts[row] =
             counted > 0 ? doubleText(counted + army).leftJustified(TallyFile::RecordBytes, u' ')
                         : record;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/army_plan.h"
 #include "document/mod_globals.h"
 #include "test_support.h"
 #include "ui/frm_main.h"
@@ -187,12 +188,19 @@ protected:
         QTest::mouseDClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     }
 
-    // Report files are written off the window's thread: the test reads on once they are.
     void trigger(const char *action) const
     {
         find<QAction>(main.get(), action)->trigger();
+        settle();
+    }
+    // What the window does off its thread (report files, the plan's army files) is done, and
+    // the window has heard of it.
+    void settle() const
+    {
         if (auto *reports = main->findChild<ReportCommands *>())
             reports->waitUntilWritten();
+        if (auto *plan = main->findChild<ArmyPlan *>())
+            plan->waitUntilRead();
     }
 
     // Chooses `menuItem`, hands the modal window it shows to `answer`, and closes that window

@@ -131,6 +131,7 @@ TEST_F(Plan, ArmiesOfTheFolderArePlannedAgainstTheCollectionAsItChanges)
     saveArmy(u"Raid"_s, {0, 4, 0});
     writeFile(u"Siege.sav"_s, "broken");
     find<QPushButton>(window, "cmdRefresh")->click();
+    settle();
     EXPECT_EQ(tableColumn(1).mid(3), (QStringList{u"4"_s, QString()}));
     EXPECT_FALSE(tableColumn(6).at(4).isEmpty());
     EXPECT_EQ(said(), u"Played together, the 1 ticked army lacks 4 figures of the collection. "
@@ -140,13 +141,25 @@ TEST_F(Plan, ArmiesOfTheFolderArePlannedAgainstTheCollectionAsItChanges)
     // with a unit put first finds the files' counts again on their units.
     writeFile(u"current-runeforge.txt"_s, "\"Hob (S)\",2\r\n");
     main->LoadUnits();
+    settle();
     EXPECT_EQ(said(), u"Played together, the 1 ticked army lacks 4 figures of the collection. "
                       "They cost about 8.00."_s);
     writeFile(u"rfarm.txt"_s, "9,Newt,Weak,C,Mire,1\r\n1,Grub,Weak,C,Mire,10\r\n"
                               "2,Hob,Standard,C,Mire,25\r\n3,Nell,Tough,C,Mire,30\r\n");
     main->LoadUnits();
+    settle();
     Q_EMIT box->activated(int(UnitChoice::LackingForPlan));
     EXPECT_EQ(column("lstUnitId"), texts({"2"}));
     EXPECT_EQ(said(), u"Played together, the 1 ticked army lacks 4 figures of the collection. "
                       "They cost about 8.00."_s);
+
+    // The files are read off the window's thread: ticks given meanwhile stand.
+    writeFile(u"Old.sav"_s, TallyFile::encode({u"0"_s, u"0"_s, u"0"_s, u"3"_s}));
+    find<QPushButton>(window, "cmdRefresh")->click();
+    ASSERT_TRUE(main->findChild<ArmyPlan *>()->isReading());
+    tick(u"Raid"_s, false);
+    tick(u"Old"_s, true);
+    settle();
+    EXPECT_EQ(said(), u"Played together, the 1 ticked army lacks 2 figures of the collection. "
+                      "The guide has no price for 2 figures."_s);
 }
