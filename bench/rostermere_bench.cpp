@@ -502,18 +502,31 @@ Figures measure(int runs)
                     })});
     if (!QPrinterInfo::defaultPrinter().isNull())
         measurePrinting(s, runs, figures);
-    figures.append(
-        {QStringLiteral("Ruleset reload"), medianMs(runs, repainted([&] { s.main.LoadUnits(); }))});
+    // A reload reads again only the files changed since the units shown were read. Each run
+    // starts once the plan has read its army files again after the run before (a catalogue of
+    // other units has them read off the window's thread).
+    const auto reload = repainted([&] { s.main.LoadUnits(); });
+    const auto rewrite = [&s](const QString &name, const QByteArray &bytes) {
+        s.main.findChild<ArmyPlan *>()->waitUntilRead();
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("a ruleset file could not be written");
+    };
+    figures.append({QStringLiteral("Ruleset reload, neither file changed"), medianMs(runs, reload)});
+    {
+        int turn = 0;
+        figures.append({QStringLiteral("Ruleset reload, a new price guide"),
+                        medianMs(runs, reload, [&] {
+                            rewrite(PriceGuideFileName, ++turn % 2 ? guide + "\n" : guide);
+                        })});
+    }
     // A catalogue whose first unit has another ID: the counts of every row follow their units.
     {
         const QByteArray renamed = "z" + catalogue;
         int turn = 0;
         figures.append({QStringLiteral("Ruleset reload, every count carried by its unit"),
-                        medianMs(runs, repainted([&] { s.main.LoadUnits(); }), [&] {
-                            QFile file(CatalogueFileName);
-                            if (!file.open(QIODevice::WriteOnly) ||
-                                !file.write(++turn % 2 ? renamed : catalogue))
-                                qFatal("the catalogue could not be written");
+                        medianMs(runs, reload, [&] {
+                            rewrite(CatalogueFileName, ++turn % 2 ? renamed : catalogue);
                         })});
     }
 

@@ -99,26 +99,39 @@ bool FieldReader::nextPlainLine(QByteArrayView *fields, int count)
     const char *lineEnd = lf ? lf : textEnd;
     if (lf && lineEnd > begin && lineEnd[-1] == '\r')
         --lineEnd;
-    const auto length = std::size_t(lineEnd - begin);
-    if (std::memchr(begin, '"', length) || std::memchr(begin, '\r', length))
+    // A lone CR ends a line too; such files are read by next().
+    if (std::memchr(begin, '\r', std::size_t(lineEnd - begin)))
         return false;
+    const auto upTo = [lineEnd](const char *from, char c) {
+        const auto *found =
+            static_cast<const char *>(std::memchr(from, c, std::size_t(lineEnd - from)));
+        return found ? found : lineEnd;
+    };
     int found = 0;
-    const char *start = begin;
     for (const char *at = begin;; ++at) {
-        if (at != lineEnd && *at != ',')
-            continue;
+        while (at < lineEnd && isBlank(*at))
+            ++at;
         if (found == count)
             return false;
-        const char *first = start;
-        const char *last = at;
-        while (first < last && isBlank(*first))
-            ++first;
-        while (last > first && isBlank(last[-1]))
-            --last;
+        const char *first = at;
+        const char *last = nullptr;
+        if (at < lineEnd && *at == '"') {
+            // A quoted field on the line, without a doubled quote; what follows its closing
+            // quote up to the comma is dropped, as next() drops it.
+            first = at + 1;
+            last = upTo(first, '"');
+            if (last == lineEnd || (last + 1 < lineEnd && last[1] == '"'))
+                return false;
+            at = upTo(last, ',');
+        } else {
+            at = upTo(at, ',');
+            last = at;
+            while (last > first && isBlank(last[-1]))
+                --last;
+        }
         fields[found++] = QByteArrayView(first, last - first);
         if (at == lineEnd)
             break;
-        start = at + 1;
     }
     if (found != count)
         return false;

@@ -26,10 +26,11 @@ public:
     // view stays valid until the next call, so a caller keeps what it needs as a string.
     bool next(QByteArrayView &field);
 
-    // Reads a whole line of exactly `count` unquoted fields, the usual shape of a record, when
-    // the reader stands at the start of a line with no field pending: the same fields next()
-    // would give, found in one pass over the line. Returns false, having read no field, for any
-    // other line (quotes, a lone CR, another number of fields), which next() then reads.
+    // Reads a whole line of exactly `count` fields, the usual shape of a record, when the reader
+    // stands at the start of a line with no field pending: the same fields next() would give,
+    // found in one pass over the line. Returns false, having read no field, for any other line
+    // (a quoted field with a doubled quote or over a line end, a lone CR, another number of
+    // fields), which next() then reads.
     bool nextPlainLine(QByteArrayView *fields, int count);
 
     // The 1-based line on which the field last returned by next() starts.

@@ -299,7 +299,9 @@ TEST(Catalogue, RecordsOfEveryShapeReadAlikeAmongPlainLines)
         {"1,A,Weak,C,F,5\r2,B,Tough,R,F,-2\r", u"1|A|Weak|C|F|5;2|B|Tough|R|F|-2 @2"_s},
         {"\n\n1,A,Weak,C,F,5\n \t\n2,\"B, the Bold\",Tough,R,F,6\n3,C\",Weak,C,F,-2\n",
          u"1|A|Weak|C|F|5;2|B, the Bold|Tough|R|F|6;3|C\"|Weak|C|F|-2 @6"_s},
-        {"1,A,Weak,C,F,5\n2,B,Tough,R,F\n", u"1|A|Weak|C|F|5 @2"_s}};
+        {"1,A,Weak,C,F,5\n2,B,Tough,R,F\n", u"1|A|Weak|C|F|5 @2"_s},
+        {"1,\"A \"\"x\"\"\",Weak,C,F,5\n2, \"B\" junk\" ,Tough,R,F,-2\n3,\"C\nD\",Weak,C,F,-2\n4,E,Weak,C,F,-2",
+         u"1|A \"x\"|Weak|C|F|5;2|B|Tough|R|F|-2;3|C\nD|Weak|C|F|-2;4|E|Weak|C|F|-2 @2 @3 @5 @3"_s}};
     // clang-format on
     for (const auto &[text, expected] : cases) {
         const CatalogueLoad load = parseCatalogue(text);
