@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tally_reading.h"
 
+#include "common/background.h"
 #include "common/input_file.h"
 #include "common/numbers.h"
 #include "tally_file.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QThread>
 
 TallyRead readTally(const QString &fileName, const QByteArray &catalogueDigest)
 {
@@ -16,14 +18,22 @@ TallyRead readTally(const QString &fileName, const QByteArray &catalogueDigest)
         read.error = file.error;
         return read;
     }
+    const QString recordName = UnitRecord::fileName(fileName);
+    const bool hasRecord = QFileInfo::exists(recordName);
+    // Whether the record describes these bytes takes a digest of them, as long as decoding
+    // them; on the window's thread the two are made side by side.
+    QFuture<QByteArray> digest;
+    const QCoreApplication *application = QCoreApplication::instance();
+    if (hasRecord && application && QThread::currentThread() == application->thread())
+        digest = Background::run(Background::shared(),
+                                 [bytes = file.bytes] { return UnitRecord::digest(bytes); });
     TallyFile::Decoded decoded = TallyFile::decode(file.bytes, UnitCatalogue::MaxUnits);
     if (!decoded.error.isEmpty()) {
         read.error = decoded.error;
         return read;
     }
     read.records = std::move(decoded.records);
-    const QString recordName = UnitRecord::fileName(fileName);
-    if (!QFileInfo::exists(recordName))
+    if (!hasRecord)
         return read;
     const InputFile recordFile = readInputFile(recordName);
     UnitRecord::Decoded record;
@@ -35,7 +45,9 @@ TallyRead readTally(const QString &fileName, const QByteArray &catalogueDigest)
         record.error = recordFile.error;
     if (!record.error.isEmpty())
         read.recordProblem = record.error;
-    else if (UnitRecord::describes(record.record, file.bytes))
+    else if (digest.isValid() && record.record.version == UnitRecord::Version
+                 ? record.record.savDigest == digest.result()
+                 : UnitRecord::describes(record.record, file.bytes))
         read.record = std::move(record.record);
     return read;
 }

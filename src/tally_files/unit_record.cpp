@@ -13,7 +13,6 @@ namespace UnitRecord {
 namespace {
 
 constexpr QStringView Heading = u"Rostermere unit record ";
-constexpr int Version = 2;
 
 struct Text
 {

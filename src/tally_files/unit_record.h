@@ -22,6 +22,9 @@
 // first version, whose digest of the file is SHA-256, are read as well.
 namespace UnitRecord {
 
+// The version this program writes.
+constexpr int Version = 2;
+
 enum class Saver
 {
     Unknown,

@@ -261,6 +261,12 @@ TEST_F(TallyFiles, SavedCountsStayWithTheirUnitsAndTheOtherTallysFileIsAskedAbou
     main->LoadArmy(); // three rows for four units
     EXPECT_TRUE(main->statusLine().endsWith(u"It has no record of its units, so its 3 rows were "
                                             "matched by position to the catalogue's 4 units."_s));
+    // So is a file written again beside the record of what it held before.
+    const QByteArray mine = fileBytes(u"Mine.sav"_s);
+    writeFile(u"Mine.sav"_s, TallyFile::encode({u"2"_s, u"0"_s, u"0"_s}));
+    main->LoadCollection();
+    EXPECT_EQ(shown("Collection"), u"2_ 0_ 0_ 0 | 2 2 0"_s);
+    writeFile(u"Mine.sav"_s, mine);
     // A counted unit the catalogue no longer has: its count is kept, and named in a message and
     // in the status bar's tooltip.
     writeFile(u"rfarm.txt"_s, "9,Newt,Weak,C,Mire,1\r\n1,Grub,Weak,C,Mire,10\r\n");
