@@ -2,6 +2,7 @@
 #include "tally_file_commands.h"
 
 #include "catalogue/ruleset_files.h"
+#include "common/background.h"
 #include "common/file_names.h"
 #include "common/output_file.h"
 #include "document/ruleset_reload.h"
@@ -29,6 +30,15 @@ void TallyFileCommands::save(WhichTally which)
         return;
     const Tally &tally = m_document.tally(which);
     const QByteArray bytes = TallyFile::encode(tally.counts);
+    // The record beside it says which unit each row was. It is made (a digest of the bytes and
+    // a line per counted row) while the file is written and flushed, and written after it.
+    const QFuture<QByteArray> record = Background::run(
+        Background::shared(),
+        [saver =
+             which == WhichTally::Army ? UnitRecord::Saver::Army : UnitRecord::Saver::Collection,
+         bytes, tally, catalogue = m_globals.catalogue, id = m_keeper.catalogueId()] {
+            return UnitRecord::encode(UnitRecord::describe(saver, bytes, tally, catalogue, id));
+        });
     if (error.isEmpty())
         error = writeWholeFile(fileName, bytes);
     if (!error.isEmpty()) {
@@ -42,13 +52,9 @@ void TallyFileCommands::save(WhichTally which)
     m_status->say(tr("Saved %1 to \"%2\": %3, %4.")
                       .arg(tallyTitle(which, nameBox(which)->text()), shownName(fileName),
                            figures(totals.number), tr("%n point(s)", nullptr, totals.value)));
-    // The record beside it says which unit each row was; the file alone is what other programs
-    // read, so a record that can't be written costs only the matching by unit.
-    const UnitRecord::Record record = UnitRecord::describe(
-        which == WhichTally::Army ? UnitRecord::Saver::Army : UnitRecord::Saver::Collection, bytes,
-        tally, m_globals.catalogue, m_keeper.catalogueId());
-    if (const QString recordError =
-            writeWholeFile(UnitRecord::fileName(fileName), UnitRecord::encode(record));
+    // The file alone is what other programs read, so a record that can't be written costs only
+    // the matching by unit.
+    if (const QString recordError = writeWholeFile(UnitRecord::fileName(fileName), record.result());
         !recordError.isEmpty())
         Messages::warn(m_window,
                        forTally(which,
