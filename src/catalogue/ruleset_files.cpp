@@ -74,6 +74,9 @@ void RulesetFileReader::startAhead()
         files.stamps = before;
         files.units = LoadCatalogue();
         files.guide = LoadPriceGuide();
+        // Off the window's thread as well, while the windows are built.
+        applyPrices(files.units.catalogue, files.guide.prices);
+        files.pricesApplied = true;
         return files;
     });
 }

@@ -74,10 +74,12 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
         return reload;
     }
 
+    bool pricedUnits = false;
     if (files.unitsAsShown) {
         next.catalogue = current.catalogue;
     } else if (units.catalogue.size() > 0) {
         next.catalogue = std::move(units.catalogue);
+        pricedUnits = files.pricesApplied;
     } else {
         if (units.error.isEmpty())
             report.append(Text::tr("\"%1\" holds no units.").arg(CatalogueFileName));
@@ -87,7 +89,7 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
     }
 
     // Prices shown stay with units shown when neither file changed.
-    if (!files.guideAsShown)
+    if (!files.guideAsShown && !pricedUnits)
         applyPrices(next.catalogue, prices.prices);
     const QString priceReport = fileProblems(PriceGuideFileName, prices.error, prices.problems);
     if (!priceReport.isEmpty())
