@@ -8,11 +8,11 @@ struct Goal
 {
     enum Kind
     {
-        None,        // a figure for the record
-        AtMost,      // the full-size figure at most `value`
-        AtLeast,     // the full-size figure at least `value`
-        TimesFloor,  // at most `value` times the one-unit figure
-        AboveFloor,  // at most `value` above the one-unit figure
+        None,       // a figure for the record
+        AtMost,     // the full-size figure at most `value`
+        AtLeast,    // the full-size figure at least `value`
+        TimesFloor, // at most `value` times the one-unit figure
+        AboveFloor, // at most `value` above the one-unit figure
     };
     Kind kind = None;
     double value = 0;

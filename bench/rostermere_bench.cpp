@@ -8,14 +8,14 @@
 #include "bench_goals.h"
 
 #include "catalogue/catalogue_file.h"
-#include "common/heap_policy.h"
 #include "catalogue/price_guide.h"
+#include "common/heap_policy.h"
+#include "document/army_plan.h"
 #include "tally_files/tally_file.h"
 #include "ui/csv_commands.h"
 #include "ui/frm_main.h"
 #include "ui/frm_world_pick.h"
 #include "ui/messages.h"
-#include "document/army_plan.h"
 #include "ui/plan_armies_window.h"
 #include "ui/print_job.h"
 #include "ui/report_commands.h"
@@ -512,13 +512,14 @@ Figures measure(int runs)
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("a ruleset file could not be written");
     };
-    figures.append({QStringLiteral("Ruleset reload, neither file changed"), medianMs(runs, reload)});
+    figures.append(
+        {QStringLiteral("Ruleset reload, neither file changed"), medianMs(runs, reload)});
     {
         int turn = 0;
-        figures.append({QStringLiteral("Ruleset reload, a new price guide"),
-                        medianMs(runs, reload, [&] {
-                            rewrite(PriceGuideFileName, ++turn % 2 ? guide + "\n" : guide);
-                        })});
+        figures.append(
+            {QStringLiteral("Ruleset reload, a new price guide"), medianMs(runs, reload, [&] {
+                 rewrite(PriceGuideFileName, ++turn % 2 ? guide + "\n" : guide);
+             })});
     }
     // A catalogue whose first unit has another ID: the counts of every row follow their units.
     {
@@ -637,7 +638,9 @@ int main(int argc, char *argv[])
         std::printf("| %-50s | %12.3f | %12.3f | %8s | %-16s | %-6s |\n",
                     qPrintable(big.at(i).first), floor.at(i).second, big.at(i).second,
                     ratio.constData(), qPrintable(goal.text()),
-                    goal.kind == Goal::None ? "" : met ? "met" : "missed");
+                    goal.kind == Goal::None ? ""
+                    : met                   ? "met"
+                                            : "missed");
     }
     std::printf("\n%d runs each; times in ms unless the row says otherwise; %d goal(s) missed.\n",
                 runs, missed);

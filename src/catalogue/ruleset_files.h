@@ -24,8 +24,8 @@ struct RulesetFiles
 {
     CatalogueLoad units;
     PriceGuideLoad guide;
-    bool unitsAsShown = false; // the catalogue shown is this file's: `units` has no units
-    bool guideAsShown = false; // so are the prices shown (only with the catalogue's)
+    bool unitsAsShown = false;  // the catalogue shown is this file's: `units` has no units
+    bool guideAsShown = false;  // so are the prices shown (only with the catalogue's)
     bool pricesApplied = false; // the guide's prices are on the catalogue's units already
     // The files' states taken before they were read.
     std::array<FileStamp, 2> stamps;

@@ -75,7 +75,7 @@ private:
     QList<Army> m_armies;
     QHash<QString, Army> m_collections; // the folder's files a collection saved, as read
     PlanWay m_way = PlanWay::Together;
-    QList<double> m_held, m_prices; // the collection's counts and the prices, as numbers
+    QList<double> m_held, m_prices;        // the collection's counts and the prices, as numbers
     UnitTexts m_ids, m_names, m_strengths; // the units the files' counts were put on
     Needs m_needs;
     Lacking m_lacking;

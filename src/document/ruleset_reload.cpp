@@ -99,10 +99,10 @@ RulesetReload reloadRuleset(RulesetFiles files, const modGlobals &current)
 
     // What the user counted follows its unit (its row, while the units are the same ones in the
     // same order); totals follow the new values.
-    const bool sameUnits = files.unitsAsShown ||
-                           (next.catalogue.UnitId == current.catalogue.UnitId &&
-                            next.catalogue.UnitName == current.catalogue.UnitName &&
-                            next.catalogue.UnitStr == current.catalogue.UnitStr);
+    const bool sameUnits =
+        files.unitsAsShown || (next.catalogue.UnitId == current.catalogue.UnitId &&
+                               next.catalogue.UnitName == current.catalogue.UnitName &&
+                               next.catalogue.UnitStr == current.catalogue.UnitStr);
     for (const WhichTally which : {WhichTally::Collection, WhichTally::Army}) {
         const Tally &counted = which == WhichTally::Army ? current.army : current.collection;
         CarriedTally carried = sameUnits ? carryOver(counted, next.catalogue)

@@ -18,7 +18,8 @@ QStringView asRecord(const QString &count)
 bool sameRecord(const QString &a, const QString &b)
 {
     // Equal counts of a tally mostly share their characters.
-    return (a.constData() == b.constData() && a.size() == b.size()) || a == b || asRecord(a) == asRecord(b);
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b ||
+           asRecord(a) == asRecord(b);
 }
 
 void SavedState::reset(int rows)

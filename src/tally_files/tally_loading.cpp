@@ -38,8 +38,7 @@ TallyUpdate loadedRows(const QList<std::pair<int, QString>> &rows, const UnitCat
         if (row < 0 || row >= catalogue.size())
             continue;
         update.tally.counts[row] = record;
-        update.overflow =
-            addRow(update.tally.totals, read(record), row, catalogue, prices, format);
+        update.overflow = addRow(update.tally.totals, read(record), row, catalogue, prices, format);
         if (update.overflow != TotalKind::None)
             return update;
     }

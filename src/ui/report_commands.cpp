@@ -70,8 +70,9 @@ void ReportCommands::writeFile(WhichTally which, bool html)
     const QString fileName =
         m_document.name(which) + (html ? QStringLiteral(".htm") : QStringLiteral(".txt"));
     if (const QString problem = writingProblem(fileName); !problem.isEmpty()) {
-        Messages::warn(m_window, tr("Could not write the report \"%1\": %2")
-                                     .arg(shownName(fileName), problem));
+        Messages::warn(
+            m_window,
+            tr("Could not write the report \"%1\": %2").arg(shownName(fileName), problem));
         return;
     }
     // A full-size report took the window 20 to 40 ms to lay out, encode and flush to the disk.
@@ -88,16 +89,17 @@ void ReportCommands::writeFile(WhichTally which, bool html)
          catalogue = m_document.data().catalogue, summary, army, html, fileName] {
             CollectionReport report = buildCollectionReport(name, counts, catalogue, summary);
             report.army = army;
-            return std::pair(writeWholeFile(fileName, html ? htmlReport(report)
-                                                           : textReport(report)),
-                             report.rows.size());
+            return std::pair(
+                writeWholeFile(fileName, html ? htmlReport(report) : textReport(report)),
+                report.rows.size());
         },
         [this, which, fileName](const QFuture<std::pair<QString, qsizetype>> &written) {
             --m_filesBeingWritten;
             const auto &[error, rows] = written.result();
             if (!error.isEmpty()) {
-                Messages::warn(m_window, tr("Could not write the report \"%1\": %2")
-                                             .arg(shownName(fileName), error));
+                Messages::warn(
+                    m_window,
+                    tr("Could not write the report \"%1\": %2").arg(shownName(fileName), error));
                 return;
             }
             m_status->say(forTally(which, tr("Wrote the army to \"%1\": %2."),
