@@ -103,6 +103,8 @@ bool FieldReader::nextPlainLine(QByteArrayView *fields, int count)
     if (std::memchr(begin, '\r', std::size_t(lineEnd - begin)))
         return false;
     const auto upTo = [lineEnd](const char *from, char c) {
+        if (from >= lineEnd)
+            return lineEnd;
         const auto *found =
             static_cast<const char *>(std::memchr(from, c, std::size_t(lineEnd - from)));
         return found ? found : lineEnd;
