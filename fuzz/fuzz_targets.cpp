@@ -3,6 +3,7 @@
 // every target; FUZZ_TARGET names the one built. Each target also checks what the reader
 // promises, and stops (as a finding) when a promise is broken.
 #include "catalogue/catalogue_file.h"
+#include "catalogue/field_reader.h"
 #include "catalogue/price_guide.h"
 #include "common/numbers.h"
 #include "recovery/recovery_file.h"
@@ -14,6 +15,7 @@
 #include <QCryptographicHash>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -27,8 +29,34 @@ void require(bool promise)
         __builtin_trap();
 }
 
+// Every field with its line, read by next() alone (`perLine` 0), or taking whole lines of
+// `perLine` fields wherever the reader can.
+QList<std::pair<QByteArray, int>> fieldsOf(QByteArrayView text, int perLine)
+{
+    FieldReader reader(text);
+    QList<std::pair<QByteArray, int>> fields;
+    std::array<QByteArrayView, 6> line;
+    for (QByteArrayView field;;) {
+        if (perLine > 0 && reader.nextPlainLine(line.data(), perLine)) {
+            for (int i = 0; i < perLine; ++i)
+                fields.append({line.at(i).toByteArray(), reader.fieldLine()});
+        } else if (reader.next(field)) {
+            fields.append({field.toByteArray(), reader.fieldLine()});
+        } else {
+            break;
+        }
+    }
+    const QList<LoadProblem> problems = reader.quoteProblems();
+    for (const LoadProblem &problem : problems)
+        fields.append({problem.text.toUtf8(), problem.line});
+    return fields;
+}
+
 void catalogue(QByteArrayView bytes)
 {
+    // A whole line read at once holds the fields that reading them one by one gives.
+    const QList<std::pair<QByteArray, int>> oneByOne = fieldsOf(bytes, 0);
+    require(fieldsOf(bytes, 6) == oneByOne && fieldsOf(bytes, 2) == oneByOne);
     const UnitCatalogue units = parseCatalogue(bytes).catalogue;
     require(units.size() >= 0 && units.size() <= UnitCatalogue::MaxUnits);
     for (const UnitTexts *list :
